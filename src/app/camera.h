@@ -1,0 +1,32 @@
+#pragma once
+
+// What every drawing module needs to know about the view.
+struct Camera {
+    // Reads the window size from "screensize.txt" in the working directory.
+    Camera();
+
+    float eye_x, eye_y, eye_z;
+    float target_x, target_y, target_z;
+    float up_x, up_y, up_z;
+    int screen_width, screen_height;
+    int hud_depth;  // begin_hud calls not yet matched by end_hud
+};
+
+// The one camera; constructed, and its size read, before main runs.
+extern Camera camera;
+
+// The modelview matrix (column order) as apply_camera left it: elements 0, 4, 8
+// are the camera's right vector, 1, 5, 9 its up vector.
+extern float view_matrix[16];
+
+// Window size from the text of a screensize file ("%d %d"): a value that cannot
+// be read keeps what the camera holds, then sizes below 640 by 480 are raised.
+void parse_screen_size(const char* text, Camera& cam);
+// The same from a file; a file that does not open changes nothing.
+void read_screen_size(const char* path, Camera& cam);
+
+void apply_camera(Camera& cam);
+
+// 2-D drawing in window pixels, origin top left, y downward; nestable.
+void begin_hud(Camera& cam);
+void end_hud(Camera& cam);

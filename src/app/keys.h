@@ -1,0 +1,20 @@
+#pragma once
+
+// Key codes as SDL 1.2 numbers them; joystick input is translated into these.
+enum KeyCode : int {
+    key_tab = 9,
+    key_return = 13,
+    key_escape = 27,
+    key_space = 32,
+    key_left_bracket = 91,
+    key_right_bracket = 93,
+    key_a = 97,
+    key_d = 100,
+    key_s = 115,
+    key_w = 119,
+    key_up = 273,
+    key_down = 274,
+    key_right = 275,
+    key_left = 276,
+    key_f12 = 293,
+};

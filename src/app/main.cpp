@@ -1,0 +1,129 @@
+#include "app/camera.h"
+#include "app/frame_clock.h"
+#include "app/input.h"
+#include "frontend/menu.h"
+#include "game/level.h"
+#include "game/popup.h"
+#include "media/sound.h"
+#include "media/texture.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr Uint32 video_flags = SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE;
+
+void open_window() {
+    // 640 by 480, given or defaulted, stands for "the desktop's size".
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    if (camera.screen_width == 640 && camera.screen_height == 480) {
+        camera.screen_width = desktop->current_w;
+        camera.screen_height = desktop->current_h;
+    }
+    if (!SDL_SetVideoMode(camera.screen_width, camera.screen_height, 0, video_flags)) {
+        camera.screen_width = 640;
+        camera.screen_height = 480;
+        SDL_SetVideoMode(camera.screen_width, camera.screen_height, 0, video_flags);
+    }
+    SDL_WM_SetCaption("Floebound by Kelpworks", nullptr);
+    if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("data/icon.bmp", "rb"), 1))
+        SDL_WM_SetIcon(icon, nullptr);
+}
+
+void set_gl_state() {
+    glViewport(0, 0, camera.screen_width, camera.screen_height);
+    glClearColor(0.7f, 0.9f, 1.0f, 0.0f);
+    glClearDepth(1.0);
+    glDepthFunc(GL_LESS);
+    glEnable(GL_DEPTH_TEST);
+    glShadeModel(GL_SMOOTH);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(camera.screen_width) / camera.screen_height, 2.0, 1600.0);
+    glMatrixMode(GL_MODELVIEW);
+
+    init_texture_pool();
+
+    // Given while the modelview is the identity, so the light keeps a fixed
+    // direction relative to the viewer.
+    const GLfloat ambient[] = {0, 0, 0, 1};
+    const GLfloat diffuse[] = {1, 1, 1, 1};
+    const GLfloat specular[] = {1, 1, 1, 1};
+    const GLfloat direction[] = {2, 5, 5, 0};
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
+    glLightfv(GL_LIGHT0, GL_POSITION, direction);
+}
+
+// Text drawing is not in yet; the readout keeps its shown values so that its
+// hysteresis is in place when it is.
+void draw_fps_readout(FpsReadout& readout, float rate, int elapsed_ms) {
+    begin_hud(camera);
+    fps_readout_text(readout, rate, elapsed_ms);
+    end_hud(camera);
+}
+
+}  // namespace
+
+int main(int, char**) {
+    // Console lines go to logs and pipes as they happen, not when a buffer fills.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
+    if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) != 0) {
+        std::printf("Unable to open audio!\n");
+        std::exit(1);
+    }
+    sound_bank();
+    SDL_JoystickOpen(0);
+    open_window();
+    set_gl_state();
+
+    Menu menu;
+    Level level;
+    Popup popup;
+
+    InputState input;
+    FpsReadout readout;
+    Uint32 last_ticks = SDL_GetTicks();
+    play_music(SoundId::song);
+
+    while (!input.quit) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        apply_camera(camera);
+        if (menu.is_active())
+            menu.draw();
+        else
+            level.draw();
+
+        SDL_Delay(10);
+        const Uint32 now = SDL_GetTicks();
+        const int elapsed = clamp_frame_time(static_cast<int>(now - last_ticks));
+        last_ticks = now;
+        const float rate = 1.0f / (elapsed / 1000.0f);
+        if (input.show_fps) draw_fps_readout(readout, rate, elapsed);
+
+        for (int slice : update_slices(elapsed)) {
+            if (menu.is_active())
+                menu.update(slice);
+            else
+                level.update(slice);
+        }
+        SDL_GL_SwapBuffers();
+
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) dispatch_event(event, input, menu, level, level.quit_requested);
+    }
+
+    // The objects outlive the window; none of them needs a live context to die.
+    SDL_Quit();
+    return 0;
+}

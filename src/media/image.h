@@ -1,0 +1,24 @@
+#pragma once
+
+// A picture as 32-bit RGBA pixels (bytes in the order red, green, blue, alpha)
+// in a buffer whose sides are powers of two, ready to become a texture. The
+// picture fills the top-left width by height corner; rows run top to bottom,
+// each tex_width pixels long. Record and pixels come from malloc and are
+// released with free_image.
+struct Image {
+    int tex_width;
+    int tex_height;
+    int width;
+    int height;
+    int swizzled;  // set only by the texture memory budget
+    int in_vram;   // pixels live in the texture memory window, not on the heap
+    unsigned int* pixels;
+    unsigned int texture;  // OpenGL name once made into a texture, else 0
+};
+
+// Reads a PNG file of at most 1024 by 1024 pixels. Null on any failure: silently
+// when the file does not open, else with "Couldn't load %s (%08x)\n".
+Image* load_image(const char* path);
+
+// The smallest power of two not below n, for n from 0 to 1024; 0 gives 1.
+int next_power_of_two(int n);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "raster.h"
+
+// The game's emblem, a penguin head on ice, drawn at size x size pixels. One
+// drawing serves the 32 px window icon and the larger desktop icons.
+Image draw_penguin_icon(int size);

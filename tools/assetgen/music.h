@@ -1,0 +1,11 @@
+#pragma once
+
+#include "audio.h"
+
+constexpr int kMusicRate = 44100;
+
+// The intro tune: calm and wintry, A minor, twelve bars looping.
+Audio compose_intro_song();
+
+// The play tune: light and bouncy, C major, sixteen bars looping.
+Audio compose_puzzle_theme();

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "audio.h"
+#include "binary_io.h"
+
+// A canonical 44-byte-header RIFF/WAVE file of 16-bit PCM.
+Bytes encode_wav(const Audio& audio);

@@ -1,0 +1,68 @@
+#include "game_session.h"
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include <unistd.h>
+
+GameSession::GameSession(const Options& options) : x_(options.screen_width, options.screen_height) {
+    const std::string game_dir = FLOEBOUND_GAME_DIR;
+    for (const char* assets : {"data", "models"})
+        symlink((game_dir + "/" + assets).c_str(), (dir_.path() + "/" + assets).c_str());
+    if (options.screensize_txt) dir_.write_file("screensize.txt", *options.screensize_txt);
+
+    std::map<std::string, std::string> env = {{"DISPLAY", x_.display()}, {"SDL_AUDIODRIVER", "dummy"}};
+    for (const auto& [name, value] : options.env) env[name] = value;
+    game_ = std::make_unique<ChildProcess>(std::vector<std::string>{FLOEBOUND_GAME_BINARY}, dir_.path(), env);
+}
+
+std::string GameSession::find_window(int timeout_ms) {
+    CommandResult found = run_command({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Floebound by Kelpworks$"},
+                                      x_env(), std::chrono::milliseconds(timeout_ms));
+    if (found.status != 0) return "";
+    std::istringstream ids(found.output);
+    std::string first;
+    ids >> first;
+    return first;
+}
+
+std::string GameSession::window_size(const std::string& window) {
+    CommandResult geometry = run_command({"xdotool", "getwindowgeometry", window}, x_env());
+    std::smatch match;
+    static const std::regex size_line("Geometry: (\\d+x\\d+)");
+    return std::regex_search(geometry.output, match, size_line) ? match[1].str() : geometry.output;
+}
+
+bool GameSession::key(const std::string& name) { return xdotool_key("key", name); }
+bool GameSession::key_down(const std::string& name) { return xdotool_key("keydown", name); }
+bool GameSession::key_up(const std::string& name) { return xdotool_key("keyup", name); }
+
+bool GameSession::xdotool_key(const char* action, const std::string& name) {
+    const bool sent = run_command({"xdotool", action, name}, x_env()).status == 0;
+    // Keys that must land in different frames need a little room.
+    usleep(150 * 1000);
+    return sent;
+}
+
+std::array<int, 3> GameSession::Screenshot::at(int x, int y) const {
+    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
+    return {rgb[i], rgb[i + 1], rgb[i + 2]};
+}
+
+GameSession::Screenshot GameSession::screenshot() {
+    const std::string path = dir_.path() + "/screenshot.ppm";
+    Screenshot shot;
+    if (run_command({"import", "-window", "root", "-depth", "8", "ppm:" + path}, x_env()).status != 0) return shot;
+
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int max_value = 0;
+    in >> magic >> shot.width >> shot.height >> max_value;
+    in.get();
+    if (magic != "P6" || max_value != 255 || shot.width <= 0 || shot.height <= 0) return Screenshot{};
+    shot.rgb.resize(static_cast<std::size_t>(shot.width) * shot.height * 3);
+    in.read(reinterpret_cast<char*>(shot.rgb.data()), static_cast<std::streamsize>(shot.rgb.size()));
+    if (!in) return Screenshot{};
+    return shot;
+}

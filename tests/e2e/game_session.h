@@ -1,0 +1,57 @@
+#pragma once
+
+#include "process.h"
+#include "xserver.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The real game binary, started as a player would start it: in its own
+// working directory (holding links to the generated assets and any settings
+// file) on a private X screen.
+class GameSession {
+public:
+    struct Options {
+        int screen_width = 1024;
+        int screen_height = 768;
+        std::optional<std::string> screensize_txt;
+        std::map<std::string, std::string> env;
+    };
+
+    explicit GameSession(const Options& options);
+
+    bool display_ok() const { return !x_.display().empty(); }
+    ChildProcess& game() { return *game_; }
+
+    // The X window id of the window titled "Floebound by Kelpworks", or empty
+    // if none appears within the timeout.
+    std::string find_window(int timeout_ms = 20000);
+    // "WIDTHxHEIGHT" as the window system reports it.
+    std::string window_size(const std::string& window);
+    // Sends one key press and release, as X events.
+    bool key(const std::string& name);
+    bool key_down(const std::string& name);
+    bool key_up(const std::string& name);
+
+    struct Screenshot {
+        int width = 0;
+        int height = 0;
+        std::vector<std::uint8_t> rgb;
+        std::array<int, 3> at(int x, int y) const;
+    };
+    // The whole screen as the X server shows it.
+    Screenshot screenshot();
+
+private:
+    bool xdotool_key(const char* action, const std::string& name);
+    std::map<std::string, std::string> x_env() const { return {{"DISPLAY", x_.display()}}; }
+
+    XServer x_;
+    ScratchDir dir_;
+    std::unique_ptr<ChildProcess> game_;
+};

@@ -1,0 +1,102 @@
+#include "game_session.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <thread>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// The sky: clear colour (0.7, 0.9, 1.0) in 8-bit channels.
+void expect_sky(const GameSession::Screenshot& shot, int x, int y) {
+    const auto pixel = shot.at(x, y);
+    EXPECT_NEAR(pixel[0], 179, 1) << "at " << x << "," << y;
+    EXPECT_NEAR(pixel[1], 230, 1) << "at " << x << "," << y;
+    EXPECT_EQ(pixel[2], 255) << "at " << x << "," << y;
+}
+
+}  // namespace
+
+TEST(GameStartup, OpensTheCaptionedWindowAtTheDesktopSizeFilledWithSky) {
+    GameSession session({1024, 768, std::nullopt, {}});
+    ASSERT_TRUE(session.display_ok()) << "Xvfb did not start";
+    const std::string window = session.find_window();
+    ASSERT_FALSE(window.empty()) << "no window titled \"Floebound by Kelpworks\"\n" << session.game().output();
+    EXPECT_EQ(session.window_size(window), "1024x768");
+
+    const GameSession::Screenshot shot = session.screenshot();
+    ASSERT_EQ(shot.width, 1024);
+    ASSERT_EQ(shot.height, 768);
+    for (int y : {0, 384, 767})
+        for (int x : {0, 512, 1023}) expect_sky(shot, x, y);
+
+    ASSERT_TRUE(session.key("Escape"));
+    EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
+}
+
+TEST(GameStartup, ScreensizeFileChoosesTheMode) {
+    GameSession session({1024, 768, std::string("800 600\n"), {}});
+    ASSERT_TRUE(session.display_ok());
+    const std::string window = session.find_window();
+    ASSERT_FALSE(window.empty()) << session.game().output();
+    EXPECT_EQ(session.window_size(window), "800x600");
+    ASSERT_TRUE(session.key("Escape"));
+    EXPECT_EQ(session.game().wait(10s), 0);
+}
+
+TEST(GameStartup, ScreensizeBelowTheMinimumMeansTheDesktopSize) {
+    GameSession session({1024, 768, std::string("300 200"), {}});
+    ASSERT_TRUE(session.display_ok());
+    const std::string window = session.find_window();
+    ASSERT_FALSE(window.empty()) << session.game().output();
+    EXPECT_EQ(session.window_size(window), "1024x768");
+    ASSERT_TRUE(session.key("Escape"));
+    EXPECT_EQ(session.game().wait(10s), 0);
+}
+
+TEST(GameStartup, WithoutAnAudioDeviceTheGameSaysSoAndEnds) {
+    GameSession session({1024, 768, std::nullopt, {{"SDL_AUDIODRIVER", "no-such-driver"}}});
+    ASSERT_TRUE(session.display_ok());
+    EXPECT_EQ(session.game().wait(10s), 1);
+    EXPECT_EQ(session.game().output(), "Unable to open audio!\n");
+}
+
+TEST(GameStartup, EscapeIsTheLevelsOnceTheIntroIsLeft) {
+    GameSession session({1024, 768, std::nullopt, {}});
+    ASSERT_TRUE(session.display_ok());
+    ASSERT_FALSE(session.find_window().empty()) << session.game().output();
+    ASSERT_TRUE(session.key("space"));
+    // During the intro the press alone would end the game; in play the level
+    // decides, and it asks to quit only on the release.
+    ASSERT_TRUE(session.key_down("Escape"));
+    EXPECT_TRUE(session.game().running()) << session.game().output();
+    ASSERT_TRUE(session.key_up("Escape"));
+    EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
+}
+
+TEST(GameStartup, TheIntroSongIsMixed) {
+    ScratchDir audio;
+    const std::string mixed = audio.path() + "/mixed.raw";
+    GameSession session({1024, 768, std::nullopt, {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", mixed}}});
+    ASSERT_TRUE(session.display_ok());
+    ASSERT_FALSE(session.find_window().empty()) << session.game().output();
+    std::this_thread::sleep_for(1500ms);
+    ASSERT_TRUE(session.key("Escape"));
+    ASSERT_EQ(session.game().wait(10s), 0) << session.game().output();
+
+    std::ifstream in(mixed, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 22050u) << "less than a quarter second was mixed";
+    std::size_t loud = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const int sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) | (bytes[i + 1] << 8));
+        if (sample > 1000 || sample < -1000) ++loud;
+    }
+    EXPECT_GT(loud, bytes.size() / 40) << "the mixed output is nearly silent";
+}

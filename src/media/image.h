@@ -16,8 +16,11 @@ struct Image {
     unsigned int texture;  // OpenGL name once made into a texture, else 0
 };
 
-// Reads a PNG file of at most 1024 by 1024 pixels. Null on any failure: silently
-// when the file does not open, else with "Couldn't load %s (%08x)\n".
+// Reads a PNG file of at most 1024 by 1024 pixels, of any colour type, bit depth
+// and interlacing. Null on any failure: silently when the file does not open,
+// else with "Couldn't load %s (%08x)\n" (path, record address); for a damaged
+// file libpng's reason follows the address, as ": %s". Prints "Loaded %s (%08x)\n"
+// on success and "PNGERROR: %s\n" for each libpng warning.
 Image* load_image(const char* path);
 
 // The smallest power of two not below n, for n from 0 to 1024; 0 gives 1.

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <png.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A PNG file described sample by sample, for tests to write with libpng in
+// whatever colour type, bit depth and interlacing they need.
+struct PngPicture {
+    int width = 1;
+    int height = 1;
+    int colour_type = PNG_COLOR_TYPE_RGB;
+    int bit_depth = 8;
+    bool interlaced = false;
+    // One value per sample, row by row, channels in file order (grey, grey and
+    // alpha, palette index, RGB or RGBA), each within the bit depth.
+    std::vector<unsigned> samples;
+    std::vector<png_color> palette;
+    // Transparency: the alphas of the first palette entries, or for grey and
+    // RGB files the one colour that is transparent.
+    std::vector<png_byte> palette_alpha;
+    std::optional<png_color_16> transparent_colour;
+    // Written as a tEXt chunk before the pixel data when not empty.
+    std::string comment;
+};
+
+// Samples per pixel of a PNG colour type.
+int channels_of(int colour_type);
+
+// Writes the picture; false when the file cannot be created or libpng refuses
+// the description.
+bool write_png(const std::string& path, const PngPicture& picture);
+
+// A private folder under the system's temporary folder, removed with its
+// contents when it goes out of scope.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string file(const std::string& name) const;
+
+private:
+    std::string path_;
+};

@@ -8,9 +8,12 @@
 
 #include "bmp_writer.h"
 #include "icon_art.h"
+#include "model_asset.h"
 #include "mp3_encoder.h"
 #include "music.h"
 #include "ogg_encoder.h"
+#include "particle_sheet.h"
+#include "png_writer.h"
 #include "sfx.h"
 #include "wav_writer.h"
 
@@ -27,9 +30,28 @@ void write_sound_effects(const fs::path& data) {
     for (const NamedSound& effect : make_sound_effects()) write_file(data / "sfx" / effect.file_name, encode_wav(effect.audio));
 }
 
+void write_particle_sheet(const fs::path& data) { write_file(data / "particle.png", encode_png(draw_particle_sheet())); }
+
 void write_music(const fs::path& data) {
     write_file(data / "song.ogg", encode_ogg_vorbis(compose_intro_song(), 0.4f, "Floebound intro"));
     write_file(data / "puzzletheme.mp3", encode_mp3(compose_puzzle_theme(), 128));
+}
+
+// Each model goes into its own folder under models/ beside its skin.
+void write_model(const fs::path& models, const char* folder, const char* model_file, const char* skin_file,
+                 const ModelAsset& asset) {
+    fs::create_directories(models / folder);
+    write_file(models / folder / model_file, encode_md2(asset.mesh));
+    write_file(models / folder / skin_file, encode_png(asset.skin));
+}
+
+void write_models(const fs::path& models) {
+    write_model(models, "penguin", "tris.md2", "penguin.png", make_penguin());
+    write_model(models, "cow", "tris.md2", "cow.png", make_cow());
+    write_model(models, "shrub", "tris.md2", "s6.png", make_shrub());
+    write_model(models, "tuna", "tris.md2", "tuna.png", make_tuna());
+    write_model(models, "bucket", "tris.md2", "bucket.png", make_bucket());
+    write_model(models, "skateboard", "board.md2", "board.png", make_skateboard());
 }
 
 }  // namespace
@@ -45,6 +67,8 @@ int main(int argc, char** argv) {
         write_icon(data);
         write_sound_effects(data);
         write_music(data);
+        write_particle_sheet(data);
+        write_models(fs::path(argv[1]) / "models");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());
         return 1;

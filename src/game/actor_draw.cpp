@@ -1,0 +1,56 @@
+#include "game/actor.h"
+#include "media/image.h"
+#include "meshes/md2.h"
+
+#include <GL/gl.h>
+
+#include <vector>
+
+namespace {
+
+constexpr float degrees_per_radian = 57.29577951308232f;
+constexpr float model_lift = 24;  // models stand with their origin this far above the ground
+
+}  // namespace
+
+void Actor::draw() {
+    if (!model) return;
+
+    // Frames past the end of a short model show its frame 0.
+    const int from = previous_frame < model->frame_count ? previous_frame : 0;
+    const int to = frame < model->frame_count ? frame : 0;
+    std::vector<Md2CornerVertex> corners(static_cast<std::size_t>(model->triangle_count) * 3);
+    float box[6];
+    md2_build_vertices(model, from, to, blend_factor(animation_range(animation), animation_time), corners.data(),
+                       box);
+
+    // A skin that failed to load leaves the model untextured rather than bound
+    // to whatever texture came before.
+    const Image* skin = model->skin;
+    glDisable(GL_LIGHTING);
+    if (skin) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, skin->texture);
+    } else {
+        glDisable(GL_TEXTURE_2D);
+    }
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef(position[0] + draw_offset[0], position[1] + model_lift + draw_offset[1],
+                 position[2] + draw_offset[2]);
+    glRotatef(heading * degrees_per_radian, 0, 1, 0);
+    glFrontFace(GL_CW);
+
+    // The skin's picture fills only part of its power-of-two texture.
+    const float s_scale = skin ? static_cast<float>(skin->width) / static_cast<float>(skin->tex_width) : 0;
+    const float t_scale = skin ? static_cast<float>(skin->height) / static_cast<float>(skin->tex_height) : 0;
+    glBegin(GL_TRIANGLES);
+    for (const Md2CornerVertex& corner : corners) {
+        glTexCoord2f(corner.s * s_scale, corner.t * t_scale);
+        glVertex3f(corner.x, corner.y, corner.z);
+    }
+    glEnd();
+
+    emitter_draw(emitter);
+    glPopMatrix();
+}

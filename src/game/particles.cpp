@@ -1,0 +1,259 @@
+#include "game/particles.h"
+
+#include "media/image.h"
+#include "media/texture.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+constexpr PackedColour pack(unsigned red, unsigned green, unsigned blue, unsigned alpha) {
+    return red | green << 8 | blue << 16 | alpha << 24;
+}
+
+unsigned channel(PackedColour colour, int index) { return colour >> (8 * index) & 0xff; }
+
+PackedColour with_alpha(PackedColour colour, unsigned alpha) { return (colour & 0x00ffffffu) | (alpha & 0xff) << 24; }
+
+constexpr float two_pi = 6.2831855f;
+constexpr float random_max = 32767.0f;
+
+// glibc's rand reaches 2^31 - 1; the formulas expect 15 bits.
+int standard_random() { return std::rand() & 32767; }
+
+int (*random_source)() = standard_random;
+
+Image* sprite_sheet = nullptr;
+
+float length_of(const float v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
+
+// The emitter's axis: its velocity normalised, or the velocity itself when zero.
+void axis_of(const EmitterParams& params, float axis[3]) {
+    const float length = length_of(params.velocity);
+    for (int k = 0; k < 3; ++k) axis[k] = length != 0 ? params.velocity[k] / length : params.velocity[k];
+}
+
+Particle* create_particle(const EmitterParams& params) {
+    auto* particle = new Particle{};
+    const float phi = static_cast<float>(random_source()) * two_pi / random_max;
+    const float speed = length_of(params.velocity);
+    float axis[3];
+    axis_of(params, axis);
+    // A point on the ring of the given radius around the axis, for an axis
+    // along a coordinate axis.
+    const float ring_sin = params.ring_radius * std::sin(phi);
+    const float ring_cos = params.ring_radius * std::cos(phi);
+    particle->offset[0] = ring_sin * axis[1] + ring_cos * axis[2];
+    particle->offset[1] = ring_sin * axis[2] + ring_cos * axis[0];
+    particle->offset[2] = ring_sin * axis[0] + ring_cos * axis[1];
+    for (int k = 0; k < 3; ++k) {
+        const float share = static_cast<float>(random_source()) / random_max * params.spread - params.spread / 2;
+        particle->velocity[k] = params.velocity[k] + share * speed;
+    }
+    particle->angle = static_cast<float>(random_source()) * two_pi / random_max;
+    const float extra_life = static_cast<float>(random_source()) *
+                             (static_cast<float>(params.lifetime) * params.lifetime_spread) / random_max;
+    particle->life = params.lifetime + static_cast<std::int32_t>(extra_life);
+    // The high bits of a 15-bit draw are zero, so every particle starts at 192.
+    const unsigned alpha = 192 + ((static_cast<unsigned>(random_source()) >> 16) & 31);
+    particle->start_colour = with_alpha(params.start_colour, alpha);
+    particle->end_colour = with_alpha(params.end_colour, alpha);
+    return particle;
+}
+
+// Right-handed turn of v about a unit (or zero) axis.
+void rotate_about(float v[3], const float axis[3], float angle) {
+    const float c = std::cos(angle);
+    const float s = std::sin(angle);
+    const float along = axis[0] * v[0] + axis[1] * v[1] + axis[2] * v[2];
+    const float cross[3] = {axis[1] * v[2] - axis[2] * v[1], axis[2] * v[0] - axis[0] * v[2],
+                            axis[0] * v[1] - axis[1] * v[0]};
+    for (int k = 0; k < 3; ++k) v[k] = v[k] * c + cross[k] * s + axis[k] * along * (1 - c);
+}
+
+void step_particle(Particle& particle, const EmitterParams& params, const float axis[3], int elapsed_ms) {
+    const float elapsed = static_cast<float>(elapsed_ms);
+    for (int k = 0; k < 3; ++k) particle.offset[k] += particle.velocity[k] * elapsed * 0.001f;
+    // Spin and drift ease once per call, whatever the slice length.
+    rotate_about(particle.offset, axis, -(params.spin * 0.001f));
+    const float growth = 1 + elapsed * params.growth * 0.001f;
+    for (int k = 0; k < 3; ++k) {
+        particle.offset[k] *= growth;
+        particle.drift[k] = particle.drift[k] * 0.99f + params.drift[k] * 0.01f;
+    }
+    // Fade over the last third of the lifetime. A lifetime under 3 ms has no
+    // last third to fade over.
+    const std::int32_t third = params.lifetime / 3;
+    if (third > 0 && particle.life < third) {
+        const unsigned alpha =
+            static_cast<unsigned>(particle.life) * channel(params.start_colour, 3) / static_cast<unsigned>(third);
+        particle.start_colour = with_alpha(params.start_colour, alpha);
+        particle.end_colour = with_alpha(params.end_colour, alpha);
+    }
+    particle.life -= elapsed_ms;
+}
+
+void release_particles(ParticleEmitter& emitter) {
+    while (Particle* particle = emitter.particles) {
+        emitter.particles = particle->next;
+        delete particle;
+    }
+    emitter.count = 0;
+}
+
+}  // namespace
+
+// Fields: duration, interval, lifetime, lifetime spread; velocity, growth;
+// drift, spin; ring radius, size, cell, spread; start and end colours.
+EmitterParams fire_params_1 = {
+    45000, 8, 700, 0.8f,
+    {0, 50, 0}, -0.3f,
+    {0, 0, -20}, 0,
+    18, 5, 8, 0,
+    pack(192, 128, 0, 255), pack(255, 0, 0, 255),
+};
+EmitterParams fire_params_2 = {
+    45000, 16, 700, 0.8f,
+    {0, 55, 0}, 1,
+    {0, 0, -20}, 0,
+    10, 10, 8, 0,
+    pack(192, 128, 0, 255), pack(255, 0, 0, 255),
+};
+EmitterParams cow_params = {
+    6000000, 400, 800, 1.5f,
+    {0, 20, 0}, 1,
+    {1, 0, 0}, 0,
+    1, 5, 15, 0.25f,
+    pack(255, 255, 255, 255), pack(255, 192, 192, 255),
+};
+
+ParticleEmitter::ParticleEmitter(const ParticleEmitter& other)
+    : params(other.params), clock(other.clock), credit(other.credit), count(other.count) {
+    for (int k = 0; k < 3; ++k) origin[k] = other.origin[k];
+    Particle** tail = &particles;
+    for (const Particle* source = other.particles; source; source = source->next) {
+        *tail = new Particle(*source);
+        tail = &(*tail)->next;
+    }
+    *tail = nullptr;
+}
+
+ParticleEmitter::ParticleEmitter(ParticleEmitter&& other) noexcept
+    : params(other.params), clock(other.clock), credit(other.credit),
+      particles(std::exchange(other.particles, nullptr)), count(std::exchange(other.count, 0)) {
+    for (int k = 0; k < 3; ++k) origin[k] = other.origin[k];
+}
+
+ParticleEmitter& ParticleEmitter::operator=(ParticleEmitter other) noexcept {
+    std::swap(origin, other.origin);
+    std::swap(params, other.params);
+    std::swap(clock, other.clock);
+    std::swap(credit, other.credit);
+    std::swap(particles, other.particles);
+    std::swap(count, other.count);
+    return *this;
+}
+
+ParticleEmitter::~ParticleEmitter() { release_particles(*this); }
+
+void emitter_start(ParticleEmitter& emitter, EmitterParams* params, float x, float y, float z) {
+    emitter.params = params;
+    emitter.origin[0] = x;
+    emitter.origin[1] = y;
+    emitter.origin[2] = z;
+    emitter.clock = 0;
+    emitter.credit = params ? params->interval : 0;
+    release_particles(emitter);
+    if (!sprite_sheet) {
+        sprite_sheet = load_image("data/particle.png");
+        make_texture(sprite_sheet);
+    }
+}
+
+bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
+    EmitterParams* params = emitter.params;
+    if (!params) return true;
+
+    float axis[3];
+    axis_of(*params, axis);
+    for (Particle** link = &emitter.particles; *link;) {
+        Particle* particle = *link;
+        step_particle(*particle, *params, axis, elapsed_ms);
+        if (particle->life <= 0) {
+            *link = particle->next;
+            delete particle;
+            --emitter.count;
+        } else {
+            link = &particle->next;
+        }
+    }
+
+    emitter.credit += elapsed_ms;
+    if (params->interval == 0) params->interval = 1;
+    while (emitter.clock < params->duration && emitter.credit > params->interval) {
+        Particle* particle = create_particle(*params);
+        particle->next = emitter.particles;
+        emitter.particles = particle;
+        ++emitter.count;
+        emitter.credit -= params->interval;
+    }
+    emitter.clock += elapsed_ms;
+    return emitter.count == 0 && emitter.clock > params->interval;
+}
+
+Image* particle_sprite_sheet() { return sprite_sheet; }
+
+void set_particle_random(int (*source)()) { random_source = source ? source : standard_random; }
+
+void build_particle_vertices(const ParticleEmitter& emitter, const float view[16], std::vector<ParticleVertex>& out) {
+    out.clear();
+    const EmitterParams* params = emitter.params;
+    if (!params) return;
+    out.reserve(static_cast<std::size_t>(emitter.count) * 6);
+
+    const int sheet_column = params->cell % 4;
+    const int sheet_row = params->cell / 4;
+    const float u_offset = static_cast<float>(sheet_column) / 4;
+    const float v_offset = static_cast<float>(sheet_row) / 4;
+    const float right[3] = {view[0], view[4], view[8]};
+    const float up[3] = {view[1], view[5], view[9]};
+    struct Corner {
+        float x, y, u, v;
+    };
+    static constexpr Corner corners[6] = {
+        {-1, -1, 0, 0}, {-1, 1, 0, 0.25f}, {1, -1, 0.25f, 0},
+        {1, -1, 0.25f, 0}, {-1, 1, 0, 0.25f}, {1, 1, 0.25f, 0.25f},
+    };
+    const float lifetime = static_cast<float>(params->lifetime);
+
+    for (const Particle* particle = emitter.particles; particle; particle = particle->next) {
+        // From the start colour at full life to the end colour as it dies.
+        float t = lifetime > 0 ? static_cast<float>(particle->life) / lifetime : 1;
+        if (t > 1) t = 1;
+        if (t < 0) t = 0;
+        ParticleVertex vertex{};
+        for (int k = 0; k < 4; ++k) {
+            const float mixed = t * static_cast<float>(channel(particle->start_colour, k)) +
+                                (1 - t) * static_cast<float>(channel(particle->end_colour, k));
+            vertex.rgba[k] = static_cast<std::uint8_t>(mixed);
+        }
+        // Particles given extra life have a negative age at first.
+        const float age = static_cast<float>(params->lifetime - particle->life) * 0.001f;
+        float centre[3];
+        for (int k = 0; k < 3; ++k) centre[k] = emitter.origin[k] + particle->offset[k] + particle->drift[k] * age;
+        const float c = std::cos(particle->angle);
+        const float s = std::sin(particle->angle);
+        for (const Corner& corner : corners) {
+            const float p = corner.x * c + corner.y * s;
+            const float q = corner.y * c - corner.x * s;
+            vertex.u = corner.u + u_offset;
+            vertex.v = corner.v + v_offset;
+            vertex.x = centre[0] + (right[0] * p + up[0] * q) * params->size;
+            vertex.y = centre[1] + (right[1] * p + up[1] * q) * params->size;
+            vertex.z = centre[2] + (right[2] * p + up[2] * q) * params->size;
+            out.push_back(vertex);
+        }
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// What stands on one square of the field; the numbers are those of the game's
+// level files and rules.
+enum class CellKind : int {
+    empty = 0,
+    penguin_square = 1,
+    tree = 2,
+    target = 3,
+    cow = 4,
+    skateboard_square = 5,
+    off_grid = 6,
+    goat_cw = 7,
+    goat_ccw = 8,
+    bucket = 9,
+    fire = 10,
+    tunafish = 11,
+};
+
+constexpr int grid_side = 8;
+constexpr int grid_cells = grid_side * grid_side;
+constexpr float cell_width = 64;
+
+// The 8 by 8 field, row-major: square (column, row) is cell row * 8 + column.
+// Columns follow world x and rows world z.
+struct Grid {
+    CellKind cells[grid_cells] = {};
+
+    // off_grid outside the field, so the field reads as walled in.
+    CellKind cell_at(int column, int row) const {
+        if (column < 0 || column >= grid_side || row < 0 || row >= grid_side) return CellKind::off_grid;
+        return cells[row * grid_side + column];
+    }
+    void set_cell(int column, int row, CellKind kind) { cells[row * grid_side + column] = kind; }
+};
+
+struct CellCentre {
+    float x, y, z;
+};
+
+// The world point at the middle of a square, at ground height.
+inline CellCentre cell_centre(int column, int row) {
+    return {(column - 3.5f) * cell_width, 0, (row - 3.5f) * cell_width};
+}

@@ -2,11 +2,50 @@
 
 #include "app/renderable.h"
 
-// Stand-in for the command popup; the real one brings its pictures and entries.
+#include <vector>
+
+struct Image;
+
+// Every command the player can give through a popup.
+enum class PopupCommand : int {
+    close = 0,
+    clear = 1,
+    goat_cw = 2,
+    goat_ccw = 3,
+    penguin = 4,
+    skateboard = 5,
+    restart = 6,
+    quit_yes = 7,
+    quit_no = 8,
+};
+
+constexpr int popup_command_count = 9;
+
+// Unselected and selected picture of each command, shared by all popups:
+// entry 2 * command for the unselected one, 2 * command + 1 for the selected.
+// Loaded by the first popup constructed, and again by a later one while the
+// unselected close picture is missing; otherwise kept for the whole run.
+extern Image* popup_images[2 * popup_command_count];
+
+// A row of picture buttons, one highlighted, through which the player gives a
+// command. It knows nothing of the game: its owner fills it, passes it keys,
+// and reads the chosen command once it is no longer active.
 class Popup : public Renderable {
 public:
-    void draw() override {}
+    Popup();
+
+    void add_entry(PopupCommand command);
+    // The highlighted entry's command; asked once the popup has closed.
+    int selected_command() const;
+
+    void draw() override;
     void update(int) override {}
-    bool handle_key(int, bool) override { return false; }
-    bool is_active() const override { return false; }
+    // Return and space confirm on the press; escape (closing with "close")
+    // and the arrows act on the release.
+    bool handle_key(int key, bool released) override;
+    bool is_active() const override { return active; }
+
+    std::vector<int> entries;  // command numbers in display order
+    int selected = 0;
+    bool active = true;
 };

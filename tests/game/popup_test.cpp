@@ -1,0 +1,179 @@
+#include "app/keys.h"
+#include "game/popup.h"
+#include "media/sound.h"
+#include "png_fixture.h"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Entries = std::vector<int>;
+
+void put_u16(std::ofstream& out, std::uint16_t value) {
+    const char bytes[2] = {static_cast<char>(value & 0xff), static_cast<char>(value >> 8)};
+    out.write(bytes, 2);
+}
+
+void put_u32(std::ofstream& out, std::uint32_t value) {
+    put_u16(out, static_cast<std::uint16_t>(value & 0xffff));
+    put_u16(out, static_cast<std::uint16_t>(value >> 16));
+}
+
+// One second of 8-bit mono silence: long enough to still be playing when a
+// test looks, on a mixer that plays in real time.
+void write_silent_wav(const std::string& path) {
+    constexpr std::uint32_t rate = 11025;
+    std::ofstream out(path, std::ios::binary);
+    out.write("RIFF", 4);
+    put_u32(out, 36 + rate);
+    out.write("WAVEfmt ", 8);
+    put_u32(out, 16);
+    put_u16(out, 1);  // PCM
+    put_u16(out, 1);  // mono
+    put_u32(out, rate);
+    put_u32(out, rate);  // bytes per second
+    put_u16(out, 1);     // bytes per frame
+    put_u16(out, 8);     // bits per sample
+    out.write("data", 4);
+    put_u32(out, rate);
+    out << std::string(rate, static_cast<char>(0x80));
+}
+
+Popup popup_with(std::initializer_list<PopupCommand> commands) {
+    Popup popup;
+    for (PopupCommand command : commands) popup.add_entry(command);
+    return popup;
+}
+
+// The popup closes with the next sound. The sound bank reads
+// "data/sfx/next.wav" from the working directory, so the suite works in a
+// scratch folder holding only that file (and no popup pictures, so nothing
+// here needs OpenGL). The dummy audio driver needs no sound card.
+class PopupKeys : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        previous_ = std::filesystem::current_path();
+        folder_ = new TempDir;
+        std::filesystem::current_path(folder_->file(""));
+        std::filesystem::create_directories("data/sfx");
+        write_silent_wav("data/sfx/next.wav");
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+        ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
+        ASSERT_NE(sound_bank().effects[SoundId::next], nullptr) << Mix_GetError();
+    }
+    static void TearDownTestSuite() {
+        std::filesystem::current_path(previous_);
+        delete folder_;
+        folder_ = nullptr;
+    }
+    void TearDown() override { Mix_HaltChannel(-1); }
+
+    static TempDir* folder_;
+    static std::filesystem::path previous_;
+};
+
+TempDir* PopupKeys::folder_ = nullptr;
+std::filesystem::path PopupKeys::previous_;
+
+TEST_F(PopupKeys, StartsOpenAndEmpty) {
+    const Popup popup;
+    EXPECT_TRUE(popup.entries.empty());
+    EXPECT_EQ(popup.selected, 0);
+    EXPECT_TRUE(popup.is_active());
+}
+
+TEST_F(PopupKeys, ArrowReleasesMoveTheHighlightWithoutWrapping) {
+    Popup popup = popup_with({PopupCommand::goat_cw, PopupCommand::goat_ccw, PopupCommand::close, PopupCommand::restart});
+
+    EXPECT_TRUE(popup.handle_key(key_left, true));
+    EXPECT_EQ(popup.selected, 0);
+    EXPECT_TRUE(popup.handle_key(key_right, false));
+    EXPECT_TRUE(popup.handle_key(key_left, false));
+    EXPECT_EQ(popup.selected, 0);
+
+    for (int n = 0; n < 3; ++n) EXPECT_TRUE(popup.handle_key(key_right, true));
+    EXPECT_EQ(popup.selected, 3);
+    EXPECT_TRUE(popup.handle_key(key_right, true));
+    EXPECT_EQ(popup.selected, 3);
+    EXPECT_TRUE(popup.handle_key(key_left, true));
+    EXPECT_EQ(popup.selected, 2);
+
+    // A new entry goes to the end and the highlight stays on its entry.
+    popup.add_entry(PopupCommand::penguin);
+    EXPECT_EQ(popup.entries, (Entries{2, 3, 0, 6, 4}));
+    EXPECT_EQ(popup.selected, 2);
+
+    EXPECT_TRUE(popup.is_active());
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+TEST_F(PopupKeys, ConfirmingOnThePressClosesWithTheHighlightedCommandAndOneSound) {
+    Popup popup = popup_with({PopupCommand::goat_cw, PopupCommand::goat_ccw, PopupCommand::close, PopupCommand::restart});
+    // The release of the space that opened the popup is swallowed.
+    EXPECT_TRUE(popup.handle_key(key_space, true));
+    EXPECT_TRUE(popup.is_active());
+    popup.handle_key(key_right, true);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    EXPECT_TRUE(popup.handle_key(key_space, false));
+    EXPECT_FALSE(popup.is_active());
+    EXPECT_EQ(popup.selected_command(), static_cast<int>(PopupCommand::goat_ccw));
+    EXPECT_EQ(Mix_Playing(-1), 1);
+
+    EXPECT_TRUE(popup.handle_key(key_space, true));
+    EXPECT_FALSE(popup.is_active());
+    EXPECT_EQ(popup.selected_command(), static_cast<int>(PopupCommand::goat_ccw));
+    EXPECT_EQ(popup.entries, (Entries{2, 3, 0, 6}));
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    Mix_HaltChannel(-1);
+
+    // Return does the same.
+    Popup other = popup_with({PopupCommand::penguin, PopupCommand::close, PopupCommand::restart});
+    EXPECT_TRUE(other.handle_key(key_return, true));
+    EXPECT_TRUE(other.is_active());
+    EXPECT_TRUE(other.handle_key(key_return, false));
+    EXPECT_FALSE(other.is_active());
+    EXPECT_EQ(other.selected_command(), static_cast<int>(PopupCommand::penguin));
+    EXPECT_EQ(Mix_Playing(-1), 1);
+}
+
+TEST_F(PopupKeys, EscapeReleaseClosesWithAnAppendedClose) {
+    Popup popup = popup_with({PopupCommand::quit_yes, PopupCommand::quit_no});
+    EXPECT_TRUE(popup.handle_key(key_escape, false));
+    EXPECT_TRUE(popup.is_active());
+    EXPECT_EQ(popup.entries, (Entries{7, 8}));
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    EXPECT_TRUE(popup.handle_key(key_escape, true));
+    EXPECT_FALSE(popup.is_active());
+    EXPECT_EQ(popup.entries, (Entries{7, 8, 0}));
+    EXPECT_EQ(popup.selected, 2);
+    EXPECT_EQ(popup.selected_command(), static_cast<int>(PopupCommand::close));
+    EXPECT_EQ(Mix_Playing(-1), 1);
+}
+
+TEST_F(PopupKeys, UpAndDownAreTakenWithoutMovingAndOtherKeysAreNot) {
+    Popup popup = popup_with({PopupCommand::goat_cw, PopupCommand::close});
+    popup.handle_key(key_right, true);
+    for (bool released : {false, true}) {
+        EXPECT_TRUE(popup.handle_key(key_up, released));
+        EXPECT_TRUE(popup.handle_key(key_down, released));
+        EXPECT_FALSE(popup.handle_key(key_a, released));
+        EXPECT_FALSE(popup.handle_key(key_tab, released));
+        EXPECT_FALSE(popup.handle_key(key_f12, released));
+    }
+    EXPECT_EQ(popup.selected, 1);
+    EXPECT_EQ(popup.entries, (Entries{2, 0}));
+    EXPECT_TRUE(popup.is_active());
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+}  // namespace

@@ -1,8 +1,9 @@
 #pragma once
 
-// Every file the game opens from its folder (src/app/main.cpp,
-// src/media/sound.cpp, the level's actors and the particles), relative to
-// the game folder.
+// Every generated file the game opens from its folder (src/app/main.cpp,
+// src/media/sound.cpp, the level's actors, the particles, the terrain and
+// the popup), relative to the game folder. The levels are not generated; the
+// build copies them in.
 inline constexpr const char* kGameAssetPaths[] = {
     "data/icon.bmp",
     "data/sfx/turn.wav",
@@ -14,6 +15,26 @@ inline constexpr const char* kGameAssetPaths[] = {
     "data/song.ogg",
     "data/puzzletheme.mp3",
     "data/particle.png",
+    "data/field.png",
+    "data/grass4.png",
+    "data/menu/menuCloseU.png",
+    "data/menu/menuCloseS.png",
+    "data/menu/menuClearU.png",
+    "data/menu/menuClearS.png",
+    "data/menu/menuGoat1U.png",
+    "data/menu/menuGoat1S.png",
+    "data/menu/menuGoat2U.png",
+    "data/menu/menuGoat2S.png",
+    "data/menu/menuPengU.png",
+    "data/menu/menuPengS.png",
+    "data/menu/menuSkateU.png",
+    "data/menu/menuSkateS.png",
+    "data/menu/menuRestartU.png",
+    "data/menu/menuRestartS.png",
+    "data/menu/menuQuitYesU.png",
+    "data/menu/menuQuitYesS.png",
+    "data/menu/menuQuitNoU.png",
+    "data/menu/menuQuitNoS.png",
     "models/penguin/tris.md2",
     "models/penguin/penguin.png",
     "models/cow/tris.md2",

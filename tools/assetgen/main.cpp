@@ -7,6 +7,8 @@
 #include <filesystem>
 
 #include "bmp_writer.h"
+#include "field_map.h"
+#include "ground_texture.h"
 #include "icon_art.h"
 #include "model_asset.h"
 #include "mp3_encoder.h"
@@ -14,6 +16,7 @@
 #include "ogg_encoder.h"
 #include "particle_sheet.h"
 #include "png_writer.h"
+#include "popup_buttons.h"
 #include "sfx.h"
 #include "wav_writer.h"
 
@@ -31,6 +34,17 @@ void write_sound_effects(const fs::path& data) {
 }
 
 void write_particle_sheet(const fs::path& data) { write_file(data / "particle.png", encode_png(draw_particle_sheet())); }
+
+void write_ground(const fs::path& data) {
+    write_file(data / "field.png", encode_png(draw_field_height_map()));
+    write_file(data / "grass4.png", encode_png(draw_ground_texture()));
+}
+
+void write_popup_buttons(const fs::path& data) {
+    fs::create_directories(data / "menu");
+    for (const ButtonPicture& button : draw_popup_buttons())
+        write_file(data / "menu" / button.file_name, encode_png(button.picture));
+}
 
 void write_music(const fs::path& data) {
     write_file(data / "song.ogg", encode_ogg_vorbis(compose_intro_song(), 0.4f, "Floebound intro"));
@@ -68,6 +82,8 @@ int main(int argc, char** argv) {
         write_sound_effects(data);
         write_music(data);
         write_particle_sheet(data);
+        write_ground(data);
+        write_popup_buttons(data);
         write_models(fs::path(argv[1]) / "models");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());

@@ -12,7 +12,27 @@ std::uint8_t to_byte(double value) {
     return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 255.0)));
 }
 
+constexpr double kTwoPi = 6.283185307179586;
+
 double edge(Point a, Point b, Point p) { return (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x); }
+
+bool inside_convex(const std::vector<Point>& corners, Point p) {
+    bool any_positive = false, any_negative = false;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const double e = edge(corners[i], corners[(i + 1) % corners.size()], p);
+        any_positive |= e > 0;
+        any_negative |= e < 0;
+    }
+    return !(any_positive && any_negative);
+}
+
+double distance_to_segment(Point a, Point b, Point p) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length_squared = dx * dx + dy * dy;
+    const double t =
+        length_squared > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length_squared, 0.0, 1.0) : 0.0;
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
 
 }  // namespace
 
@@ -62,6 +82,43 @@ void Canvas::fill_triangle(Point a, Point b, Point c, Rgba color) {
         [&](Point p) {
             const double e0 = edge(a, b, p), e1 = edge(b, c, p), e2 = edge(c, a, p);
             return (e0 >= 0 && e1 >= 0 && e2 >= 0) || (e0 <= 0 && e1 <= 0 && e2 <= 0);
+        },
+        color);
+}
+
+void Canvas::fill_polygon(const std::vector<Point>& corners, Rgba color) {
+    if (corners.size() < 3) return;
+    Point top_left = corners.front(), bottom_right = corners.front();
+    for (Point p : corners) {
+        top_left = {std::min(top_left.x, p.x), std::min(top_left.y, p.y)};
+        bottom_right = {std::max(bottom_right.x, p.x), std::max(bottom_right.y, p.y)};
+    }
+    fill_shape(top_left, bottom_right, [&](Point p) { return inside_convex(corners, p); }, color);
+}
+
+void Canvas::draw_line(Point a, Point b, double width, Rgba color) {
+    // Lengths are in picture widths, so a stroke keeps its thickness in any direction.
+    const double aspect = static_cast<double>(image_.height) / image_.width;
+    const double half = width / 2;
+    const Point a_scaled{a.x, a.y * aspect}, b_scaled{b.x, b.y * aspect};
+    fill_shape(
+        {std::min(a.x, b.x) - half, std::min(a.y, b.y) - half / aspect},
+        {std::max(a.x, b.x) + half, std::max(a.y, b.y) + half / aspect},
+        [&](Point p) { return distance_to_segment(a_scaled, b_scaled, {p.x, p.y * aspect}) <= half; }, color);
+}
+
+void Canvas::draw_arc(Point centre, double radius, double width, double from_angle, double to_angle, Rgba color) {
+    const double aspect = static_cast<double>(image_.height) / image_.width;
+    const double reach = radius + width / 2;
+    const double sweep = std::fabs(to_angle - from_angle);
+    const double direction = to_angle >= from_angle ? 1.0 : -1.0;
+    fill_shape(
+        {centre.x - reach, centre.y - reach / aspect}, {centre.x + reach, centre.y + reach / aspect},
+        [&](Point p) {
+            const double dx = p.x - centre.x, dy = (p.y - centre.y) * aspect;
+            if (std::fabs(std::hypot(dx, dy) - radius) > width / 2) return false;
+            const double along = std::fmod(direction * (std::atan2(dy, dx) - from_angle), kTwoPi);
+            return (along < 0 ? along + kTwoPi : along) <= sweep;
         },
         color);
 }

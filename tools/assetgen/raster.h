@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 struct Rgba {
@@ -26,12 +27,25 @@ struct Point {
 class Canvas {
 public:
     Canvas(int width, int height);
+    // Paints on over an existing picture.
+    explicit Canvas(Image image) : image_(std::move(image)) {}
 
     void fill(Rgba color);
     void fill_rect(Point top_left, Point bottom_right, Rgba color);
     void fill_ellipse(Point centre, double radius_x, double radius_y, Rgba color);
     void fill_circle(Point centre, double radius, Rgba color) { fill_ellipse(centre, radius, radius, color); }
     void fill_triangle(Point a, Point b, Point c, Rgba color);
+    // A convex polygon, corners in either winding order. Painting it in one
+    // pass avoids the faint seam two triangles leave along their shared edge.
+    void fill_polygon(const std::vector<Point>& corners, Rgba color);
+    // Stroke widths and arc radii are in picture widths, so strokes keep
+    // their thickness and arcs stay round on a picture that is not square.
+    // A stroke with round ends.
+    void draw_line(Point a, Point b, double width, Rgba color);
+    // A stroke along the circle from one angle to the other, in radians
+    // measured from +x toward +y (clockwise on screen, since y points down),
+    // with square ends.
+    void draw_arc(Point centre, double radius, double width, double from_angle, double to_angle, Rgba color);
 
     const Image& image() const { return image_; }
 

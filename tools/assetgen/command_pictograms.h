@@ -1,0 +1,25 @@
+#pragma once
+
+#include "raster.h"
+
+// The drawings on the command popup's buttons, one per command. Each is laid
+// out in its own square of local coordinates from -1 to 1 (y pointing down)
+// and drawn wherever a PictogramBox puts that square on the canvas.
+
+struct PictogramBox {
+    Point centre;  // canvas unit coordinates
+    double scale;  // canvas units per local unit
+
+    Point at(double x, double y) const { return {centre.x + x * scale, centre.y + y * scale}; }
+    double length(double local) const { return local * scale; }
+};
+
+void draw_close_pictogram(Canvas& canvas, const PictogramBox& box);        // a cross
+void draw_clear_pictogram(Canvas& canvas, const PictogramBox& box);        // an eraser over an empty square
+void draw_goat_cw_pictogram(Canvas& canvas, const PictogramBox& box);      // a goat inside a clockwise arrow
+void draw_goat_ccw_pictogram(Canvas& canvas, const PictogramBox& box);     // ... a counter-clockwise arrow
+void draw_penguin_pictogram(Canvas& canvas, const PictogramBox& box);      // a penguin dropping in
+void draw_skateboard_pictogram(Canvas& canvas, const PictogramBox& box);   // a skateboard from the side
+void draw_restart_pictogram(Canvas& canvas, const PictogramBox& box);      // a circular arrow
+void draw_quit_yes_pictogram(Canvas& canvas, const PictogramBox& box);     // a tick
+void draw_quit_no_pictogram(Canvas& canvas, const PictogramBox& box);      // an arrow turning back

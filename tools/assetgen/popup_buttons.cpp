@@ -1,0 +1,99 @@
+#include "popup_buttons.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "command_pictograms.h"
+#include "skin_paint.h"
+#include "text_render.h"
+
+namespace {
+
+constexpr int kButtonSize = 128;
+// Room around the button for the highlight's glow.
+constexpr float kInset = 7.0f;
+constexpr float kCornerRadius = 20.0f;
+constexpr int kLabelTop = 91;
+constexpr int kLabelMaxWidth = 100;
+constexpr int kLabelPointSize = 16;
+
+struct ButtonLook {
+    Colour top, bottom, border, glow;
+    float border_width, glow_width;
+    float pictogram_scale;
+};
+
+// Calm slate-blue when waiting, lit up like the field's cursor when chosen.
+const ButtonLook kUnselected{rgb(66, 104, 146), rgb(30, 54, 90), rgb(140, 176, 214), rgb(0, 0, 0), 2.5f, 0.0f, 0.25f};
+const ButtonLook kSelected{rgb(112, 172, 226), rgb(52, 104, 170), rgb(255, 216, 84), rgb(255, 204, 64), 4.0f, 6.5f,
+                           0.27f};
+
+struct Command {
+    const char* name;   // as in the file names
+    const char* label;  // as shown on the button
+    void (*draw)(Canvas&, const PictogramBox&);
+};
+
+const Command kCommands[] = {
+    {"Close", "Close", draw_close_pictogram},
+    {"Clear", "Clear", draw_clear_pictogram},
+    {"Goat1", "Goat CW", draw_goat_cw_pictogram},
+    {"Goat2", "Goat CCW", draw_goat_ccw_pictogram},
+    {"Peng", "Penguin", draw_penguin_pictogram},
+    {"Skate", "Skateboard", draw_skateboard_pictogram},
+    {"Restart", "Restart", draw_restart_pictogram},
+    {"QuitYes", "Quit", draw_quit_yes_pictogram},
+    {"QuitNo", "Stay", draw_quit_no_pictogram},
+};
+
+// Signed distance in pixels from the button's rounded outline, negative inside.
+float distance_to_button(float x, float y) {
+    const float half = kButtonSize / 2.0f - kInset;
+    const float qx = std::fabs(x - kButtonSize / 2.0f) - (half - kCornerRadius);
+    const float qy = std::fabs(y - kButtonSize / 2.0f) - (half - kCornerRadius);
+    const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
+    return outside + std::min(std::max(qx, qy), 0.0f) - kCornerRadius;
+}
+
+Colour button_face(Vec2 p, const ButtonLook& look) {
+    const float x = p.u * kButtonSize, y = p.v * kButtonSize;
+    const float d = distance_to_button(x, y);
+    if (d > 0) {
+        // Outside: the glow fades out, or nothing at all.
+        if (look.glow_width <= 0) return {0, 0, 0, 0};
+        Colour glow = look.glow;
+        glow.a = 0.85f * std::pow(1 - smoothstep(0.0f, look.glow_width, d), 1.6f);
+        return glow;
+    }
+    Colour face = mix(look.top, look.bottom, smoothstep(0.1f, 0.9f, p.v));
+    // A soft sheen across the upper half, as on a glazed tile.
+    face = mix(face, rgb(255, 255, 255), 0.12f * (1 - smoothstep(0.12f, 0.5f, p.v)) * smoothstep(-4.0f, -8.0f, d));
+    return mix(face, look.border, smoothstep(-look.border_width - 0.8f, -look.border_width + 0.2f, d));
+}
+
+Image draw_button(const Command& command, const ButtonLook& look) {
+    Image face{kButtonSize, kButtonSize, std::vector<std::uint8_t>(kButtonSize * kButtonSize * 4, 0)};
+    paint_region(face, {0, 0, 1, 1}, [&](Vec2 p) { return button_face(p, look); });
+
+    Canvas canvas(std::move(face));
+    command.draw(canvas, {{0.5, 0.39}, look.pictogram_scale});
+    Image button = canvas.image();
+
+    const TextStyle label = fit_text(command.label, {kLabelPointSize, {248, 251, 255, 255}, true}, kLabelMaxWidth);
+    TextStyle shadow = label;
+    shadow.colour = {8, 20, 38, 170};
+    draw_text_centred(button, command.label, shadow, kButtonSize / 2 + 1, kLabelTop + 1);
+    draw_text_centred(button, command.label, label, kButtonSize / 2, kLabelTop);
+    return button;
+}
+
+}  // namespace
+
+std::vector<ButtonPicture> draw_popup_buttons() {
+    std::vector<ButtonPicture> buttons;
+    for (const Command& command : kCommands) {
+        buttons.push_back({std::string("menu") + command.name + "U.png", draw_button(command, kUnselected)});
+        buttons.push_back({std::string("menu") + command.name + "S.png", draw_button(command, kSelected)});
+    }
+    return buttons;
+}

@@ -1,0 +1,116 @@
+#include "game/level_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace {
+
+std::optional<CellKind> kind_of_character(char c) {
+    switch (c) {
+    case '.': return CellKind::empty;
+    case 'D': return CellKind::penguin_square;
+    case 'x': return CellKind::tree;
+    case 'T': return CellKind::target;
+    case 'C': return CellKind::cow;
+    case 'S': return CellKind::skateboard_square;
+    case 'B': return CellKind::bucket;
+    case 'F': return CellKind::fire;
+    case 'f': return CellKind::tunafish;
+    default: return std::nullopt;
+    }
+}
+
+// The line starting at pos, without its line end; pos moves past the line
+// end. A CR directly before the LF is part of the line end, so files written
+// with CR LF read the same as with LF.
+std::string_view next_line(std::string_view text, std::size_t& pos) {
+    const std::size_t end = text.find('\n', pos);
+    std::string_view line = text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+    if (end == std::string_view::npos) {
+        pos = text.size();
+        return line;
+    }
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+// White space as formatted stream input skips it in the classic locale.
+bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// A decimal integer at the start of text, read the way formatted stream input
+// reads one: leading white space, an optional sign, digits, and whatever
+// follows them ignored. Nothing when there are no digits or the number does
+// not fit in 32 bits.
+std::optional<std::int32_t> leading_int32(std::string_view text) {
+    constexpr std::int64_t largest_magnitude = std::int64_t{1} << 31;
+    std::size_t i = 0;
+    while (i < text.size() && is_space(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t first_digit = i;
+    std::int64_t magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        magnitude = magnitude * 10 + (text[i] - '0');
+        // Stopping here keeps the sum from overflowing however long the digits run.
+        if (magnitude > largest_magnitude) return std::nullopt;
+    }
+    if (i == first_digit) return std::nullopt;
+    if (!negative && magnitude == largest_magnitude) return std::nullopt;
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+void apply_setting(LevelFile& file, std::string_view key, std::string_view value) {
+    std::optional<std::int32_t>* field = key == "penguinMax"      ? &file.penguinMax
+                                         : key == "goatMax"       ? &file.goatMax
+                                         : key == "skateboardMax" ? &file.skateboardMax
+                                                                  : nullptr;
+    if (!field) return;
+    if (const std::optional<std::int32_t> number = leading_int32(value)) *field = number;
+}
+
+}  // namespace
+
+LevelFile parse_level_file(const char* bytes, std::size_t size) {
+    LevelFile file;
+    const std::string_view text(bytes, size);
+    std::size_t pos = 0;
+
+    for (int row = 0; row < grid_side && pos < text.size(); ++row) {
+        const std::string_view line = next_line(text, pos);
+        for (int column = 0; column < grid_side && column < static_cast<int>(line.size()); ++column) {
+            if (const std::optional<CellKind> kind = kind_of_character(line[column]))
+                file.cells[row * grid_side + column] = kind;
+        }
+    }
+
+    // A key runs to the next "=", across line ends if need be, so a line
+    // without "=" becomes the front of the next key and spoils it; the value
+    // is the rest of the line holding the "=". Text with no "=" left sets
+    // nothing.
+    while (pos < text.size()) {
+        const std::size_t equals = text.find('=', pos);
+        if (equals == std::string_view::npos) break;
+        const std::string_view key = text.substr(pos, equals - pos);
+        pos = equals + 1;
+        apply_setting(file, key, next_line(text, pos));
+    }
+    return file;
+}
+
+std::optional<LevelFile> read_level_file(const char* path) {
+    std::FILE* stream = std::fopen(path, "r");
+    if (!stream) return std::nullopt;
+    std::string bytes;
+    char chunk[4096];
+    while (bytes.size() < max_level_file_size) {
+        const std::size_t wanted = std::min(sizeof chunk, max_level_file_size - bytes.size());
+        const std::size_t got = std::fread(chunk, 1, wanted, stream);
+        if (got == 0) break;
+        bytes.append(chunk, got);
+    }
+    std::fclose(stream);
+    return parse_level_file(bytes.data(), bytes.size());
+}

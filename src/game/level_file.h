@@ -1,0 +1,28 @@
+#pragma once
+
+#include "game/grid.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+// What a level file says. The first eight lines draw the field, one character
+// a square; the rest holds "key=value" settings. A square the file does not
+// set (an unknown character, a short line, a missing row) and a setting it
+// does not give stay empty here: loading the file leaves those as they were.
+struct LevelFile {
+    std::optional<CellKind> cells[grid_cells];  // row-major, like Grid
+    std::optional<std::int32_t> penguinMax;
+    std::optional<std::int32_t> goatMax;
+    std::optional<std::int32_t> skateboardMax;
+};
+
+// Any bytes make some LevelFile; nothing is read outside [bytes, bytes + size).
+LevelFile parse_level_file(const char* bytes, std::size_t size);
+
+// A level is a few hundred bytes; a file bigger than this is no level, and
+// only its first this many bytes are read.
+constexpr std::size_t max_level_file_size = 1 << 20;
+
+// The parsed file, or nothing when it does not open for reading.
+std::optional<LevelFile> read_level_file(const char* path);

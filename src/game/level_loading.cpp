@@ -1,0 +1,122 @@
+#include "game/level.h"
+#include "game/level_file.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* first_level_path = "data/level.txt";
+
+struct ActorLook {
+    const char* name;
+    const char* model_path;
+    const char* skin_path;
+};
+
+constexpr ActorLook tree_look{"Tree", "models/shrub/tris.md2", "models/shrub/s6.png"};
+constexpr ActorLook cow_look{"Cow", "models/cow/tris.md2", "models/cow/cow.png"};
+constexpr ActorLook tunafish_look{"Tunafish", "models/tuna/tris.md2", "models/tuna/tuna.png"};
+constexpr ActorLook bucket_look{"Bucket", "models/bucket/tris.md2", "models/bucket/bucket.png"};
+
+// Set up in place on the list's last element: the lists keep their elements
+// where they are, and an actor's emitter is not worth copying.
+Actor& add_actor(std::deque<Actor>& actors, const ActorLook& look, int column, int row) {
+    Actor& actor = actors.emplace_back();
+    actor.load_model(look.name, look.model_path, look.skin_path);
+    const CellCentre centre = cell_centre(column, row);
+    actor.set_position(centre.x, centre.y, centre.z);
+    return actor;
+}
+
+void add_fire(std::deque<ParticleEmitter>& fires, EmitterParams* params, int column, int row) {
+    const CellCentre centre = cell_centre(column, row);
+    emitter_start(fires.emplace_back(), params, centre.x, centre.y, centre.z);
+}
+
+// Level 0 is data/level.txt; this is the name level n would have if numbered.
+struct NumberedLevelPath {
+    char text[32];
+};
+
+NumberedLevelPath numbered_level_path(int level_number) {
+    NumberedLevelPath path;
+    std::snprintf(path.text, sizeof path.text, "data/level%03d.txt", level_number);
+    return path;
+}
+
+bool file_exists(const char* path) {
+    std::FILE* stream = std::fopen(path, "r");
+    if (!stream) return false;
+    std::fclose(stream);
+    return true;
+}
+
+}  // namespace
+
+void Level::load_level(const char* path) {
+    const std::optional<LevelFile> file = read_level_file(path);
+
+    cows.clear();
+    penguins.clear();
+    skateboards.clear();
+    buckets.clear();
+    trees.clear();
+    tunafish_list.clear();
+    goats.clear();
+    fires.clear();
+    penguinMax = 0;
+    goatMax = 0;
+    skateboardMax = 0;
+    close_popup();
+
+    // A level that does not open keeps the old field and, with no cows, is won.
+    if (!file) return;
+
+    for (int row = 0; row < grid_side; ++row) {
+        for (int column = 0; column < grid_side; ++column) {
+            const std::optional<CellKind> kind = file->cells[row * grid_side + column];
+            if (!kind) continue;
+            switch (*kind) {
+            case CellKind::tree: add_actor(trees, tree_look, column, row); break;
+            case CellKind::cow: add_actor(cows, cow_look, column, row).start_emitter(&cow_params, 0, 22, -18); break;
+            case CellKind::tunafish: add_actor(tunafish_list, tunafish_look, column, row); break;
+            case CellKind::bucket: add_actor(buckets, bucket_look, column, row); break;
+            case CellKind::fire:
+                add_fire(fires, &fire_params_1, column, row);
+                add_fire(fires, &fire_params_2, column, row);
+                break;
+            default: break;
+            }
+            set_cell(column, row, *kind);
+        }
+    }
+
+    if (file->penguinMax) penguinMax = *file->penguinMax;
+    if (file->goatMax) goatMax = *file->goatMax;
+    if (file->skateboardMax) skateboardMax = *file->skateboardMax;
+}
+
+void Level::restart_level() {
+    const NumberedLevelPath path = numbered_level_path(level_number);
+    if (file_exists(path.text)) {
+        load_level(path.text);
+        return;
+    }
+    level_number = 0;
+    load_level(first_level_path);
+}
+
+void Level::advance_level() {
+    ++level_number;
+    const NumberedLevelPath path = numbered_level_path(level_number);
+    if (file_exists(path.text)) {
+        load_level(path.text);
+    } else {
+        // After the last numbered level the game starts again at the first.
+        level_number = 0;
+        load_level(first_level_path);
+    }
+    orbit.orbit_theta = 1.0f;
+    orbit.orbit_phi = 4.74f;
+    orbit.orbit_dist = 800;
+}

@@ -1,0 +1,101 @@
+#include "game/level.h"
+#include "game/rules.h"
+#include "media/sound.h"
+
+#include <cmath>
+
+namespace {
+
+bool is_on_field(int column, int row) { return column >= 0 && column < grid_side && row >= 0 && row < grid_side; }
+
+// Penguins sharing a square fan out around its centre in list order, half a
+// square out, and drift back once alone. Eased once per update.
+void ease_crowd_offset(Actor& penguin, int crowd) {
+    float target[3] = {0, 0, 0};
+    if (crowd > 1) {
+        const float angle = 0.75f * static_cast<float>(crowd);
+        target[0] = cell_width / 2 * std::cos(angle);
+        target[2] = cell_width / 2 * std::sin(angle);
+    }
+    for (int i = 0; i < 3; ++i) penguin.draw_offset[i] = penguin.draw_offset[i] * 0.98f + target[i] * 0.02f;
+}
+
+void play_rule_sound(RuleSound sound) {
+    switch (sound) {
+    case RuleSound::none: break;
+    case RuleSound::turn: play_sound(SoundId::turn); break;
+    case RuleSound::tipped: play_sound(SoundId::tipped); break;
+    }
+}
+
+Actor* first_actor_on(std::deque<Actor>& actors, int column, int row) {
+    for (Actor& actor : actors) {
+        int actor_column = 0;
+        int actor_row = 0;
+        actor.cell_of(actor_column, actor_row);
+        if (actor_column == column && actor_row == row) return &actor;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void Level::walk_penguins(int elapsed_ms) {
+    int crowd_count[grid_cells] = {};
+    int tip_count[grid_cells] = {};
+    for (Actor& penguin : penguins) {
+        penguin.update(elapsed_ms);
+        int column = 0;
+        int row = 0;
+        penguin.cell_of(column, row);
+        // Penguins only ever stand on the field; one that did not would count
+        // as alone and could not meet a cow.
+        const int cell = is_on_field(column, row) ? row * grid_side + column : -1;
+        const int crowd = cell >= 0 ? ++crowd_count[cell] : 1;
+        ease_crowd_offset(penguin, crowd);
+        if (penguin.is_active()) continue;
+
+        Actor* cow = cell >= 0 ? first_actor_on(cows, column, row) : nullptr;
+        const RestingPenguin resting{column, row, penguin.facing_direction(), crowd, cow != nullptr};
+        const PenguinMove move = decide_resting_penguin(grid, resting);
+        for (int i = 0; i < move.message_count; ++i)
+            print_rule_message(penguin.display_name, move.messages[i], move.new_heading);
+        switch (move.action) {
+        case PenguinAction::walk: penguin.walk_to_cell(move.column, move.row); break;
+        case PenguinAction::join_cow:
+            if (++tip_count[cell] >= cow_tip_count) cow->start_dying();
+            break;
+        case PenguinAction::wait:
+        case PenguinAction::stay: break;
+        }
+        play_rule_sound(move.sound);
+    }
+}
+
+void Level::update_cows(int elapsed_ms) {
+    for (auto cow = cows.begin(); cow != cows.end(); ++cow) {
+        cow->update(elapsed_ms);
+        if (!cow->death_finished()) continue;
+        int column = 0;
+        int row = 0;
+        cow->cell_of(column, row);
+        if (is_on_field(column, row)) set_cell(column, row, CellKind::empty);
+        cows.erase(cow);
+        // Removing a cow invalidates the pass, so it starts over from the front.
+        update_cows(elapsed_ms);
+        play_sound(SoundId::tipped);
+        return;
+    }
+}
+
+void Level::update_actors(std::deque<Actor>& actors, int elapsed_ms) {
+    for (Actor& actor : actors) actor.update(elapsed_ms);
+}
+
+void Level::update_fires(int elapsed_ms) {
+    // Fires burn for ever: a finished emitter starts again where it was.
+    for (ParticleEmitter& fire : fires) {
+        if (emitter_update(fire, elapsed_ms))
+            emitter_start(fire, fire.params, fire.origin[0], fire.origin[1], fire.origin[2]);
+    }
+}

@@ -1,0 +1,79 @@
+// Feeds arbitrary bytes to the level file parser, directly and through a
+// memory file for the reader, and checks what any level must look like.
+
+#include "game/level_file.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+bool fill_memory_file(int fd, const std::uint8_t* data, std::size_t size) {
+    if (ftruncate(fd, 0) != 0) return false;
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t written = pwrite(fd, data + done, size - done, static_cast<off_t>(done));
+        if (written <= 0) return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// A level file names only these; goat squares and the outside never come from one.
+bool is_file_kind(CellKind kind) {
+    switch (kind) {
+    case CellKind::empty:
+    case CellKind::penguin_square:
+    case CellKind::tree:
+    case CellKind::target:
+    case CellKind::cow:
+    case CellKind::skateboard_square:
+    case CellKind::bucket:
+    case CellKind::fire:
+    case CellKind::tunafish:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool same(const LevelFile& a, const LevelFile& b) {
+    for (int cell = 0; cell < grid_cells; ++cell)
+        if (a.cells[cell] != b.cells[cell]) return false;
+    return a.penguinMax == b.penguinMax && a.goatMax == b.goatMax && a.skateboardMax == b.skateboardMax;
+}
+
+// The same text with every CR that ends a line taken out.
+std::string without_crs_before_lfs(const std::uint8_t* data, std::size_t size) {
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') continue;
+        text += static_cast<char>(data[i]);
+    }
+    return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const int fd = memfd_create("fuzz_level_file", 0);
+    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    if (fd < 0 || !fill_memory_file(fd, data, size)) std::abort();
+
+    const LevelFile parsed = parse_level_file(reinterpret_cast<const char*>(data), size);
+    for (const auto& cell : parsed.cells)
+        if (cell && !is_file_kind(*cell)) std::abort();
+
+    // Files written with CR LF read the same as with LF.
+    const std::string lf_only = without_crs_before_lfs(data, size);
+    if (!same(parsed, parse_level_file(lf_only.data(), lf_only.size()))) std::abort();
+
+    // Inputs stay far below the size cap, so the reader sees all of them.
+    const std::optional<LevelFile> read = read_level_file(path.c_str());
+    if (!read || !same(*read, parsed)) std::abort();
+    return 0;
+}

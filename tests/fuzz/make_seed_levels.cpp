@@ -1,0 +1,52 @@
+// Writes the seed corpus of fuzz_level_file: a full level, the same with CR LF
+// line ends, settings that go wrong in each known way, a short file and one
+// with NUL bytes, so the fuzzer starts from every branch of the format.
+
+#include <cstdio>
+#include <string>
+#include <utility>
+
+namespace {
+
+const std::string full_level =
+    "..x.....\n.D......\n........\n...C..B.\n........\n.S...F..\n......T.\nf.......\n"
+    "penguinMax=8\ngoatMax=2\nskateboardMax=1\n";
+
+std::string with_crlf(const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+}
+
+bool write_seed(const std::string& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <corpus-dir>\n", argv[0]);
+        return 2;
+    }
+    const std::string field = full_level.substr(0, full_level.find('p'));
+    const std::pair<const char*, std::string> seeds[] = {
+        {"example.txt", full_level},
+        {"example_crlf.txt", with_crlf(full_level)},
+        {"odd_settings.txt", field + "penguinMax=10\n\ngoatMax = 3\nskateboardMax=2 boards\npenguinMax=abc\n"
+                                     "goatMax=-2147483649\nskateboard\nMax=+4"},
+        {"short_lines.txt", "..C.....xx\n..#\nDDD\n"},
+        {"nul_bytes.txt", std::string("x\0x.....\n", 9) + field.substr(9) + std::string("goat\0Max=1\n", 11)},
+    };
+    for (const auto& [name, bytes] : seeds) {
+        const std::string path = std::string(argv[1]) + "/" + name;
+        if (!write_seed(path, bytes)) {
+            std::fprintf(stderr, "could not write %s\n", path.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}

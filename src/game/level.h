@@ -1,15 +1,82 @@
 #pragma once
 
+#include "app/orbit.h"
 #include "app/renderable.h"
+#include "game/actor.h"
+#include "game/grid.h"
+#include "game/particles.h"
+#include "game/popup.h"
 
-// Stand-in for the puzzle level until the rules and the field arrive: it draws
-// nothing and only knows how to ask the game to quit.
+#include <deque>
+
+class Terrain;
+struct Image;
+
+// One puzzle: the 8 by 8 field, what stands on it, the player's supplies, the
+// cursor and camera, and the popup that is open.
 class Level : public Renderable {
 public:
-    void draw() override {}
-    void update(int) override {}
+    Level();
+    ~Level() override;
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+    // Loading: a level file's field and settings replace the lists and
+    // supplies; a file that does not open leaves them empty (a won level).
+    void load_level(const char* path);
+    void restart_level();
+    void advance_level();
+
+    CellKind cell_at(int column, int row) const { return grid.cell_at(column, row); }
+    void set_cell(int column, int row, CellKind kind) { grid.set_cell(column, row, kind); }
+
+    // The walking rules, once per update.
+    void walk_penguins(int elapsed_ms);
+    void update_cows(int elapsed_ms);
+    static void update_actors(std::deque<Actor>& actors, int elapsed_ms);
+    void update_fires(int elapsed_ms);
+
+    // Player commands on a square, and the popup that offers them.
+    void apply_command(int command, int column, int row);
+    void open_command_popup();
+    // The square under the player's cursor.
+    void cursor_square(int& column, int& row) const;
+
+    void draw() override;
+    void update(int elapsed_ms) override;
     bool handle_key(int key, bool released) override;
     bool is_active() const override { return true; }
 
     bool quit_requested = false;
+    std::deque<Actor> penguins;
+    std::deque<Actor> cows;
+    std::deque<Actor> skateboards;
+    std::deque<Actor> trees;
+    std::deque<int> goats;  // cell indices of placed goat squares, oldest first
+    std::deque<Actor> buckets;
+    std::deque<Actor> tunafish_list;
+    std::deque<ParticleEmitter> fires;
+    int penguinMax = 0;
+    int goatMax = 0;
+    int skateboardMax = 0;
+    Image* square_images[5] = {};
+    Image* level_art[14] = {};
+    bool popup_open = false;
+    Popup* popup = nullptr;  // owned
+    Grid grid;               // all empty until a level loads
+    Terrain* terrain = nullptr;  // owned
+    Orbit orbit{1.0f, 4.74f, 800, 0, 0, 0};
+    int goat_clock = 1500;
+    int level_number = 0;
+    int hint_index = 0;
+
+private:
+    void close_popup();
+    // Replaces any popup left open with a new, empty one.
+    Popup& open_popup();
+    void move_cursor(int arrow_key);
 };
+
+// Names handed to activated penguins alternate "Gus" and "Penguin" across
+// the whole run.
+const char* next_penguin_name();

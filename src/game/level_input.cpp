@@ -1,0 +1,232 @@
+#include "game/level.h"
+
+#include "app/keys.h"
+#include "game/rules.h"
+#include "media/sound.h"
+#include "world/terrain.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int goat_cycle_ms = 1500;
+constexpr float drop_height = 2000;
+
+// Cursor values of the field's first and last squares on the terrain.
+constexpr int first_field_cursor = 4;
+constexpr int last_field_cursor = 11;
+
+// What the HUD's hint line says, by index; it only ever moves forward.
+enum Hint : int {
+    hint_arrows = 0,
+    hint_activate_penguin = 1,
+    hint_place_goat = 2,
+    hint_reverse_goat = 3,
+    hint_eight_penguins = 4,
+    hint_out_of_goats = 5,
+    hint_camera = 6,
+    hint_blank = 7,
+};
+
+int length_of(const std::deque<Actor>& actors) { return static_cast<int>(actors.size()); }
+
+}  // namespace
+
+void Level::update(int elapsed_ms) {
+    orbit_step(orbit, elapsed_ms);
+    if (goat_clock > 0) {
+        goat_clock -= elapsed_ms;
+        if (goat_clock <= 0) goat_clock += goat_cycle_ms;
+    }
+
+    walk_penguins(elapsed_ms);
+    update_cows(elapsed_ms);
+    update_actors(trees, elapsed_ms);
+    update_actors(skateboards, elapsed_ms);
+    update_fires(elapsed_ms);
+
+    // A won level takes no more commands: space moves on instead.
+    if (cows.empty()) {
+        hint_index = hint_index > hint_out_of_goats ? hint_blank : hint_camera;
+        return;
+    }
+
+    if (!popup) return;
+    popup->update(elapsed_ms);
+    popup_open = popup->is_active();
+    int command = static_cast<int>(PopupCommand::close);
+    if (!popup_open) {
+        command = popup->selected_command();
+        close_popup();
+    }
+    int column = 0;
+    int row = 0;
+    cursor_square(column, row);
+    apply_command(command, column, row);
+}
+
+void Level::apply_command(int command, int column, int row) {
+    const CellCentre centre = cell_centre(column, row);
+    switch (static_cast<PopupCommand>(command)) {
+    case PopupCommand::clear:
+        set_cell(column, row, CellKind::empty);
+        // The goat count is the number of goats in use, which cannot go below none.
+        if (!goats.empty()) goats.pop_front();
+        break;
+    case PopupCommand::goat_cw:
+        // Reversing a goat keeps it the same goat.
+        if (cell_at(column, row) != CellKind::goat_ccw) goats.push_back(row * grid_side + column);
+        set_cell(column, row, CellKind::goat_cw);
+        break;
+    case PopupCommand::goat_ccw:
+        if (cell_at(column, row) != CellKind::goat_cw) goats.push_back(row * grid_side + column);
+        set_cell(column, row, CellKind::goat_ccw);
+        break;
+    case PopupCommand::penguin: {
+        Actor& penguin = penguins.emplace_back();
+        penguin.load_model(next_penguin_name(), "models/penguin/tris.md2", "models/penguin/penguin.png");
+        penguin.set_position(centre.x, drop_height, centre.z);
+        play_sound(SoundId::falling);
+        break;
+    }
+    case PopupCommand::skateboard: {
+        Actor& board = skateboards.emplace_back();
+        board.load_model("Skateboard", "models/skateboard/board.md2", "models/skateboard/board.png");
+        board.set_position(centre.x, drop_height, centre.z);
+        break;
+    }
+    case PopupCommand::restart:
+        restart_level();
+        break;
+    case PopupCommand::quit_yes:
+        quit_requested = true;
+        break;
+    case PopupCommand::close:
+    case PopupCommand::quit_no:
+        break;
+    }
+}
+
+bool Level::handle_key(int key, bool released) {
+    if (popup && popup->handle_key(key, released)) return true;
+
+    if (orbit_key(orbit, key, released)) {
+        if (hint_index == hint_camera) hint_index = hint_blank;
+        return true;
+    }
+
+    switch (key) {
+    case key_tab:
+        cows.clear();
+        return true;
+    case key_return:
+    case key_space:
+        if (released) return true;
+        if (cows.empty()) {
+            advance_level();
+        } else if (!popup_open) {
+            open_command_popup();
+        }
+        return true;
+    case key_escape:
+        // On the release, so that the popup's own escape handling only sees
+        // the next escape.
+        if (released) {
+            Popup& quit_popup = open_popup();
+            quit_popup.add_entry(PopupCommand::quit_yes);
+            quit_popup.add_entry(PopupCommand::quit_no);
+        }
+        return true;
+    case key_up:
+    case key_down:
+    case key_right:
+    case key_left:
+        if (!released) move_cursor(key);
+        if (hint_index == hint_arrows) hint_index = hint_activate_penguin;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Up and down step along the columns, right and left along the rows, never
+// off the field.
+void Level::move_cursor(int arrow_key) {
+    const TerrainCursor cursor = terrain->get_cursor();
+    int first = cursor.first;
+    int second = cursor.second;
+    if (arrow_key == key_up && second < last_field_cursor) ++second;
+    if (arrow_key == key_down && second > first_field_cursor) --second;
+    if (arrow_key == key_right && first < last_field_cursor) ++first;
+    if (arrow_key == key_left && first > first_field_cursor) --first;
+    terrain->set_cursor(first, second);
+}
+
+Popup& Level::open_popup() {
+    close_popup();
+    popup = new Popup;
+    popup_open = true;
+    return *popup;
+}
+
+void Level::open_command_popup() {
+    int column = 0;
+    int row = 0;
+    cursor_square(column, row);
+    Popup& choices = open_popup();
+
+    const int goats_used = static_cast<int>(goats.size());
+    const int penguins_used = length_of(penguins);
+    const int skateboards_used = length_of(skateboards);
+
+    switch (cell_at(column, row)) {
+    case CellKind::empty:
+        if (goats_used > 0 && hint_index <= hint_place_goat) {
+            hint_index = hint_reverse_goat;
+        } else if (goats_used >= goatMax && hint_index == hint_eight_penguins) {
+            hint_index = hint_out_of_goats;
+        } else if (penguins_used < cow_tip_count && hint_index <= hint_reverse_goat) {
+            hint_index = hint_eight_penguins;
+        }
+        if (goats_used < goatMax) {
+            choices.add_entry(PopupCommand::goat_cw);
+            choices.add_entry(PopupCommand::goat_ccw);
+        } else {
+            std::printf("Out of goats!\n");
+            if (hint_index <= hint_eight_penguins) hint_index = hint_out_of_goats;
+        }
+        break;
+    case CellKind::penguin_square:
+        if (penguins_used == 0 && hint_index <= hint_activate_penguin) hint_index = hint_place_goat;
+        if (penguins_used >= cow_tip_count) {
+            if (hint_index == hint_eight_penguins) {
+                hint_index = hint_out_of_goats;
+            } else if (hint_index <= hint_out_of_goats) {
+                hint_index = hint_camera;
+            }
+        }
+        if (penguins_used < penguinMax) {
+            choices.add_entry(PopupCommand::penguin);
+        } else {
+            std::printf("Out of penguins!\n");
+        }
+        break;
+    case CellKind::skateboard_square:
+        if (skateboards_used < skateboardMax) {
+            choices.add_entry(PopupCommand::skateboard);
+        } else {
+            std::printf("Out of skateboards!\n");
+        }
+        break;
+    case CellKind::goat_cw:
+        choices.add_entry(PopupCommand::goat_ccw);
+        break;
+    case CellKind::goat_ccw:
+        choices.add_entry(PopupCommand::goat_cw);
+        break;
+    default:
+        break;
+    }
+    choices.add_entry(PopupCommand::close);
+    choices.add_entry(PopupCommand::restart);
+}

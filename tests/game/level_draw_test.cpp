@@ -1,0 +1,208 @@
+#include "app/camera.h"
+#include "app/keys.h"
+#include "front_view.h"
+#include "game/level.h"
+#include "gl_window.h"
+#include "media/texture.h"
+#include "png_fixture.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Rgba = std::array<std::uint8_t, 4>;
+
+constexpr Rgba quit_yes_selected = {230, 20, 20, 255};
+constexpr Rgba quit_no_unselected = {20, 20, 230, 255};
+constexpr Rgba close_unselected = {20, 230, 230, 255};
+
+bool is_white(const Rgba& p) { return p[0] > 200 && p[1] > 200 && p[2] > 200; }
+bool is_grass(const Rgba& p) { return p[1] > p[0] + 40 && p[1] > p[2] + 40; }
+bool is_yellowish(const Rgba& p) { return p[0] > 150 && p[1] > 150 && p[2] + 60 < p[0]; }
+
+PngPicture solid_picture(int side, Rgba colour) {
+    PngPicture picture;
+    picture.colour_type = PNG_COLOR_TYPE_RGB_ALPHA;
+    picture.width = picture.height = side;
+    for (int n = 0; n < side * side; ++n) picture.samples.insert(picture.samples.end(), {colour[0], colour[1], colour[2], colour[3]});
+    return picture;
+}
+
+// Green 128 everywhere: height 0, the whole 16 by 16 map flat.
+PngPicture flat_field() { return solid_picture(16, {0, 128, 0, 255}); }
+
+// A cow at (6, 5), out of the way; a fire at (1, 6) when asked for.
+std::string level_text(bool with_fire) {
+    return std::string("........\n........\n........\n........\n........\n......C.\n") +
+           (with_fire ? ".F......\n" : "........\n") + "........\n";
+}
+
+Rgba colour_at(float x, float y, float z) {
+    const PixelPosition pixel = pixel_of(x, y, z);
+    EXPECT_TRUE(pixel.x >= 2 && pixel.x < gl_window_width() - 2 && pixel.y >= 2 && pixel.y < gl_window_height() - 2)
+        << x << "," << z << " is off screen";
+    return pixel_at(pixel.x, pixel.y);
+}
+
+bool white_near(float x, float y, float z) {
+    const PixelPosition pixel = pixel_of(x, y, z);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (is_white(pixel_at(pixel.x + dx, pixel.y + dy))) return true;
+    return false;
+}
+
+// The Level drawn as the main loop draws it, from its own orbit camera, over
+// the game's projection and light, in a scratch folder holding a flat field,
+// a grass picture, a sprite sheet and three popup pictures.
+class LevelDrawing : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        open_gl_window(camera.screen_width, camera.screen_height);
+        if (gl_window_width() == camera.screen_width) init_texture_pool();
+    }
+
+    void SetUp() override {
+        ASSERT_EQ(gl_window_width(), camera.screen_width) << "the OpenGL window did not open";
+        std::filesystem::create_directories(dir_.file("data/menu"));
+        write("data/field.png", flat_field());
+        write("data/grass4.png", solid_picture(2, {60, 170, 60, 255}));
+        // A sprite sheet of plain white cells, so particles show their own colours.
+        write("data/particle.png", solid_picture(64, {255, 255, 255, 255}));
+        write("data/menu/menuQuitYesS.png", solid_picture(128, quit_yes_selected));
+        write("data/menu/menuQuitNoU.png", solid_picture(128, quit_no_unselected));
+        // Present, so that the popup pictures load once and not with every popup.
+        write("data/menu/menuCloseU.png", solid_picture(128, close_unselected));
+        previous_dir_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir_.file(""));
+
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45, static_cast<double>(camera.screen_width) / camera.screen_height, 2, 1600);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        const GLfloat black[] = {0, 0, 0, 1}, white[] = {1, 1, 1, 1}, direction[] = {2, 5, 5, 0};
+        glLightfv(GL_LIGHT0, GL_AMBIENT, black);
+        glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
+        glLightfv(GL_LIGHT0, GL_SPECULAR, white);
+        glLightfv(GL_LIGHT0, GL_POSITION, direction);
+        glEnable(GL_LIGHT0);
+        glEnable(GL_LIGHTING);
+        glEnable(GL_DEPTH_TEST);
+        glDepthFunc(GL_LESS);
+        glClearColor(0.7f, 0.9f, 1.0f, 0);
+
+        level_ = std::make_unique<Level>();
+    }
+    void TearDown() override {
+        level_.reset();
+        std::filesystem::current_path(previous_dir_);
+    }
+
+    void write(const std::string& name, const PngPicture& picture) {
+        ASSERT_TRUE(write_png(dir_.file(name), picture)) << name;
+    }
+
+    void load(bool with_fire) {
+        std::ofstream("data/level.txt") << level_text(with_fire);
+        level_->load_level("data/level.txt");
+        ASSERT_EQ(level_->cows.size(), 1u);
+    }
+
+    // One frame: an update places the eye on the level's orbit.
+    void frame() {
+        level_->update(18);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        apply_camera(camera);
+        level_->draw();
+        glFinish();
+        ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+
+    TempDir dir_;
+    std::filesystem::path previous_dir_;
+    std::unique_ptr<Level> level_;
+};
+
+TEST_F(LevelDrawing, FieldShowsGridLinesAndTheCursorSquare) {
+    load(false);
+    ASSERT_NO_FATAL_FAILURE(frame());
+
+    for (int column = 0; column < 8; ++column) {
+        for (int row = 0; row < 8; ++row) {
+            const CellCentre centre = cell_centre(column, row);
+            // The square's borders toward lower column and row, away from the corners.
+            EXPECT_TRUE(white_near(centre.x - 32, 0, centre.z)) << column << "," << row;
+            EXPECT_TRUE(white_near(centre.x, 0, centre.z - 32)) << column << "," << row;
+            const Rgba middle = colour_at(centre.x, 0, centre.z);
+            if (column == 3 && row == 3) {
+                EXPECT_TRUE(is_yellowish(middle)) << "the cursor starts on column 3, row 3";
+            } else {
+                EXPECT_TRUE(is_grass(middle)) << column << "," << row;
+            }
+        }
+    }
+
+    // Up moves the cursor to the next column; the highlight follows.
+    level_->handle_key(key_up, false);
+    ASSERT_NO_FATAL_FAILURE(frame());
+    const CellCentre left = cell_centre(3, 3);
+    const CellCentre cursor = cell_centre(4, 3);
+    EXPECT_TRUE(is_grass(colour_at(left.x, 0, left.z)));
+    EXPECT_TRUE(is_yellowish(colour_at(cursor.x, 0, cursor.z)));
+}
+
+TEST_F(LevelDrawing, OpenPopupDrawsOverTheFieldInTheMiddleOfTheScreen) {
+    load(false);
+    level_->handle_key(key_escape, true);
+    ASSERT_NE(level_->popup, nullptr);
+    ASSERT_NO_FATAL_FAILURE(frame());
+
+    // Two 128-pixel buttons side by side, centred; the first highlighted.
+    const int middle_x = camera.screen_width / 2;
+    const int middle_y = camera.screen_height / 2;
+    EXPECT_EQ(pixel_at(middle_x - 64, middle_y), quit_yes_selected);
+    EXPECT_EQ(pixel_at(middle_x - 127, middle_y - 63), quit_yes_selected);
+    EXPECT_EQ(pixel_at(middle_x + 64, middle_y), quit_no_unselected);
+    EXPECT_EQ(pixel_at(middle_x + 127, middle_y + 63), quit_no_unselected);
+    EXPECT_NE(pixel_at(middle_x - 129, middle_y), quit_yes_selected);
+    EXPECT_NE(pixel_at(middle_x, middle_y + 65), quit_no_unselected);
+
+    // A won level shows no popup, and lets space through to move on.
+    level_->handle_key(key_tab, false);
+    ASSERT_NO_FATAL_FAILURE(frame());
+    EXPECT_EQ(level_->popup, nullptr);
+    EXPECT_FALSE(level_->popup_open);
+    EXPECT_NE(pixel_at(middle_x - 64, middle_y), quit_yes_selected);
+    EXPECT_NE(pixel_at(middle_x + 64, middle_y), quit_no_unselected);
+}
+
+TEST_F(LevelDrawing, FiresBurnOverTheFieldAndLeaveBlendingOff) {
+    load(true);
+    ASSERT_EQ(level_->fires.size(), 2u);
+    for (int i = 0; i < 20; ++i) level_->update(18);
+    ASSERT_NO_FATAL_FAILURE(frame());
+    const std::vector<Rgba> burning = read_window();
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+
+    level_->fires.clear();
+    ASSERT_NO_FATAL_FAILURE(frame());
+    const std::vector<Rgba> unlit = read_window();
+
+    int reddened = 0;
+    for (std::size_t i = 0; i < unlit.size(); ++i)
+        if (burning[i][0] > unlit[i][0] + 20) ++reddened;
+    EXPECT_GT(reddened, 20) << "the flames should show orange over the green field";
+}
+
+}  // namespace

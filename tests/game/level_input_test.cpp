@@ -1,0 +1,534 @@
+#include "app/keys.h"
+#include "game/level.h"
+#include "media/sound.h"
+#include "png_fixture.h"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Entries = std::vector<int>;
+
+using Cmd = PopupCommand;
+
+Entries entries(std::initializer_list<PopupCommand> commands) {
+    Entries numbers;
+    for (PopupCommand c : commands) numbers.push_back(static_cast<int>(c));
+    return numbers;
+}
+
+int number(PopupCommand c) { return static_cast<int>(c); }
+
+constexpr int slice_ms = 18;  // the longest update the main loop makes
+
+// A penguin square at (1, 1), a skateboard square at (1, 5), the cow at
+// (6, 5) and a tree at (2, 6); the cursor starts on the empty (3, 3).
+const char* const practice_field =
+    "........\n"
+    ".D......\n"
+    "........\n"
+    "........\n"
+    "........\n"
+    ".S....C.\n"
+    "..x.....\n"
+    "........\n";
+
+std::string practice_level(int penguins, int goats, int skateboards) {
+    return std::string(practice_field) + "penguinMax=" + std::to_string(penguins) + "\ngoatMax=" +
+           std::to_string(goats) + "\nskateboardMax=" + std::to_string(skateboards) + "\n";
+}
+
+void write_text(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// Seconds of silence, mono 8-bit PCM, so that a sound stays audible to the
+// mixer for the length of a test.
+void write_silent_wav(const std::string& path) {
+    constexpr std::uint32_t rate = 22050;
+    constexpr std::uint32_t samples = rate * 5;
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&out](std::uint32_t v) { for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i))); };
+    auto u16 = [&out](std::uint16_t v) { out.put(static_cast<char>(v)); out.put(static_cast<char>(v >> 8)); };
+    out << "RIFF";
+    u32(36 + samples);
+    out << "WAVEfmt ";
+    u32(16);
+    u16(1);  // PCM
+    u16(1);  // mono
+    u32(rate);
+    u32(rate);  // bytes per second
+    u16(1);     // bytes per frame
+    u16(8);     // bits per sample
+    out << "data";
+    u32(samples);
+    for (std::uint32_t i = 0; i < samples; ++i) out.put(static_cast<char>(128));
+}
+
+// The complete "Out of ..." lines printed, among whatever else went to the
+// console (the pictures missing in the scratch folder, for one).
+std::vector<std::string> supply_messages(const std::string& printed) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = printed.find('\n', start)) != std::string::npos; start = end + 1) {
+        if (printed.compare(start, 7, "Out of ") == 0) lines.push_back(printed.substr(start, end - start));
+    }
+    return lines;
+}
+
+bool effect_playing(SoundId id) {
+    Mix_Chunk* chunk = sound_bank().effects[id];
+    for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
+        if (chunk && Mix_Playing(channel) && Mix_GetChunk(channel) == chunk) return true;
+    return false;
+}
+
+// A Level played from the keyboard in a scratch working folder, as the main
+// loop drives it: keys, then updates of at most 18 ms.
+class LevelPlay : public ::testing::Test {
+protected:
+    // The sound bank loads once per process, from the folder current then:
+    // only the falling sound exists, so any other effect plays nothing.
+    static void SetUpTestSuite() {
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+        ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
+        const TempDir sounds;
+        std::filesystem::create_directories(sounds.file("data/sfx"));
+        write_silent_wav(sounds.file("data/sfx/falling.wav"));
+        const std::filesystem::path previous = std::filesystem::current_path();
+        std::filesystem::current_path(sounds.file(""));
+        sound_bank();
+        std::filesystem::current_path(previous);
+        ASSERT_NE(sound_bank().effects[SoundId::falling], nullptr) << Mix_GetError();
+    }
+    static void TearDownTestSuite() {
+        Mix_CloseAudio();
+        SDL_Quit();
+    }
+
+    void SetUp() override {
+        Mix_HaltChannel(-1);
+        previous_dir_ = std::filesystem::current_path();
+        std::filesystem::create_directory(dir_.file("data"));
+        std::filesystem::current_path(dir_.file(""));
+        level_ = std::make_unique<Level>();
+    }
+    void TearDown() override {
+        level_.reset();
+        std::filesystem::current_path(previous_dir_);
+    }
+
+    // The main loop's first level is data/level.txt; restarting level 0 reads
+    // it again.
+    void load(const std::string& text) {
+        write_text("data/level.txt", text);
+        level_->load_level("data/level.txt");
+    }
+
+    void press(int key) { level_->handle_key(key, false); }
+    void release(int key) { level_->handle_key(key, true); }
+    void tap(int key) {
+        press(key);
+        release(key);
+    }
+    void step() { level_->update(slice_ms); }
+
+    std::pair<int, int> cursor() const {
+        std::pair<int, int> square;
+        level_->cursor_square(square.first, square.second);
+        return square;
+    }
+
+    // Up and down step along the columns, right and left along the rows.
+    void move_cursor_to(int column, int row) {
+        for (int i = 0; i < 16 && cursor() != std::pair{column, row}; ++i) {
+            const auto [c, r] = cursor();
+            tap(c < column ? key_up : c > column ? key_down : r < row ? key_right : key_left);
+        }
+        ASSERT_EQ(cursor(), (std::pair{column, row}));
+    }
+
+    Entries open_popup_at(int column, int row) {
+        move_cursor_to(column, row);
+        tap(key_space);
+        if (!level_->popup) return {};
+        return level_->popup->entries;
+    }
+
+    // Highlights entry `index` of the open popup, confirms it, and lets the
+    // next update carry it out.
+    void choose(int index) {
+        for (int i = 0; i < index; ++i) release(key_right);
+        tap(key_space);
+        step();
+    }
+
+    void activate_penguins(int count) {
+        for (int i = 0; i < count; ++i) {
+            const Entries offered = open_popup_at(1, 1);
+            ASSERT_FALSE(offered.empty()) << i;
+            ASSERT_EQ(offered.front(), number(Cmd::penguin)) << i;
+            choose(0);
+        }
+    }
+
+    TempDir dir_;
+    std::filesystem::path previous_dir_;
+    std::unique_ptr<Level> level_;
+};
+
+TEST_F(LevelPlay, CursorMovesOverTheFieldAndStopsAtItsEdges) {
+    EXPECT_EQ(cursor(), (std::pair{3, 3}));
+    EXPECT_EQ(level_->hint_index, 0);
+
+    // The first arrow event of the game, even a release, moves the hint on;
+    // releases never move the cursor.
+    release(key_up);
+    EXPECT_EQ(level_->hint_index, 1);
+    EXPECT_EQ(cursor(), (std::pair{3, 3}));
+
+    for (int column = 4; column <= 7; ++column) {
+        tap(key_up);
+        EXPECT_EQ(cursor(), (std::pair{column, 3}));
+    }
+    tap(key_up);
+    EXPECT_EQ(cursor(), (std::pair{7, 3}));
+
+    for (int row = 2; row >= 0; --row) {
+        tap(key_left);
+        EXPECT_EQ(cursor(), (std::pair{7, row}));
+    }
+    tap(key_left);
+    EXPECT_EQ(cursor(), (std::pair{7, 0}));
+
+    for (int column = 6; column >= 0; --column) tap(key_down);
+    tap(key_down);
+    for (int row = 1; row <= 7; ++row) tap(key_right);
+    tap(key_right);
+    EXPECT_EQ(cursor(), (std::pair{0, 7}));
+    EXPECT_EQ(level_->hint_index, 1);
+}
+
+TEST_F(LevelPlay, SquarePopupsOfferWhatTheSquareAndSuppliesAllow) {
+    load(practice_level(1, 2, 1));
+
+    EXPECT_EQ(open_popup_at(3, 3), entries({Cmd::goat_cw, Cmd::goat_ccw, Cmd::close, Cmd::restart}));
+    ASSERT_NE(level_->popup, nullptr);
+    EXPECT_EQ(level_->popup->selected, 0);
+    EXPECT_TRUE(level_->popup_open);
+    choose(0);
+    EXPECT_EQ(level_->popup, nullptr);
+    EXPECT_FALSE(level_->popup_open);
+    EXPECT_EQ(level_->cell_at(3, 3), CellKind::goat_cw);
+    EXPECT_EQ(level_->goats, (std::deque<int>{3 * 8 + 3}));
+
+    // Turning a goat round uses no further goat.
+    EXPECT_EQ(open_popup_at(3, 3), entries({Cmd::goat_ccw, Cmd::close, Cmd::restart}));
+    choose(0);
+    EXPECT_EQ(level_->cell_at(3, 3), CellKind::goat_ccw);
+    EXPECT_EQ(level_->goats.size(), 1u);
+    EXPECT_EQ(open_popup_at(3, 3), entries({Cmd::goat_cw, Cmd::close, Cmd::restart}));
+    choose(1);
+    EXPECT_EQ(level_->cell_at(3, 3), CellKind::goat_ccw);
+
+    EXPECT_EQ(open_popup_at(4, 3), entries({Cmd::goat_cw, Cmd::goat_ccw, Cmd::close, Cmd::restart}));
+    choose(1);
+    EXPECT_EQ(level_->cell_at(4, 3), CellKind::goat_ccw);
+    EXPECT_EQ(level_->goats, (std::deque<int>{3 * 8 + 3, 3 * 8 + 4}));
+
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(open_popup_at(5, 3), entries({Cmd::close, Cmd::restart}));
+    EXPECT_EQ(supply_messages(testing::internal::GetCapturedStdout()), std::vector<std::string>{"Out of goats!"});
+    choose(0);
+    EXPECT_EQ(level_->cell_at(5, 3), CellKind::empty);
+
+    EXPECT_EQ(open_popup_at(1, 1), entries({Cmd::penguin, Cmd::close, Cmd::restart}));
+    choose(0);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(open_popup_at(1, 1), entries({Cmd::close, Cmd::restart}));
+    EXPECT_EQ(supply_messages(testing::internal::GetCapturedStdout()), std::vector<std::string>{"Out of penguins!"});
+    choose(0);
+    EXPECT_EQ(level_->penguins.size(), 1u);
+
+    EXPECT_EQ(open_popup_at(1, 5), entries({Cmd::skateboard, Cmd::close, Cmd::restart}));
+    choose(0);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(open_popup_at(1, 5), entries({Cmd::close, Cmd::restart}));
+    EXPECT_EQ(supply_messages(testing::internal::GetCapturedStdout()), std::vector<std::string>{"Out of skateboards!"});
+    choose(0);
+    EXPECT_EQ(level_->skateboards.size(), 1u);
+
+    EXPECT_EQ(open_popup_at(2, 6), entries({Cmd::close, Cmd::restart}));  // a tree
+    choose(0);
+    EXPECT_EQ(open_popup_at(6, 5), entries({Cmd::close, Cmd::restart}));  // the cow
+    choose(0);
+
+    // Return opens popups just as space does, and a second press while one
+    // is open confirms it instead of opening another.
+    move_cursor_to(4, 3);
+    tap(key_return);
+    ASSERT_NE(level_->popup, nullptr);
+    EXPECT_EQ(level_->popup->entries, entries({Cmd::goat_cw, Cmd::close, Cmd::restart}));
+    Popup* const first = level_->popup;
+    press(key_return);
+    EXPECT_EQ(level_->popup, first);
+    EXPECT_FALSE(first->is_active());
+    step();
+    EXPECT_EQ(level_->cell_at(4, 3), CellKind::goat_cw);
+    EXPECT_EQ(level_->goats.size(), 2u);
+}
+
+TEST_F(LevelPlay, PenguinsDropOntoTheirSquareWithNamesAlternatingAcrossLoads) {
+    load(practice_level(8, 0, 1));
+    std::vector<std::string> names;
+
+    activate_penguins(1);
+    ASSERT_EQ(level_->penguins.size(), 1u);
+    const Actor& dropped = level_->penguins.back();
+    const CellCentre centre = cell_centre(1, 1);
+    EXPECT_EQ(dropped.position[0], centre.x);
+    EXPECT_EQ(dropped.position[1], 2000);
+    EXPECT_EQ(dropped.position[2], centre.z);
+    EXPECT_TRUE(effect_playing(SoundId::falling));
+    names.push_back(dropped.display_name);
+    // It falls straight down onto its square before it walks anywhere.
+    for (int i = 0; i < 1000 && dropped.position[1] > 0; ++i) {
+        step();
+        ASSERT_EQ(dropped.position[0], centre.x);
+        ASSERT_EQ(dropped.position[2], centre.z);
+    }
+    EXPECT_EQ(dropped.position[1], 0);
+
+    // The restart command reloads the level: the penguins go, the names go on.
+    ASSERT_EQ(open_popup_at(1, 1), entries({Cmd::penguin, Cmd::close, Cmd::restart}));
+    choose(2);
+    EXPECT_TRUE(level_->penguins.empty());
+    activate_penguins(2);
+    for (const Actor& actor : level_->penguins) names.push_back(actor.display_name);
+    level_->load_level("data/level.txt");
+    activate_penguins(1);
+    names.push_back(level_->penguins.back().display_name);
+
+    ASSERT_TRUE(names[0] == "Gus" || names[0] == "Penguin") << names[0];
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        EXPECT_EQ(names[i], names[i - 1] == "Gus" ? "Penguin" : "Gus") << i;
+    }
+
+    // Skateboards drop the same way, silently.
+    Mix_HaltChannel(-1);
+    ASSERT_EQ(open_popup_at(1, 5), entries({Cmd::skateboard, Cmd::close, Cmd::restart}));
+    choose(0);
+    ASSERT_EQ(level_->skateboards.size(), 1u);
+    EXPECT_EQ(level_->skateboards.back().position[1], 2000);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+TEST_F(LevelPlay, EscapeReleaseAsksWhetherToQuit) {
+    load(practice_level(8, 2, 1));
+
+    press(key_escape);
+    EXPECT_EQ(level_->popup, nullptr);
+    EXPECT_FALSE(level_->popup_open);
+    release(key_escape);
+    ASSERT_NE(level_->popup, nullptr);
+    EXPECT_TRUE(level_->popup_open);
+    EXPECT_EQ(level_->popup->entries, entries({Cmd::quit_yes, Cmd::quit_no}));
+    choose(1);
+    EXPECT_FALSE(level_->quit_requested);
+    EXPECT_EQ(level_->popup, nullptr);
+
+    tap(key_escape);
+    tap(key_space);
+    EXPECT_FALSE(level_->quit_requested);  // not before the update
+    step();
+    EXPECT_TRUE(level_->quit_requested);
+}
+
+TEST_F(LevelPlay, WonLevelDropsCommandsAndSpaceAdvancesWithTheCameraReset) {
+    load(practice_level(8, 2, 1));
+    write_text("data/level001.txt", practice_level(3, 1, 0));
+
+    // Steer the camera away from where a level starts.
+    press('d');
+    press(']');
+    for (int i = 0; i < 10; ++i) step();
+    release('d');
+    release(']');
+    EXPECT_GT(level_->orbit.orbit_phi, 4.74f);
+    EXPECT_GT(level_->orbit.orbit_dist, 800);
+
+    press(key_tab);
+    EXPECT_TRUE(level_->cows.empty());
+    step();
+    tap(key_space);
+    EXPECT_EQ(level_->level_number, 1);
+    EXPECT_EQ(level_->penguinMax, 3);
+    EXPECT_EQ(level_->cows.size(), 1u);
+    EXPECT_FLOAT_EQ(level_->orbit.orbit_theta, 1.0f);
+    EXPECT_FLOAT_EQ(level_->orbit.orbit_phi, 4.74f);
+    EXPECT_FLOAT_EQ(level_->orbit.orbit_dist, 800);
+
+    // A goat confirmed just before the cows go is never placed.
+    open_popup_at(3, 3);
+    press(key_space);
+    tap(key_tab);
+    step();
+    EXPECT_EQ(level_->cell_at(3, 3), CellKind::empty);
+    EXPECT_TRUE(level_->goats.empty());
+}
+
+TEST_F(LevelPlay, CameraKeysWorkWhileAPopupIsOpenButArrowsDoNotMoveTheCursor) {
+    load(practice_level(8, 2, 1));
+    ASSERT_FALSE(open_popup_at(3, 3).empty());
+
+    const float phi = level_->orbit.orbit_phi;
+    press('a');
+    step();
+    EXPECT_LT(level_->orbit.orbit_phi, phi);
+    release('a');
+    const float turned = level_->orbit.orbit_phi;
+    step();
+    EXPECT_EQ(level_->orbit.orbit_phi, turned);
+
+    for (int key : {key_up, key_down, key_right, key_left}) tap(key);
+    EXPECT_EQ(cursor(), (std::pair{3, 3}));
+    ASSERT_NE(level_->popup, nullptr);
+    EXPECT_EQ(level_->popup->selected, 0);  // right then left
+}
+
+TEST_F(LevelPlay, GoatClockCountsDownRoundAOneAndAHalfSecondCycle) {
+    int elapsed = 0;
+    for (int i = 0; i < 300; ++i) {
+        const int ms = i % slice_ms + 1;
+        level_->update(ms);
+        elapsed += ms;
+        ASSERT_EQ(level_->goat_clock, 1500 - elapsed % 1500) << "after " << elapsed << " ms";
+    }
+}
+
+// Every row of the hint table, as a first game goes: arrows, a penguin, goats,
+// reversing one, eight penguins, running out.
+TEST_F(LevelPlay, HintLineMovesOnAsThePlayerLearns) {
+    load(practice_level(8, 2, 0));
+
+    tap('a');
+    EXPECT_EQ(level_->hint_index, 0);
+    release(key_left);
+    EXPECT_EQ(level_->hint_index, 1);
+
+    activate_penguins(1);
+    EXPECT_EQ(level_->hint_index, 2);
+    activate_penguins(7);
+    EXPECT_EQ(level_->hint_index, 2);
+
+    // With eight penguins out, the first goat does not talk about penguins.
+    open_popup_at(3, 3);
+    EXPECT_EQ(level_->hint_index, 2);
+    choose(0);
+    open_popup_at(4, 3);
+    EXPECT_EQ(level_->hint_index, 3);
+    choose(3);  // restart: no penguins, no goats
+    ASSERT_TRUE(level_->penguins.empty());
+    ASSERT_TRUE(level_->goats.empty());
+    EXPECT_EQ(level_->hint_index, 3);
+
+    open_popup_at(3, 3);
+    EXPECT_EQ(level_->hint_index, 4);
+    choose(0);
+    open_popup_at(4, 3);
+    EXPECT_EQ(level_->hint_index, 4);
+    choose(0);
+    activate_penguins(8);
+    EXPECT_EQ(level_->hint_index, 4);
+
+    testing::internal::CaptureStdout();
+    open_popup_at(1, 1);
+    EXPECT_EQ(supply_messages(testing::internal::GetCapturedStdout()), std::vector<std::string>{"Out of penguins!"});
+    EXPECT_EQ(level_->hint_index, 5);
+    choose(0);
+    testing::internal::CaptureStdout();
+    open_popup_at(5, 3);
+    EXPECT_EQ(supply_messages(testing::internal::GetCapturedStdout()), std::vector<std::string>{"Out of goats!"});
+    EXPECT_EQ(level_->hint_index, 5);
+    choose(0);
+
+    open_popup_at(1, 1);
+    EXPECT_EQ(level_->hint_index, 6);
+    choose(0);
+    tap('s');
+    EXPECT_EQ(level_->hint_index, 7);
+    open_popup_at(3, 3);
+    EXPECT_EQ(level_->hint_index, 7);
+}
+
+TEST_F(LevelPlay, HintLineJumpsWhenSuppliesRunOutOrTheLevelIsWon) {
+    // No goats at all: asking for one on the first popup of the game.
+    load(practice_level(8, 0, 0));
+    testing::internal::CaptureStdout();
+    open_popup_at(3, 3);
+    EXPECT_EQ(supply_messages(testing::internal::GetCapturedStdout()), std::vector<std::string>{"Out of goats!"});
+    EXPECT_EQ(level_->hint_index, 5);
+    choose(0);
+
+    // Winning moves it to the camera hint for one update, then to the blank line.
+    tap(key_tab);
+    step();
+    EXPECT_EQ(level_->hint_index, 6);
+    step();
+    EXPECT_EQ(level_->hint_index, 7);
+    step();
+    EXPECT_EQ(level_->hint_index, 7);
+
+    // Eight penguins out early: straight to the camera hint.
+    level_ = std::make_unique<Level>();
+    load(practice_level(8, 2, 0));
+    activate_penguins(8);
+    EXPECT_EQ(level_->hint_index, 2);
+    open_popup_at(1, 1);
+    EXPECT_EQ(level_->hint_index, 6);
+    choose(0);
+
+    // A level won before any popup.
+    level_ = std::make_unique<Level>();
+    tap(key_tab);
+    step();
+    EXPECT_EQ(level_->hint_index, 6);
+}
+
+TEST(LevelCommand, ClearEmptiesTheSquareAndFreesTheOldestGoatButNeverMore) {
+    const TempDir dir;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.file(""));
+    {
+        Level level;
+        level.apply_command(number(Cmd::goat_cw), 2, 0);
+        level.apply_command(number(Cmd::goat_ccw), 5, 7);
+        ASSERT_EQ(level.goats, (std::deque<int>{2, 7 * 8 + 5}));
+
+        level.apply_command(number(Cmd::clear), 5, 7);
+        EXPECT_EQ(level.cell_at(5, 7), CellKind::empty);
+        EXPECT_EQ(level.goats, (std::deque<int>{7 * 8 + 5}));
+        level.apply_command(number(Cmd::clear), 2, 0);
+        level.apply_command(number(Cmd::clear), 2, 0);
+        EXPECT_TRUE(level.goats.empty());
+        EXPECT_EQ(level.cell_at(2, 0), CellKind::empty);
+
+        level.apply_command(number(Cmd::quit_no), 2, 0);
+        level.apply_command(number(Cmd::close), 2, 0);
+        EXPECT_FALSE(level.quit_requested);
+        EXPECT_EQ(level.cell_at(2, 0), CellKind::empty);
+    }
+    std::filesystem::current_path(previous);
+}
+
+}  // namespace

@@ -89,7 +89,8 @@ int main(int, char**) {
 
     Menu menu;
     Level level;
-    Popup popup;
+    Popup popup;  // never shown: constructing it loads the pictures every popup shares
+    level.load_level("data/level.txt");
 
     InputState input;
     FpsReadout readout;

@@ -67,16 +67,20 @@ TEST(GameStartup, WithoutAnAudioDeviceTheGameSaysSoAndEnds) {
     EXPECT_EQ(session.game().output(), "Unable to open audio!\n");
 }
 
-TEST(GameStartup, EscapeIsTheLevelsOnceTheIntroIsLeft) {
+TEST(GameStartup, InPlayEscapeAsksBeforeTheGameEnds) {
     GameSession session({1024, 768, std::nullopt, {}});
     ASSERT_TRUE(session.display_ok());
     ASSERT_FALSE(session.find_window().empty()) << session.game().output();
     ASSERT_TRUE(session.key("space"));
-    // During the intro the press alone would end the game; in play the level
-    // decides, and it asks to quit only on the release.
+    // During the intro the press alone would end the game; in play the
+    // release opens the quit popup, whose first entry is "quit".
     ASSERT_TRUE(session.key_down("Escape"));
     EXPECT_TRUE(session.game().running()) << session.game().output();
     ASSERT_TRUE(session.key_up("Escape"));
+    EXPECT_TRUE(session.game().running()) << session.game().output();
+    // Confirmed on the press; the game ends on the next key release.
+    ASSERT_TRUE(session.key_down("space"));
+    ASSERT_TRUE(session.key_up("space"));
     EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
 }
 

@@ -3,8 +3,7 @@
 
 #include "game/level_file.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
+#include "memory_file.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,16 +11,6 @@
 #include <string>
 
 namespace {
-
-bool fill_memory_file(int fd, const std::uint8_t* data, std::size_t size) {
-    if (ftruncate(fd, 0) != 0) return false;
-    for (std::size_t done = 0; done < size;) {
-        const ssize_t written = pwrite(fd, data + done, size - done, static_cast<off_t>(done));
-        if (written <= 0) return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 // A level file names only these; goat squares and the outside never come from one.
 bool is_file_kind(CellKind kind) {
@@ -60,9 +49,7 @@ std::string without_crs_before_lfs(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const int fd = memfd_create("fuzz_level_file", 0);
-    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
-    if (fd < 0 || !fill_memory_file(fd, data, size)) std::abort();
+    const char* path = memory_file_holding(data, size);
 
     const LevelFile parsed = parse_level_file(reinterpret_cast<const char*>(data), size);
     for (const auto& cell : parsed.cells)
@@ -73,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!same(parsed, parse_level_file(lf_only.data(), lf_only.size()))) std::abort();
 
     // Inputs stay far below the size cap, so the reader sees all of them.
-    const std::optional<LevelFile> read = read_level_file(path.c_str());
+    const std::optional<LevelFile> read = read_level_file(path);
     if (!read || !same(*read, parsed)) std::abort();
     return 0;
 }

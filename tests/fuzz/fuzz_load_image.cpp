@@ -4,8 +4,7 @@
 #include "media/image.h"
 #include "media/texture.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
+#include "memory_file.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,26 +13,14 @@
 
 namespace {
 
-bool fill_memory_file(int fd, const std::uint8_t* data, std::size_t size) {
-    if (ftruncate(fd, 0) != 0) return false;
-    for (std::size_t done = 0; done < size;) {
-        const ssize_t written = pwrite(fd, data + done, size - done, static_cast<off_t>(done));
-        if (written <= 0) return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 bool is_power_of_two(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const int fd = memfd_create("fuzz_load_image", 0);
-    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
-    if (fd < 0 || !fill_memory_file(fd, data, size)) std::abort();
+    const char* path = memory_file_holding(data, size);
 
-    Image* image = load_image(path.c_str());
+    Image* image = load_image(path);
     if (image) {
         // Whatever the bytes, a loaded image keeps the promises its users rely on.
         const bool sound = image->width >= 1 && image->width <= 1024 && image->height >= 1 &&

@@ -3,8 +3,7 @@
 
 #include "meshes/md2.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
+#include "memory_file.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,16 +12,6 @@
 #include <vector>
 
 namespace {
-
-bool fill_memory_file(int fd, const std::uint8_t* data, std::size_t size) {
-    if (ftruncate(fd, 0) != 0) return false;
-    for (std::size_t done = 0; done < size;) {
-        const ssize_t written = pwrite(fd, data + done, size - done, static_cast<off_t>(done));
-        if (written <= 0) return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 // What the actors rely on in a model that loaded.
 bool is_sound(const Md2Model& model) {
@@ -34,12 +23,10 @@ bool is_sound(const Md2Model& model) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const int fd = memfd_create("fuzz_load_md2", 0);
-    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
-    if (fd < 0 || !fill_memory_file(fd, data, size)) std::abort();
+    const char* path = memory_file_holding(data, size);
 
     const int held_before = md2_alloc_bytes;
-    Md2Model* model = load_md2(path.c_str());
+    Md2Model* model = load_md2(path);
     if (model) {
         if (!is_sound(*model)) std::abort();
         // Both ends of the frame range and the out-of-range fallback read only

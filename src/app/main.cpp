@@ -5,6 +5,7 @@
 #include "game/level.h"
 #include "game/popup.h"
 #include "media/sound.h"
+#include "media/text.h"
 #include "media/texture.h"
 
 #include <GL/gl.h>
@@ -64,11 +65,17 @@ void set_gl_state() {
     glLightfv(GL_LIGHT0, GL_POSITION, direction);
 }
 
-// Text drawing is not in yet; the readout keeps its shown values so that its
-// hysteresis is in place when it is.
+// Bottom right of the screen. The text texture carries no alpha, so it is
+// drawn additively; the usual alpha blending is put back for what follows.
 void draw_fps_readout(FpsReadout& readout, float rate, int elapsed_ms) {
     begin_hud(camera);
-    fps_readout_text(readout, rate, elapsed_ms);
+    const std::string text = fps_readout_text(readout, rate, elapsed_ms);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glEnable(GL_BLEND);
+    TextRect rect = {static_cast<std::int16_t>(camera.screen_width - 160),
+                     static_cast<std::int16_t>(camera.screen_height - 80), 0, 0};
+    draw_text(get_fonts(), text.c_str(), 1, TextColour{255, 255, 255, 0}, &rect);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     end_hud(camera);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // Every generated file the game opens from its folder (src/app/main.cpp,
-// src/media/sound.cpp, the level's actors, the particles, the terrain and
-// the popup), relative to the game folder. The levels are not generated; the
+// src/media/sound.cpp, the level's actors, the particles, the terrain, the
+// popup, the field markers and HUD, the intro and the font), relative to the
+// game folder. The levels are not generated; the
 // build copies them in.
 inline constexpr const char* kGameAssetPaths[] = {
     "data/icon.bmp",
@@ -47,4 +48,27 @@ inline constexpr const char* kGameAssetPaths[] = {
     "models/bucket/bucket.png",
     "models/skateboard/board.md2",
     "models/skateboard/board.png",
+    "data/intro/kelpworks.png",
+    "data/intro/titlecard.png",
+    "data/intro/instructions.png",
+    "data/FBDCredits.png",
+    "data/fbdPengNOff.png",
+    "data/fbdPengNOn.png",
+    "data/fbdPengSOff.png",
+    "data/fbdPengSOn.png",
+    "data/fbdTarget.png",
+    "data/CWGoat1.png",
+    "data/CWGoat2.png",
+    "data/CWGoat3.png",
+    "data/CCWGoat1.png",
+    "data/CCWGoat2.png",
+    "data/CCWGoat3.png",
+    "data/hud/PengOFFs.png",
+    "data/hud/PengONs.png",
+    "data/hud/SkatOFFs.png",
+    "data/hud/SkatONs.png",
+    "data/hud/GoatOFFs.png",
+    "data/hud/GoatONs.png",
+    "data/Victory.png",
+    "data/vera.ttf",
 };

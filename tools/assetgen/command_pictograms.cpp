@@ -40,8 +40,8 @@ void draw_outlined_path(Canvas& canvas, const PictogramBox& box, const std::vect
                              box.length(width + extra), ink);
 }
 
-// An arc of a circle around `centre` with an arrowhead at its `to_degrees` end,
-// pointing the way the arc turns.
+}  // namespace
+
 void draw_arc_arrow(Canvas& canvas, const PictogramBox& box, Point centre, double radius, double width,
                     double from_degrees, double to_degrees, Rgba colour) {
     const double turn = to_degrees > from_degrees ? 1.0 : -1.0;
@@ -66,8 +66,6 @@ void draw_arc_arrow(Canvas& canvas, const PictogramBox& box, Point centre, doubl
     canvas.fill_polygon(head(0.0), colour);
 }
 
-// A goat's head looking out of the picture, horns up, with the sideways
-// pupils goats have.
 void draw_goat_head(Canvas& canvas, const PictogramBox& outer) {
     const PictogramBox box{outer.at(0, 0.02), outer.length(0.76)};
     const Rgba horn{168, 146, 116, 255}, fur{242, 238, 228, 255}, fur_shade{214, 206, 192, 255},
@@ -91,8 +89,6 @@ void draw_goat_head(Canvas& canvas, const PictogramBox& outer) {
         canvas.fill_circle(box.at(side * 0.07, 0.3), box.length(0.035), kOutline);
     }
 }
-
-}  // namespace
 
 void draw_close_pictogram(Canvas& canvas, const PictogramBox& box) {
     for (const auto& [ink, width] : {std::pair{kOutline, 0.46}, std::pair{kCrossRed, 0.32}}) {

@@ -23,3 +23,13 @@ void draw_skateboard_pictogram(Canvas& canvas, const PictogramBox& box);   // a 
 void draw_restart_pictogram(Canvas& canvas, const PictogramBox& box);      // a circular arrow
 void draw_quit_yes_pictogram(Canvas& canvas, const PictogramBox& box);     // a tick
 void draw_quit_no_pictogram(Canvas& canvas, const PictogramBox& box);      // an arrow turning back
+
+// Shared with the goat squares on the field.
+// An arc of a circle around `centre` (local units) with an arrowhead at its
+// `to_degrees` end, pointing the way the arc turns; angles run from +x toward
+// +y, so increasing angles turn clockwise on the picture.
+void draw_arc_arrow(Canvas& canvas, const PictogramBox& box, Point centre, double radius, double width,
+                    double from_degrees, double to_degrees, Rgba colour);
+// A goat's head looking out of the picture, horns up, with the sideways
+// pupils goats have.
+void draw_goat_head(Canvas& canvas, const PictogramBox& box);

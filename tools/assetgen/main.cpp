@@ -1,15 +1,20 @@
 // Writes every asset of the game into the game folder given as the only
-// argument. Everything is synthesised or drawn here, deterministically, so no
-// hand-made binary file lives in the repository.
+// argument. Everything is synthesised or drawn here, deterministically (only
+// the font is copied from the system), so no hand-made binary file lives in
+// the repository.
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <vector>
 
 #include "bmp_writer.h"
 #include "field_map.h"
+#include "field_markers.h"
 #include "ground_texture.h"
+#include "hud_icons.h"
 #include "icon_art.h"
+#include "intro_pictures.h"
 #include "model_asset.h"
 #include "mp3_encoder.h"
 #include "music.h"
@@ -18,6 +23,8 @@
 #include "png_writer.h"
 #include "popup_buttons.h"
 #include "sfx.h"
+#include "text_render.h"
+#include "victory_banner.h"
 #include "wav_writer.h"
 
 namespace fs = std::filesystem;
@@ -44,6 +51,18 @@ void write_popup_buttons(const fs::path& data) {
     fs::create_directories(data / "menu");
     for (const ButtonPicture& button : draw_popup_buttons())
         write_file(data / "menu" / button.file_name, encode_png(button.picture));
+}
+
+void write_pictures(const fs::path& data, const std::vector<NamedPicture>& pictures) {
+    for (const NamedPicture& picture : pictures) {
+        fs::create_directories((data / picture.path).parent_path());
+        write_file(data / picture.path, encode_png(picture.picture));
+    }
+}
+
+// The game draws its HUD text with the same face the pictures were lettered in.
+void write_font(const fs::path& data) {
+    fs::copy_file(kVeraFontPath, data / "vera.ttf", fs::copy_options::overwrite_existing);
 }
 
 void write_music(const fs::path& data) {
@@ -84,6 +103,12 @@ int main(int argc, char** argv) {
         write_particle_sheet(data);
         write_ground(data);
         write_popup_buttons(data);
+        write_pictures(data, draw_intro_pictures());
+        write_pictures(data, draw_field_markers());
+        write_pictures(data, draw_goat_squares());
+        write_pictures(data, draw_hud_icons());
+        write_file(data / "Victory.png", encode_png(draw_victory_banner()));
+        write_font(data);
         write_models(fs::path(argv[1]) / "models");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());

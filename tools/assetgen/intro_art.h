@@ -1,0 +1,12 @@
+#pragma once
+
+#include "raster.h"
+
+// The drawings on the intro pictures, each on its own transparent square of
+// `size` pixels.
+
+// The studio's emblem: kelp swaying over waves in a round badge.
+Image draw_kelp_emblem(int size);
+
+// A black and white cow standing side-on, facing left, a little startled.
+Image draw_cow(int size);

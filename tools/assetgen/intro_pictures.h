@@ -1,0 +1,14 @@
+#pragma once
+
+#include <vector>
+
+#include "named_picture.h"
+
+// The four pictures of the intro, 640 by 480, shown one after another over a
+// view of the snowy field: the studio's splash, the title card, the credits
+// and how to play. Each is a dark see-through panel with light lettering;
+// outside the panel the picture is transparent.
+std::vector<NamedPicture> draw_intro_pictures();
+
+constexpr int kIntroWidth = 640;
+constexpr int kIntroHeight = 480;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+#include "raster.h"
+
+// A finished picture and where it goes, relative to the game's data folder.
+struct NamedPicture {
+    std::string path;
+    Image picture;
+};

@@ -1,9 +1,115 @@
 #include "frontend/menu.h"
 
+#include "app/camera.h"
 #include "app/keys.h"
+#include "media/image.h"
+#include "media/screen_image.h"
+#include "media/sound.h"
+#include "media/texture.h"
+#include "world/terrain.h"
+
+#include <GL/gl.h>
+
+Image* intro_images[4] = {};
+
+namespace {
+
+constexpr const char* intro_paths[4] = {
+    "data/intro/kelpworks.png",
+    "data/intro/titlecard.png",
+    "data/intro/instructions.png",
+    "data/FBDCredits.png",
+};
+
+constexpr int start_cursor = 7;
+
+void load_intro_images() {
+    // A Menu made after a failed splash loads the set again; the records of
+    // the earlier attempt are unreachable then (their textures stay).
+    for (Image*& image : intro_images) {
+        free_image(image);
+        image = nullptr;
+    }
+    for (int i = 0; i < 4; ++i) intro_images[i] = load_image(intro_paths[i]);
+    for (Image* image : intro_images) make_texture(image);
+}
+
+const Image* picture_for(IntroScreen screen) {
+    switch (screen) {
+    case IntroScreen::splash: return intro_images[0];
+    case IntroScreen::title: return intro_images[1];
+    case IntroScreen::instructions: return intro_images[2];
+    case IntroScreen::credits: return intro_images[3];
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+ScreenCorner intro_picture_corner(int screen_width, int screen_height, const Image* splash, const Image& picture) {
+    const Image& sized_by = splash ? *splash : picture;
+    return {(screen_width - sized_by.width) / 2, (screen_height - sized_by.height) / 2};
+}
+
+Menu::Menu() : terrain(new Terrain("data/field.png")) {
+    terrain->set_cursor(start_cursor, start_cursor);
+    if (!intro_images[0]) load_intro_images();
+}
+
+Menu::~Menu() {
+    delete terrain;
+    terrain = nullptr;
+}
+
+void Menu::draw() {
+    if (terrain) terrain->draw();
+    begin_hud(camera);
+    glDisable(GL_LIGHTING);
+    if (const Image* picture = picture_for(screen)) {
+        const ScreenCorner corner =
+            intro_picture_corner(camera.screen_width, camera.screen_height, intro_images[0], *picture);
+        draw_screen_image(static_cast<float>(corner.x), static_cast<float>(corner.y), picture);
+    }
+    glEnable(GL_LIGHTING);
+    end_hud(camera);
+}
+
+void Menu::update(int elapsed_ms) { orbit_step(orbit, elapsed_ms); }
 
 bool Menu::handle_key(int key, bool released) {
-    if (key != key_space && key != key_return) return false;
-    if (!released) active = false;
-    return true;
+    switch (key) {
+    case key_w:
+    case key_s:
+    case key_a:
+    case key_d:
+    case key_left_bracket:
+    case key_right_bracket:
+        orbit_key(orbit, key, released);
+        return true;
+    case key_return:
+    case key_space:
+        if (!released) step();
+        return true;
+    case key_up:
+    case key_down:
+    case key_right:
+    case key_left:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Menu::step() {
+    play_sound(SoundId::select);
+    switch (screen) {
+    case IntroScreen::splash: screen = IntroScreen::title; break;
+    case IntroScreen::title: screen = IntroScreen::credits; break;
+    case IntroScreen::credits: screen = IntroScreen::instructions; break;
+    case IntroScreen::instructions:
+        active = false;
+        play_music(SoundId::puzzle_theme);
+        break;
+    default: break;
+    }
 }

@@ -1,16 +1,53 @@
 #pragma once
 
+#include "app/orbit.h"
 #include "app/renderable.h"
 
-// Stand-in for the intro sequence until its pictures arrive: it shows the sky
-// and steps into play on the first press of space or return.
+class Terrain;
+struct Image;
+
+// The screens of the intro; 3 is not used and has no picture.
+enum class IntroScreen : int {
+    splash = 0,
+    title = 1,
+    instructions = 2,
+    credits = 4,
+};
+
+// Splash, title card, instructions and credits, shared by every Menu: loaded
+// by the first one and kept for the whole run.
+extern Image* intro_images[4];
+
+struct ScreenCorner {
+    int x, y;
+};
+
+// Where a picture's top-left corner goes on a screen of the given size: every
+// picture sits where the splash picture would be centred, so the intro does
+// not jump between pictures of different sizes. Without a splash picture each
+// one is centred by its own size.
+ScreenCorner intro_picture_corner(int screen_width, int screen_height, const Image* splash, const Image& picture);
+
+// The intro shown before play: the four pictures in turn over a view of the
+// ground that the camera keys can turn. Space or return steps on; after the
+// instructions it turns inactive and the puzzle music starts.
 class Menu : public Renderable {
 public:
-    void draw() override {}
-    void update(int) override {}
+    Menu();
+    ~Menu() override;
+    Menu(const Menu&) = delete;
+    Menu& operator=(const Menu&) = delete;
+
+    void draw() override;
+    void update(int elapsed_ms) override;
     bool handle_key(int key, bool released) override;
     bool is_active() const override { return active; }
 
-private:
+    IntroScreen screen = IntroScreen::splash;
     bool active = true;
+    Terrain* terrain = nullptr;  // owned
+    Orbit orbit{0.65f, 4.74f, 800, 0, 0, 0};
+
+private:
+    void step();
 };

@@ -1,5 +1,7 @@
 #include "game/level.h"
 
+#include "media/image.h"
+#include "media/texture.h"
 #include "world/terrain.h"
 
 namespace {
@@ -8,15 +10,44 @@ namespace {
 constexpr int field_cursor_offset = 4;
 constexpr int start_cursor = 7;
 
+constexpr const char* square_image_paths[5] = {
+    "data/fbdPengNOff.png", "data/fbdPengNOn.png", "data/fbdPengSOff.png", "data/fbdPengSOn.png",
+    "data/fbdTarget.png",
+};
+
+constexpr const char* level_art_paths[14] = {
+    "data/CWGoat1.png",      "data/CWGoat2.png",     "data/CWGoat3.png",      "data/CCWGoat1.png",
+    "data/CCWGoat2.png",     "data/CCWGoat3.png",    "data/hud/PengOFFs.png", "data/hud/PengONs.png",
+    "data/hud/SkatOFFs.png", "data/hud/SkatONs.png", "data/hud/GoatOFFs.png", "data/hud/GoatONs.png",
+    "models/shrub/s6.png",   "data/Victory.png",
+};
+
+// The order fixes which pool textures the pictures get; the shrub comes
+// between the goat frames and the HUD icons.
+constexpr int level_art_order[14] = {0, 1, 2, 3, 4, 5, 12, 6, 7, 8, 9, 10, 11, 13};
+
+Image* load_with_texture(const char* path) {
+    Image* image = load_image(path);
+    make_texture(image);
+    return image;
+}
+
 }  // namespace
 
-Level::Level() : terrain(new Terrain("data/field.png")) { terrain->set_cursor(start_cursor, start_cursor); }
+Level::Level() : terrain(new Terrain("data/field.png")) {
+    terrain->set_cursor(start_cursor, start_cursor);
+    for (int i = 0; i < 5; ++i) square_images[i] = load_with_texture(square_image_paths[i]);
+    for (int i : level_art_order) level_art[i] = load_with_texture(level_art_paths[i]);
+}
 
 // Runs after the window has gone at shut-down, so nothing here may touch GL;
-// both owned objects only free memory.
+// the owned objects and the picture records only free memory (the textures
+// stay with the pool).
 Level::~Level() {
     close_popup();
     delete terrain;
+    for (Image* image : square_images) free_image(image);
+    for (Image* image : level_art) free_image(image);
 }
 
 void Level::close_popup() {

@@ -1,13 +1,89 @@
 #include "game/level.h"
 
+#include "app/camera.h"
+#include "game/level_hud.h"
+#include "media/image.h"
+#include "media/screen_image.h"
+#include "media/text.h"
 #include "world/terrain.h"
 
 #include <GL/gl.h>
 
+#include <cstdio>
+
 namespace {
+
+constexpr float marker_height = 1;
+constexpr int victory_width = 256;
+constexpr int victory_height = 128;
+constexpr float victory_spin = 0.01f;
+constexpr int level_font = 1;
+constexpr int hint_font = 3;
+constexpr TextColour white_text = {255, 255, 255, 0};
 
 void draw_actors(std::deque<Actor>& actors) {
     for (Actor& actor : actors) actor.draw();
+}
+
+// A flat picture lying one unit above the ground over the square.
+void draw_marker(const Image* image, int column, int row) {
+    if (!image) return;
+    glBindTexture(GL_TEXTURE_2D, image->texture);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    constexpr int corners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    glBegin(GL_QUADS);
+    for (const auto& corner : corners) {
+        const int a = corner[0], b = corner[1];
+        glTexCoord2f(static_cast<float>(b), static_cast<float>(1 - a));
+        glVertex3f((column + a) * cell_width - grid_side / 2 * cell_width, marker_height,
+                   (row + b) * cell_width - grid_side / 2 * cell_width);
+    }
+    glEnd();
+    glDisable(GL_BLEND);
+}
+
+void draw_supply_row(int supply, int used, int y, const Image* used_icon, const Image* left_icon) {
+    for (const HudIcon& icon : supply_row(supply, used, y))
+        draw_screen_image(static_cast<float>(icon.x), static_cast<float>(icon.y), icon.used ? used_icon : left_icon);
+}
+
+int count(const std::deque<Actor>& actors) { return static_cast<int>(actors.size()); }
+
+void draw_field_markers(const Level& level) {
+    const bool penguins_left = count(level.penguins) < level.penguinMax;
+    const bool skateboards_left = count(level.skateboards) < level.skateboardMax;
+    for (int row = 0; row < grid_side; ++row) {
+        for (int column = 0; column < grid_side; ++column) {
+            const MarkerPicture marker = marker_picture(level.cell_at(column, row), column, row, level.goat_clock,
+                                                        penguins_left, skateboards_left);
+            if (marker.table == MarkerPicture::square_images)
+                draw_marker(level.square_images[marker.index], column, row);
+            if (marker.table == MarkerPicture::level_art) draw_marker(level.level_art[marker.index], column, row);
+        }
+    }
+}
+
+// Supplies, level number and hint line.
+void draw_status(const Level& level) {
+    draw_supply_row(level.penguinMax, count(level.penguins), penguin_row_y, level.level_art[art_penguin_used],
+                    level.level_art[art_penguin_left]);
+    draw_supply_row(level.skateboardMax, count(level.skateboards), skateboard_row_y,
+                    level.level_art[art_skateboard_used], level.level_art[art_skateboard_left]);
+    draw_supply_row(level.goatMax, static_cast<int>(level.goats.size()), goat_row_y, level.level_art[art_goat_used],
+                    level.level_art[art_goat_left]);
+
+    // The icons switched blending off; the glyphs carry no alpha, so text
+    // shows only when added on.
+    glBlendFunc(GL_ONE, GL_ONE);
+    glEnable(GL_BLEND);
+    char level_text[32];
+    std::snprintf(level_text, sizeof level_text, "Level %d", level.level_number + 1);
+    TextRect level_pen = {static_cast<std::int16_t>(camera.screen_width - 160), 20, 0, 0};
+    draw_text(get_fonts(), level_text, level_font, white_text, &level_pen);
+    TextRect hint_pen = {static_cast<std::int16_t>(camera.screen_width / 2 - 150),
+                         static_cast<std::int16_t>(camera.screen_height - 25), 0, 0};
+    draw_text(get_fonts(), hint_lines[level.hint_index], hint_font, white_text, &hint_pen);
 }
 
 }  // namespace
@@ -15,35 +91,46 @@ void draw_actors(std::deque<Actor>& actors) {
 void Level::draw() {
     glDisable(GL_CULL_FACE);
     terrain->draw();
-
-    // Particles blend by alpha: additive flames would vanish against snow.
-    // The cow's plume switches blending on and leaves it so, which the trees'
-    // opaque texels and the alpha test make harmless.
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The markers lie flat just above the ground and must win against it.
+    glDepthFunc(GL_ALWAYS);
+    draw_field_markers(*this);
     glDepthFunc(GL_LEQUAL);
+
     glEnable(GL_CULL_FACE);
     draw_actors(penguins);
     draw_actors(cows);
     draw_actors(skateboards);
     draw_actors(buckets);
     for (const ParticleEmitter& fire : fires) emitter_draw(fire);
+    // The trees' leaves are cut out of their skins by alpha.
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0);
     draw_actors(trees);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_CULL_FACE);
 
-    // A won level takes no commands, so no popup may stay over it; space
-    // must reach the level to move on.
-    if (cows.empty()) close_popup();
+    begin_hud(camera);
+    // The overlay shows pictures as they are. The actors' draw switches
+    // lighting off, but a field without models leaves the terrain's on.
+    glDisable(GL_LIGHTING);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glEnable(GL_BLEND);
+    glColor4f(1, 1, 1, 1);
+    draw_status(*this);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
-    if (popup) {
-        // The buttons are pictures shown as they are, not lit surfaces, and
-        // the popup binds its textures without switching texturing on.
-        glDisable(GL_LIGHTING);
-        glEnable(GL_TEXTURE_2D);
-        glColor4f(1, 1, 1, 1);
-        popup->draw();
+    if (cows.empty()) {
+        draw_screen_image(static_cast<float>((camera.screen_width - victory_width) / 2),
+                          static_cast<float>((camera.screen_height - victory_height) / 2), level_art[art_victory]);
+        // The view circles the field while the victory picture shows.
+        orbit.orbit_phi += victory_spin;
+        // A won level takes no commands, so no popup may stay over it; space
+        // must reach the level to move on.
+        close_popup();
     }
+    // The text left texturing on and the colour white, as the buttons need.
+    if (popup) popup->draw();
+
     glDisable(GL_BLEND);
+    end_hud(camera);
 }

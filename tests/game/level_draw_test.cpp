@@ -1,9 +1,11 @@
 #include "app/camera.h"
 #include "app/keys.h"
 #include "front_view.h"
+#include "game/level_hud.h"
 #include "game/level.h"
 #include "gl_window.h"
 #include "media/texture.h"
+#include "media/text.h"
 #include "png_fixture.h"
 
 #include <GL/gl.h>
@@ -18,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 using Rgba = std::array<std::uint8_t, 4>;
@@ -25,10 +29,20 @@ using Rgba = std::array<std::uint8_t, 4>;
 constexpr Rgba quit_yes_selected = {230, 20, 20, 255};
 constexpr Rgba quit_no_unselected = {20, 20, 230, 255};
 constexpr Rgba close_unselected = {20, 230, 230, 255};
+constexpr Rgba penguin_used = {200, 30, 30, 255};
+constexpr Rgba penguin_left = {30, 30, 200, 255};
+constexpr Rgba penguins_left_marker = {240, 140, 20, 255};
+constexpr Rgba no_penguins_marker = {90, 20, 120, 255};
+constexpr Rgba victory = {220, 30, 220, 255};
+
+constexpr const char* system_font = "/usr/share/fonts/truetype/ttf-bitstream-vera/Vera.ttf";
 
 bool is_white(const Rgba& p) { return p[0] > 200 && p[1] > 200 && p[2] > 200; }
 bool is_grass(const Rgba& p) { return p[1] > p[0] + 40 && p[1] > p[2] + 40; }
 bool is_yellowish(const Rgba& p) { return p[0] > 150 && p[1] > 150 && p[2] + 60 < p[0]; }
+// The markers lie under the field's light, so only their hue is certain.
+bool is_orange(const Rgba& p) { return p[0] > p[1] + 40 && p[1] > p[2] + 40; }
+bool is_purple(const Rgba& p) { return p[2] > p[1] + 40 && p[0] > p[1] + 20; }
 
 PngPicture solid_picture(int side, Rgba colour) {
     PngPicture picture;
@@ -64,7 +78,8 @@ bool white_near(float x, float y, float z) {
 
 // The Level drawn as the main loop draws it, from its own orbit camera, over
 // the game's projection and light, in a scratch folder holding a flat field,
-// a grass picture, a sprite sheet and three popup pictures.
+// a grass picture, a sprite sheet, three popup pictures, the penguin square
+// and HUD pictures, the victory picture and the font.
 class LevelDrawing : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -83,6 +98,13 @@ protected:
         write("data/menu/menuQuitNoU.png", solid_picture(128, quit_no_unselected));
         // Present, so that the popup pictures load once and not with every popup.
         write("data/menu/menuCloseU.png", solid_picture(128, close_unselected));
+        std::filesystem::create_directories(dir_.file("data/hud"));
+        write("data/hud/PengOFFs.png", solid_picture(32, penguin_used));
+        write("data/hud/PengONs.png", solid_picture(32, penguin_left));
+        write("data/fbdPengNOn.png", solid_picture(64, penguins_left_marker));
+        write("data/fbdPengNOff.png", solid_picture(64, no_penguins_marker));
+        write("data/Victory.png", solid_picture(256, victory));
+        ASSERT_EQ(symlink(system_font, dir_.file("data/vera.ttf").c_str()), 0);
         previous_dir_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_.file(""));
 
@@ -113,8 +135,8 @@ protected:
         ASSERT_TRUE(write_png(dir_.file(name), picture)) << name;
     }
 
-    void load(bool with_fire) {
-        std::ofstream("data/level.txt") << level_text(with_fire);
+    void load(bool with_fire, const std::string& settings = "") {
+        std::ofstream("data/level.txt") << level_text(with_fire) << settings;
         level_->load_level("data/level.txt");
         ASSERT_EQ(level_->cows.size(), 1u);
     }
@@ -122,6 +144,9 @@ protected:
     // One frame: an update places the eye on the level's orbit.
     void frame() {
         level_->update(18);
+        draw_only();
+    }
+    void draw_only() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         apply_camera(camera);
         level_->draw();
@@ -203,6 +228,88 @@ TEST_F(LevelDrawing, FiresBurnOverTheFieldAndLeaveBlendingOff) {
     for (std::size_t i = 0; i < unlit.size(); ++i)
         if (burning[i][0] > unlit[i][0] + 20) ++reddened;
     EXPECT_GT(reddened, 20) << "the flames should show orange over the green field";
+}
+
+// A penguin square at (2, 1) with penguinMax 3: the penguin row and the
+// square's marker follow the penguins activated; the level number shows at
+// its place.
+TEST_F(LevelDrawing, HudShowsSuppliesLevelNumberAndLitPenguinSquares) {
+    std::ofstream("data/level.txt") << "........\n..D.....\n........\n........\n"
+                                    << "........\n......C.\n........\n........\n"
+                                    << "penguinMax=3\n";
+    level_->load_level("data/level.txt");
+    ASSERT_EQ(level_->penguinMax, 3);
+    level_->penguins.emplace_back();
+    ASSERT_NO_FATAL_FAILURE(frame());
+
+    // Icons 32 pixels wide at x 24 (used), 16 and 8 (left), y 10: each later
+    // one covers the earlier, so the used one shows only right of x 47.
+    EXPECT_EQ(pixel_at(52, 12), penguin_used);
+    EXPECT_EQ(pixel_at(55, 41), penguin_used);
+    EXPECT_EQ(pixel_at(44, 20), penguin_left);
+    EXPECT_EQ(pixel_at(8, 10), penguin_left);
+    EXPECT_NE(pixel_at(56, 20), penguin_used);
+    EXPECT_NE(pixel_at(52, 9), penguin_used);
+    EXPECT_NE(pixel_at(7, 20), penguin_left);
+    const CellCentre square = cell_centre(2, 1);
+    EXPECT_TRUE(is_orange(colour_at(square.x, 0, square.z))) << "the lit penguin square";
+
+    level_->penguins.emplace_back();
+    level_->penguins.emplace_back();
+    ASSERT_NO_FATAL_FAILURE(frame());
+    EXPECT_EQ(pixel_at(44, 20), penguin_used);
+    EXPECT_EQ(pixel_at(8, 10), penguin_used);
+    EXPECT_TRUE(is_purple(colour_at(square.x, 0, square.z))) << "the unlit penguin square";
+
+    // "Level 1" for level number 0: where a reference drawing of that text is
+    // fully white the frame is white, where it left the black untouched the
+    // frame is not. The field moves beyond the far plane, so only sky lies
+    // behind the text.
+    level_->orbit.orbit_dist = 4000;
+    ASSERT_NO_FATAL_FAILURE(frame());
+    const std::vector<Rgba> frame_pixels = read_window();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    begin_hud(camera);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glEnable(GL_BLEND);
+    TextRect pen = {static_cast<std::int16_t>(camera.screen_width - 160), 20, 0, 0};
+    draw_text(get_fonts(), "Level 1", 1, {255, 255, 255, 0}, &pen);
+    glDisable(GL_BLEND);
+    end_hud(camera);
+    const std::vector<Rgba> reference = read_window();
+    ASSERT_GT(pen.w, 0) << "the font did not open";
+    int glyph_pixels = 0;
+    for (int y = pen.y; y < pen.y + pen.h; ++y) {
+        for (int x = pen.x; x < pen.x + pen.w; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y * camera.screen_width + x);
+            if (reference[i][0] > 250) {
+                ++glyph_pixels;
+                EXPECT_TRUE(is_white(frame_pixels[i])) << x << "," << y;
+            } else if (reference[i][0] == 0) {
+                EXPECT_FALSE(is_white(frame_pixels[i])) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(glyph_pixels, 20);
+}
+
+TEST_F(LevelDrawing, WonLevelShowsTheVictoryPictureCentredAndCirclesTheField) {
+    load(false);
+    level_->handle_key(key_tab, false);
+    const float phi = level_->orbit.orbit_phi;
+    ASSERT_NO_FATAL_FAILURE(draw_only());
+    EXPECT_FLOAT_EQ(level_->orbit.orbit_phi, phi + 0.01f);
+    ASSERT_NO_FATAL_FAILURE(draw_only());
+    EXPECT_FLOAT_EQ(level_->orbit.orbit_phi, phi + 0.02f);
+
+    const int left = (camera.screen_width - 256) / 2;
+    const int top = (camera.screen_height - 128) / 2;
+    EXPECT_EQ(pixel_at(left, top), victory);
+    EXPECT_EQ(pixel_at(left + 255, top + 255), victory);
+    EXPECT_NE(pixel_at(left - 1, top + 10), victory);
+    EXPECT_NE(pixel_at(left + 10, top - 1), victory);
+    EXPECT_NE(pixel_at(left + 256, top + 10), victory);
 }
 
 }  // namespace

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "game/grid.h"
+
+#include <vector>
+
+// What the level's drawing shows, worked out without OpenGL.
+
+// The hint line texts by hint index, 0 to 7.
+extern const char* const hint_lines[8];
+
+// level_art entries besides the goat frames (0 to 5).
+enum LevelArt : int {
+    art_penguin_used = 6,
+    art_penguin_left = 7,
+    art_skateboard_used = 8,
+    art_skateboard_left = 9,
+    art_goat_used = 10,
+    art_goat_left = 11,
+    art_shrub = 12,
+    art_victory = 13,
+};
+
+// The flat picture drawn over a square: an entry of square_images or of
+// level_art, or none.
+struct MarkerPicture {
+    enum Table { none, square_images, level_art } table;
+    int index;
+    bool operator==(const MarkerPicture& other) const { return table == other.table && index == other.index; }
+};
+
+// goat_clock counts down through 1..1500; goat squares step through their
+// three frames every 500 ms, each square shifted by 10 ms per column and row
+// so the frames ripple along the diagonals.
+MarkerPicture marker_picture(CellKind kind, int column, int row, int goat_clock, bool penguins_left,
+                             bool skateboards_left);
+
+// One supply icon of the HUD, at its top-left corner in HUD pixels.
+struct HudIcon {
+    int x, y;
+    bool used;
+    bool operator==(const HudIcon& other) const { return x == other.x && y == other.y && used == other.used; }
+};
+
+// A supply row in drawing order, right to left from x = supply * 8, 8 pixels
+// apart: the used icons first (at the right end), then the ones left.
+std::vector<HudIcon> supply_row(int supply, int used, int y);
+
+// The tops of the penguin, skateboard and goat rows.
+constexpr int penguin_row_y = 10;
+constexpr int skateboard_row_y = 42;
+constexpr int goat_row_y = 74;

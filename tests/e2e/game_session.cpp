@@ -38,6 +38,12 @@ bool GameSession::key(const std::string& name) { return xdotool_key("key", name)
 bool GameSession::key_down(const std::string& name) { return xdotool_key("keydown", name); }
 bool GameSession::key_up(const std::string& name) { return xdotool_key("keyup", name); }
 
+bool GameSession::leave_intro() {
+    for (int screen = 0; screen < 4; ++screen)
+        if (!key("space")) return false;
+    return true;
+}
+
 bool GameSession::xdotool_key(const char* action, const std::string& name) {
     const bool sent = run_command({"xdotool", action, name}, x_env()).status == 0;
     // Keys that must land in different frames need a little room.

@@ -37,6 +37,8 @@ public:
     bool key(const std::string& name);
     bool key_down(const std::string& name);
     bool key_up(const std::string& name);
+    // Steps through the four intro pictures into play.
+    bool leave_intro();
 
     struct Screenshot {
         int width = 0;

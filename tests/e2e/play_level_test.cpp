@@ -34,7 +34,7 @@ TEST(PlayFirstLevel, EightPenguinsRoutedByAGoatTipTheCowAndWinTheLevel) {
     GameSession session({800, 600, std::nullopt, {}});
     ASSERT_TRUE(session.display_ok());
     ASSERT_FALSE(session.find_window().empty()) << session.game().output();
-    press(session, "space");  // leave the intro
+    ASSERT_TRUE(session.leave_intro());
 
     // The cursor starts on column 3, row 3: down and left lower the column and the row.
     press(session, "Down", 2);

@@ -23,18 +23,25 @@ void expect_sky(const GameSession::Screenshot& shot, int x, int y) {
 
 }  // namespace
 
-TEST(GameStartup, OpensTheCaptionedWindowAtTheDesktopSizeFilledWithSky) {
+TEST(GameStartup, OpensTheCaptionedWindowAtTheDesktopSizeWithSkyGroundAndSplash) {
     GameSession session({1024, 768, std::nullopt, {}});
     ASSERT_TRUE(session.display_ok()) << "Xvfb did not start";
     const std::string window = session.find_window();
     ASSERT_FALSE(window.empty()) << "no window titled \"Floebound by Kelpworks\"\n" << session.game().output();
     EXPECT_EQ(session.window_size(window), "1024x768");
 
+    std::this_thread::sleep_for(500ms);
     const GameSession::Screenshot shot = session.screenshot();
     ASSERT_EQ(shot.width, 1024);
     ASSERT_EQ(shot.height, 768);
-    for (int y : {0, 384, 767})
-        for (int x : {0, 512, 1023}) expect_sky(shot, x, y);
+    // The intro camera looks down on the field: sky above the far hills.
+    for (int x : {0, 512, 1023})
+        for (int y : {0, 40}) expect_sky(shot, x, y);
+    // The splash panel, dark slate, sits in the middle over white snow.
+    const auto middle = shot.at(512, 384);
+    EXPECT_LT(middle[0], 120) << "the splash picture should cover the middle";
+    const auto snow = shot.at(100, 700);
+    EXPECT_GT(snow[0], 180) << "snow-covered ground below the splash";
 
     ASSERT_TRUE(session.key("Escape"));
     EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
@@ -71,7 +78,7 @@ TEST(GameStartup, InPlayEscapeAsksBeforeTheGameEnds) {
     GameSession session({1024, 768, std::nullopt, {}});
     ASSERT_TRUE(session.display_ok());
     ASSERT_FALSE(session.find_window().empty()) << session.game().output();
-    ASSERT_TRUE(session.key("space"));
+    ASSERT_TRUE(session.leave_intro());
     // During the intro the press alone would end the game; in play the
     // release opens the quit popup, whose first entry is "quit".
     ASSERT_TRUE(session.key_down("Escape"));

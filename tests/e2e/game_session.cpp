@@ -4,12 +4,19 @@
 #include <regex>
 #include <sstream>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 GameSession::GameSession(const Options& options) : x_(options.screen_width, options.screen_height) {
     const std::string game_dir = FLOEBOUND_GAME_DIR;
-    for (const char* assets : {"data", "models"})
-        symlink((game_dir + "/" + assets).c_str(), (dir_.path() + "/" + assets).c_str());
+    symlink((game_dir + "/models").c_str(), (dir_.path() + "/models").c_str());
+    if (options.only_data) {
+        mkdir((dir_.path() + "/data").c_str(), 0755);
+        for (const std::string& file : *options.only_data)
+            symlink((game_dir + "/data/" + file).c_str(), (dir_.path() + "/data/" + file).c_str());
+    } else {
+        symlink((game_dir + "/data").c_str(), (dir_.path() + "/data").c_str());
+    }
     if (options.screensize_txt) dir_.write_file("screensize.txt", *options.screensize_txt);
 
     std::map<std::string, std::string> env = {{"DISPLAY", x_.display()}, {"SDL_AUDIODRIVER", "dummy"}};

@@ -21,6 +21,9 @@ public:
         int screen_height = 768;
         std::optional<std::string> screensize_txt;
         std::map<std::string, std::string> env;
+        // When set, data/ holds only these of the generated files (paths
+        // below data/) instead of all of them.
+        std::optional<std::vector<std::string>> only_data;
     };
 
     explicit GameSession(const Options& options);

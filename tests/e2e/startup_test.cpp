@@ -24,7 +24,7 @@ void expect_sky(const GameSession::Screenshot& shot, int x, int y) {
 }  // namespace
 
 TEST(GameStartup, OpensTheCaptionedWindowAtTheDesktopSizeWithSkyGroundAndSplash) {
-    GameSession session({1024, 768, std::nullopt, {}});
+    GameSession session(GameSession::Options{});
     ASSERT_TRUE(session.display_ok()) << "Xvfb did not start";
     const std::string window = session.find_window();
     ASSERT_FALSE(window.empty()) << "no window titled \"Floebound by Kelpworks\"\n" << session.game().output();
@@ -48,7 +48,7 @@ TEST(GameStartup, OpensTheCaptionedWindowAtTheDesktopSizeWithSkyGroundAndSplash)
 }
 
 TEST(GameStartup, ScreensizeFileChoosesTheMode) {
-    GameSession session({1024, 768, std::string("800 600\n"), {}});
+    GameSession session({1024, 768, std::string("800 600\n"), {}, std::nullopt});
     ASSERT_TRUE(session.display_ok());
     const std::string window = session.find_window();
     ASSERT_FALSE(window.empty()) << session.game().output();
@@ -58,7 +58,7 @@ TEST(GameStartup, ScreensizeFileChoosesTheMode) {
 }
 
 TEST(GameStartup, ScreensizeBelowTheMinimumMeansTheDesktopSize) {
-    GameSession session({1024, 768, std::string("300 200"), {}});
+    GameSession session({1024, 768, std::string("300 200"), {}, std::nullopt});
     ASSERT_TRUE(session.display_ok());
     const std::string window = session.find_window();
     ASSERT_FALSE(window.empty()) << session.game().output();
@@ -68,14 +68,14 @@ TEST(GameStartup, ScreensizeBelowTheMinimumMeansTheDesktopSize) {
 }
 
 TEST(GameStartup, WithoutAnAudioDeviceTheGameSaysSoAndEnds) {
-    GameSession session({1024, 768, std::nullopt, {{"SDL_AUDIODRIVER", "no-such-driver"}}});
+    GameSession session({1024, 768, std::nullopt, {{"SDL_AUDIODRIVER", "no-such-driver"}}, std::nullopt});
     ASSERT_TRUE(session.display_ok());
     EXPECT_EQ(session.game().wait(10s), 1);
     EXPECT_EQ(session.game().output(), "Unable to open audio!\n");
 }
 
 TEST(GameStartup, InPlayEscapeAsksBeforeTheGameEnds) {
-    GameSession session({1024, 768, std::nullopt, {}});
+    GameSession session(GameSession::Options{});
     ASSERT_TRUE(session.display_ok());
     ASSERT_FALSE(session.find_window().empty()) << session.game().output();
     ASSERT_TRUE(session.leave_intro());
@@ -91,10 +91,30 @@ TEST(GameStartup, InPlayEscapeAsksBeforeTheGameEnds) {
     EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
 }
 
+TEST(GameStartup, WithoutPicturesOrFontTheGameStillRunsAndQuits) {
+    GameSession::Options options;
+    options.only_data = std::vector<std::string>{"level.txt", "level001.txt"};
+    GameSession session(options);
+    ASSERT_TRUE(session.display_ok());
+    ASSERT_FALSE(session.find_window().empty()) << session.game().output();
+    ASSERT_TRUE(session.leave_intro());
+    for (const char* key : {"Up", "Left", "space", "Right", "Escape", "F12", "F12"}) ASSERT_TRUE(session.key(key));
+    ASSERT_TRUE(session.game().running()) << session.game().output();
+
+    // The quit popup works without its pictures.
+    ASSERT_TRUE(session.key("Escape"));
+    ASSERT_TRUE(session.key_down("space"));
+    ASSERT_TRUE(session.key_up("space"));
+    EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
+    const std::string output = session.game().output();
+    EXPECT_NE(output.find("Error loading font: "), std::string::npos) << output;
+    EXPECT_NE(output.find("*** Missing image.\n"), std::string::npos) << output;
+}
+
 TEST(GameStartup, TheIntroSongIsMixed) {
     ScratchDir audio;
     const std::string mixed = audio.path() + "/mixed.raw";
-    GameSession session({1024, 768, std::nullopt, {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", mixed}}});
+    GameSession session({1024, 768, std::nullopt, {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", mixed}}, std::nullopt});
     ASSERT_TRUE(session.display_ok());
     ASSERT_FALSE(session.find_window().empty()) << session.game().output();
     std::this_thread::sleep_for(1500ms);

@@ -3,6 +3,7 @@
 #include "media/image.h"
 #include "media/sound.h"
 #include "png_fixture.h"
+#include "silent_wav.h"
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
@@ -16,36 +17,6 @@
 
 namespace {
 
-void put_u16(std::ofstream& out, std::uint16_t value) {
-    const char bytes[2] = {static_cast<char>(value & 0xff), static_cast<char>(value >> 8)};
-    out.write(bytes, 2);
-}
-
-void put_u32(std::ofstream& out, std::uint32_t value) {
-    put_u16(out, static_cast<std::uint16_t>(value & 0xffff));
-    put_u16(out, static_cast<std::uint16_t>(value >> 16));
-}
-
-// One second of 8-bit mono silence: still playing when the test looks, so
-// every select sound started holds a mixing channel.
-void write_silent_wav(const std::string& path) {
-    constexpr std::uint32_t rate = 11025;
-    std::ofstream out(path, std::ios::binary);
-    out.write("RIFF", 4);
-    put_u32(out, 36 + rate);
-    out.write("WAVEfmt ", 8);
-    put_u32(out, 16);
-    put_u16(out, 1);  // PCM
-    put_u16(out, 1);  // mono
-    put_u32(out, rate);
-    put_u32(out, rate);  // bytes per second
-    put_u16(out, 1);     // bytes per frame
-    put_u16(out, 8);     // bits per sample
-    out.write("data", 4);
-    put_u32(out, rate);
-    out << std::string(rate, static_cast<char>(0x80));
-}
-
 // Keys and sounds of the intro, in a scratch folder holding the select sound
 // and the game's generated puzzle theme, and no pictures (so nothing here
 // needs OpenGL). The intro song is absent: any music playing is the theme.
@@ -55,7 +26,7 @@ protected:
         previous_ = std::filesystem::current_path();
         folder_ = new TempDir;
         std::filesystem::create_directories(folder_->file("data/sfx"));
-        write_silent_wav(folder_->file("data/sfx/select.wav"));
+        write_silent_wav(folder_->file("data/sfx/select.wav"), 1);
         const std::string theme = (previous_ / "data/puzzletheme.mp3").string();
         ASSERT_EQ(access(theme.c_str(), R_OK), 0) << theme << " is missing: run the test in the game folder";
         ASSERT_EQ(symlink(theme.c_str(), folder_->file("data/puzzletheme.mp3").c_str()), 0);

@@ -2,6 +2,7 @@
 #include "game/level.h"
 #include "media/sound.h"
 #include "png_fixture.h"
+#include "silent_wav.h"
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
@@ -53,29 +54,6 @@ void write_text(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// Seconds of silence, mono 8-bit PCM, so that a sound stays audible to the
-// mixer for the length of a test.
-void write_silent_wav(const std::string& path) {
-    constexpr std::uint32_t rate = 22050;
-    constexpr std::uint32_t samples = rate * 5;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&out](std::uint32_t v) { for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i))); };
-    auto u16 = [&out](std::uint16_t v) { out.put(static_cast<char>(v)); out.put(static_cast<char>(v >> 8)); };
-    out << "RIFF";
-    u32(36 + samples);
-    out << "WAVEfmt ";
-    u32(16);
-    u16(1);  // PCM
-    u16(1);  // mono
-    u32(rate);
-    u32(rate);  // bytes per second
-    u16(1);     // bytes per frame
-    u16(8);     // bits per sample
-    out << "data";
-    u32(samples);
-    for (std::uint32_t i = 0; i < samples; ++i) out.put(static_cast<char>(128));
-}
-
 // The complete "Out of ..." lines printed, among whatever else went to the
 // console (the pictures missing in the scratch folder, for one).
 std::vector<std::string> supply_messages(const std::string& printed) {
@@ -104,7 +82,7 @@ protected:
         ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
         const TempDir sounds;
         std::filesystem::create_directories(sounds.file("data/sfx"));
-        write_silent_wav(sounds.file("data/sfx/falling.wav"));
+        write_silent_wav(sounds.file("data/sfx/falling.wav"), 5);
         const std::filesystem::path previous = std::filesystem::current_path();
         std::filesystem::current_path(sounds.file(""));
         sound_bank();

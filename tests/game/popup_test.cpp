@@ -2,6 +2,7 @@
 #include "game/popup.h"
 #include "media/sound.h"
 #include "png_fixture.h"
+#include "silent_wav.h"
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
@@ -16,36 +17,6 @@
 namespace {
 
 using Entries = std::vector<int>;
-
-void put_u16(std::ofstream& out, std::uint16_t value) {
-    const char bytes[2] = {static_cast<char>(value & 0xff), static_cast<char>(value >> 8)};
-    out.write(bytes, 2);
-}
-
-void put_u32(std::ofstream& out, std::uint32_t value) {
-    put_u16(out, static_cast<std::uint16_t>(value & 0xffff));
-    put_u16(out, static_cast<std::uint16_t>(value >> 16));
-}
-
-// One second of 8-bit mono silence: long enough to still be playing when a
-// test looks, on a mixer that plays in real time.
-void write_silent_wav(const std::string& path) {
-    constexpr std::uint32_t rate = 11025;
-    std::ofstream out(path, std::ios::binary);
-    out.write("RIFF", 4);
-    put_u32(out, 36 + rate);
-    out.write("WAVEfmt ", 8);
-    put_u32(out, 16);
-    put_u16(out, 1);  // PCM
-    put_u16(out, 1);  // mono
-    put_u32(out, rate);
-    put_u32(out, rate);  // bytes per second
-    put_u16(out, 1);     // bytes per frame
-    put_u16(out, 8);     // bits per sample
-    out.write("data", 4);
-    put_u32(out, rate);
-    out << std::string(rate, static_cast<char>(0x80));
-}
 
 Popup popup_with(std::initializer_list<PopupCommand> commands) {
     Popup popup;
@@ -64,7 +35,7 @@ protected:
         folder_ = new TempDir;
         std::filesystem::current_path(folder_->file(""));
         std::filesystem::create_directories("data/sfx");
-        write_silent_wav("data/sfx/next.wav");
+        write_silent_wav("data/sfx/next.wav", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
         ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
         ASSERT_NE(sound_bank().effects[SoundId::next], nullptr) << Mix_GetError();

@@ -3,6 +3,7 @@
 #include "app/camera.h"
 #include "app/keys.h"
 #include "media/image.h"
+#include "media/screen_image.h"
 #include "media/sound.h"
 #include "media/texture.h"
 
@@ -46,26 +47,6 @@ void load_popup_images() {
     for (Image* image : popup_images) make_texture(image);
 }
 
-void draw_picture(const Image& image, int x, int y) {
-    glBindTexture(GL_TEXTURE_2D, image.texture);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    // The whole power-of-two texture: its transparent margin is invisible.
-    const int right = x + image.tex_width;
-    const int bottom = y + image.tex_height;
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2i(x, y);
-    glTexCoord2f(1, 0);
-    glVertex2i(right, y);
-    glTexCoord2f(1, 1);
-    glVertex2i(right, bottom);
-    glTexCoord2f(0, 1);
-    glVertex2i(x, bottom);
-    glEnd();
-    glDisable(GL_BLEND);
-}
-
 }  // namespace
 
 Popup::Popup() {
@@ -91,7 +72,7 @@ void Popup::draw() {
         // A picture that failed to load, or got no texture, leaves its place empty.
         const Image* image = popup_images[2 * command + (i == selected ? 1 : 0)];
         if (!image || !image->texture) continue;
-        draw_picture(*image, x, y);
+        draw_screen_image(static_cast<float>(x), static_cast<float>(y), image);
     }
     glDisable(GL_BLEND);
     end_hud(camera);

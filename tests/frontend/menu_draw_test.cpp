@@ -22,16 +22,6 @@ constexpr Rgba title_colour = {40, 200, 40, 255};
 constexpr Rgba instructions_colour = {40, 40, 220, 255};
 constexpr Rgba credits_colour = {230, 210, 40, 255};
 
-PngPicture solid_picture(int width, int height, Rgba colour) {
-    PngPicture picture;
-    picture.colour_type = PNG_COLOR_TYPE_RGB_ALPHA;
-    picture.width = width;
-    picture.height = height;
-    for (int n = 0; n < width * height; ++n)
-        picture.samples.insert(picture.samples.end(), {colour[0], colour[1], colour[2], colour[3]});
-    return picture;
-}
-
 // The intro drawn on an 800 by 600 window, in a scratch folder holding the
 // pictures each test writes (and no field or ground picture: the flat,
 // untextured ground stands in). The picture table is process-wide, so each
@@ -85,10 +75,10 @@ protected:
 };
 
 TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
-    write("data/intro/kelpworks.png", solid_picture(160, 120, splash_colour));
-    write("data/intro/titlecard.png", solid_picture(64, 64, title_colour));
-    write("data/intro/instructions.png", solid_picture(300, 200, instructions_colour));
-    write("data/FBDCredits.png", solid_picture(40, 20, credits_colour));
+    write("data/intro/kelpworks.png", solid_png(160, 120, splash_colour));
+    write("data/intro/titlecard.png", solid_png(64, 64, title_colour));
+    write("data/intro/instructions.png", solid_png(300, 200, instructions_colour));
+    write("data/FBDCredits.png", solid_png(40, 20, credits_colour));
     Menu menu;
 
     ASSERT_NO_FATAL_FAILURE(draw(menu, IntroScreen::splash));
@@ -115,7 +105,7 @@ TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
 }
 
 TEST_F(MenuDrawing, WithoutASplashEachPictureIsCentredByItsOwnSize) {
-    write("data/intro/titlecard.png", solid_picture(64, 32, title_colour));
+    write("data/intro/titlecard.png", solid_png(64, 32, title_colour));
     Menu menu;
     ASSERT_EQ(intro_images[0], nullptr);
 

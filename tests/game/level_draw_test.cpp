@@ -1,5 +1,6 @@
 #include "app/camera.h"
 #include "app/keys.h"
+#include "app/window.h"
 #include "front_view.h"
 #include "game/level_hud.h"
 #include "game/level.h"
@@ -9,7 +10,6 @@
 #include "png_fixture.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -44,16 +44,8 @@ bool is_yellowish(const Rgba& p) { return p[0] > 150 && p[1] > 150 && p[2] + 60 
 bool is_orange(const Rgba& p) { return p[0] > p[1] + 40 && p[1] > p[2] + 40; }
 bool is_purple(const Rgba& p) { return p[2] > p[1] + 40 && p[0] > p[1] + 20; }
 
-PngPicture solid_picture(int side, Rgba colour) {
-    PngPicture picture;
-    picture.colour_type = PNG_COLOR_TYPE_RGB_ALPHA;
-    picture.width = picture.height = side;
-    for (int n = 0; n < side * side; ++n) picture.samples.insert(picture.samples.end(), {colour[0], colour[1], colour[2], colour[3]});
-    return picture;
-}
-
 // Green 128 everywhere: height 0, the whole 16 by 16 map flat.
-PngPicture flat_field() { return solid_picture(16, {0, 128, 0, 255}); }
+PngPicture flat_field() { return solid_png(16, 16, {0, 128, 0, 255}); }
 
 // A cow at (6, 5), out of the way; a fire at (1, 6) when asked for.
 std::string level_text(bool with_fire) {
@@ -91,38 +83,27 @@ protected:
         ASSERT_EQ(gl_window_width(), camera.screen_width) << "the OpenGL window did not open";
         std::filesystem::create_directories(dir_.file("data/menu"));
         write("data/field.png", flat_field());
-        write("data/grass4.png", solid_picture(2, {60, 170, 60, 255}));
+        write("data/grass4.png", solid_png(2, 2, {60, 170, 60, 255}));
         // A sprite sheet of plain white cells, so particles show their own colours.
-        write("data/particle.png", solid_picture(64, {255, 255, 255, 255}));
-        write("data/menu/menuQuitYesS.png", solid_picture(128, quit_yes_selected));
-        write("data/menu/menuQuitNoU.png", solid_picture(128, quit_no_unselected));
+        write("data/particle.png", solid_png(64, 64, {255, 255, 255, 255}));
+        write("data/menu/menuQuitYesS.png", solid_png(128, 128, quit_yes_selected));
+        write("data/menu/menuQuitNoU.png", solid_png(128, 128, quit_no_unselected));
         // Present, so that the popup pictures load once and not with every popup.
-        write("data/menu/menuCloseU.png", solid_picture(128, close_unselected));
+        write("data/menu/menuCloseU.png", solid_png(128, 128, close_unselected));
         std::filesystem::create_directories(dir_.file("data/hud"));
-        write("data/hud/PengOFFs.png", solid_picture(32, penguin_used));
-        write("data/hud/PengONs.png", solid_picture(32, penguin_left));
-        write("data/fbdPengNOn.png", solid_picture(64, penguins_left_marker));
-        write("data/fbdPengNOff.png", solid_picture(64, no_penguins_marker));
-        write("data/Victory.png", solid_picture(256, victory));
+        write("data/hud/PengOFFs.png", solid_png(32, 32, penguin_used));
+        write("data/hud/PengONs.png", solid_png(32, 32, penguin_left));
+        write("data/fbdPengNOn.png", solid_png(64, 64, penguins_left_marker));
+        write("data/fbdPengNOff.png", solid_png(64, 64, no_penguins_marker));
+        write("data/Victory.png", solid_png(256, 256, victory));
         ASSERT_EQ(symlink(system_font, dir_.file("data/vera.ttf").c_str()), 0);
         previous_dir_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_.file(""));
 
-        glMatrixMode(GL_PROJECTION);
+        // The game's own projection, clear colour and light.
+        set_view_state();
         glLoadIdentity();
-        gluPerspective(45, static_cast<double>(camera.screen_width) / camera.screen_height, 2, 1600);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        const GLfloat black[] = {0, 0, 0, 1}, white[] = {1, 1, 1, 1}, direction[] = {2, 5, 5, 0};
-        glLightfv(GL_LIGHT0, GL_AMBIENT, black);
-        glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
-        glLightfv(GL_LIGHT0, GL_SPECULAR, white);
-        glLightfv(GL_LIGHT0, GL_POSITION, direction);
-        glEnable(GL_LIGHT0);
-        glEnable(GL_LIGHTING);
-        glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_LESS);
-        glClearColor(0.7f, 0.9f, 1.0f, 0);
+        set_light();
 
         level_ = std::make_unique<Level>();
     }

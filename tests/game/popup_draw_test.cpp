@@ -59,14 +59,10 @@ Rgba blended_close() {
 }
 
 void write_picture(int slot) {
-    PngPicture picture;
-    picture.colour_type = PNG_COLOR_TYPE_RGB_ALPHA;
-    picture.width = slot == goat_ccw_unselected ? 100 : 128;
-    picture.height = slot == goat_ccw_unselected ? 60 : 128;
     const Rgba colour = picture_colour(slot);
-    const unsigned alpha = slot == close_unselected ? half_alpha : 255;
-    for (int n = 0; n < picture.width * picture.height; ++n)
-        picture.samples.insert(picture.samples.end(), {colour[0], colour[1], colour[2], alpha});
+    const std::uint8_t alpha = slot == close_unselected ? half_alpha : 255;
+    const PngPicture picture = slot == goat_ccw_unselected ? solid_png(100, 60, {colour[0], colour[1], colour[2], alpha})
+                                                           : solid_png(128, 128, {colour[0], colour[1], colour[2], alpha});
     ASSERT_TRUE(write_png(picture_path(slot), picture)) << picture_path(slot);
 }
 

@@ -97,3 +97,12 @@ TempDir::TempDir() {
 TempDir::~TempDir() { std::filesystem::remove_all(path_); }
 
 std::string TempDir::file(const std::string& name) const { return path_ + "/" + name; }
+
+PngPicture solid_png(int width, int height, const std::array<std::uint8_t, 4>& rgba) {
+    PngPicture picture;
+    picture.colour_type = PNG_COLOR_TYPE_RGB_ALPHA;
+    picture.width = width;
+    picture.height = height;
+    for (int n = 0; n < width * height; ++n) picture.samples.insert(picture.samples.end(), rgba.begin(), rgba.end());
+    return picture;
+}

@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +27,9 @@ struct PngPicture {
     // Written as a tEXt chunk before the pixel data when not empty.
     std::string comment;
 };
+
+// An RGBA picture of one colour throughout.
+PngPicture solid_png(int width, int height, const std::array<std::uint8_t, 4>& rgba);
 
 // Samples per pixel of a PNG colour type.
 int channels_of(int colour_type);

@@ -1,20 +1,19 @@
-// The level files as copied into the game folder, read by a reader of their
-// own, and their intended solutions (levels/README.md) played through the
-// game's walking rules.
+// The level files as copied into the game folder, read by a strict reader of
+// their own, and their solutions as the level checker finds them.
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
-#include <deque>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "game/rules.h"
+#include "level_solver.h"
 
 namespace {
 
@@ -69,84 +68,32 @@ int cows_on(const Grid& grid) {
     return cows;
 }
 
-struct Square {
-    int column, row;
-};
-
-struct Goat {
-    Square square;
-    CellKind kind;
-};
-
-struct Solution {
-    const char* path;
-    Square drop;
-    std::vector<Goat> goats;
-};
-
-const Solution kSolutions[] = {
-    {"data/level.txt", {1, 6}, {{{1, 2}, CellKind::goat_cw}}},
-    {"data/level001.txt", {1, 4}, {{{1, 5}, CellKind::goat_ccw}, {{5, 5}, CellKind::goat_ccw}}},
-    {"data/level002.txt", {6, 6}, {{{6, 7}, CellKind::goat_cw}, {{2, 7}, CellKind::goat_cw}}},
-};
-
-struct Penguin {
-    int column, row, heading;
-};
-
-// Follows a resting penguin's decisions until it settles on a cow; false if it
-// gets stuck or walks in circles.
-bool walk_onto_a_cow(const Grid& grid, Penguin& penguin) {
-    for (int step = 0; step < 4 * grid_cells * direction_count; ++step) {
-        const bool cow_here = grid.cell_at(penguin.column, penguin.row) == CellKind::cow;
-        const PenguinMove move =
-            decide_resting_penguin(grid, {penguin.column, penguin.row, penguin.heading, 1, cow_here});
-        if (move.action == PenguinAction::join_cow) return true;
-        if (move.action != PenguinAction::walk) return false;
-        for (int d = 0; d < direction_count; ++d)
-            if (direction_steps[d].column == move.column - penguin.column &&
-                direction_steps[d].row == move.row - penguin.row)
-                penguin.heading = d;
-        penguin.column = move.column;
-        penguin.row = move.row;
+// The game's order: level.txt, then level001.txt and on to the first gap.
+std::vector<std::string> shipped_levels() {
+    std::vector<std::string> paths = {"data/level.txt"};
+    for (int number = 1;; ++number) {
+        char path[32];
+        std::snprintf(path, sizeof path, "data/level%03d.txt", number);
+        if (!std::ifstream(path)) break;
+        paths.push_back(path);
     }
-    return false;
+    return paths;
 }
 
-// Drops penguins one at a time and walks each to the end. Penguins never block
-// one another, they only take turns on a shared square, so this ends as play
-// does. A tipped cow leaves an empty square and its penguins walk on. Returns
-// how many penguins it took to tip every cow, or nothing if the supply runs out.
-std::optional<int> penguins_to_clear(Grid grid, Square drop, int supply) {
-    std::deque<Penguin> walking;
-    std::map<int, std::vector<Penguin>> on_cow;
-    int dropped = 0;
-    while (cows_on(grid) > 0) {
-        if (walking.empty()) {
-            if (dropped == supply) return std::nullopt;
-            walking.push_back({drop.column, drop.row, 4});  // a new penguin heads toward row - 1
-            ++dropped;
-        }
-        Penguin penguin = walking.front();
-        walking.pop_front();
-        if (!walk_onto_a_cow(grid, penguin)) continue;
-        std::vector<Penguin>& crowd = on_cow[penguin.row * grid_side + penguin.column];
-        crowd.push_back(penguin);
-        if (static_cast<int>(crowd.size()) == cow_tip_count) {
-            grid.set_cell(penguin.column, penguin.row, CellKind::empty);
-            walking.insert(walking.end(), crowd.begin(), crowd.end());
-            crowd.clear();
-        }
-    }
-    return dropped;
+bool turns_a_goat(const Solution& solution) {
+    for (const PlayerCommand& command : solution.commands)
+        if (command.kind == PlayerCommand::turn_goat) return true;
+    return false;
 }
 
 }  // namespace
 
 TEST(LevelFiles, AreEightRowsOfKnownSquaresAndTheThreeSupplies) {
-    for (const Solution& solution : kSolutions) {
-        SCOPED_TRACE(solution.path);
-        const LevelFile level = read_level(solution.path);
+    const std::vector<std::string> paths = shipped_levels();
+    EXPECT_GE(paths.size(), 20u);
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        const LevelFile level = read_level(path);
         for (const char* key : {"penguinMax", "goatMax", "skateboardMax"})
             EXPECT_EQ(level.settings.count(key), 1u) << key;
         EXPECT_EQ(level.settings.size(), 3u);
@@ -156,24 +103,58 @@ TEST(LevelFiles, AreEightRowsOfKnownSquaresAndTheThreeSupplies) {
     }
 }
 
-TEST(LevelFiles, TheirSolutionsClearThemWithinTheSuppliesAndNeedTheGoats) {
-    for (const Solution& solution : kSolutions) {
-        SCOPED_TRACE(solution.path);
-        LevelFile level = read_level(solution.path);
-        ASSERT_EQ(level.settings.count("penguinMax"), 1u);
-        ASSERT_EQ(level.settings.count("goatMax"), 1u);
-        const int penguins = level.settings.at("penguinMax");
-        EXPECT_EQ(level.grid.cell_at(solution.drop.column, solution.drop.row), CellKind::penguin_square);
-        EXPECT_EQ(penguins_to_clear(level.grid, solution.drop, penguins), std::nullopt)
-            << "solved without a single goat";
+// Each level is solvable with its supplies and the goat supply is no more
+// than a solution needs, so the player cannot get by without thinking; the
+// first four teach one thing each.
+TEST(LevelFiles, AreSolvableWithTightGoatSuppliesAndStartOneIdeaAtATime) {
+    const std::vector<std::string> paths = shipped_levels();
+    std::vector<Solution> solutions;
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        const LevelFile level = read_level(path);
+        const int penguin_max = level.settings.count("penguinMax") ? level.settings.at("penguinMax") : 0;
+        const int goat_max = level.settings.count("goatMax") ? level.settings.at("goatMax") : 0;
+        solutions.push_back(solve_level(level.grid, penguin_max, goat_max));
+        const Solution& solution = solutions.back();
+        ASSERT_EQ(solution.verdict, Verdict::solvable) << solution.reason;
+        EXPECT_TRUE(solution.fewest_goats_proven);
+        EXPECT_EQ(solution.goats, goat_max) << describe_commands(solution.commands);
+        EXPECT_LE(solution.penguins, penguin_max);
+    }
+    ASSERT_GE(solutions.size(), 4u);
+    EXPECT_EQ(solutions[0].goats, 0) << "the first level only drops penguins";
+    EXPECT_EQ(solutions[1].goats, 1);
+    EXPECT_EQ(solutions[2].goats, 2);
+    EXPECT_TRUE(turns_a_goat(solutions[3])) << describe_commands(solutions[3].commands);
+}
 
-        EXPECT_LE(static_cast<int>(solution.goats.size()), level.settings.at("goatMax"));
-        for (const Goat& goat : solution.goats) {
-            EXPECT_EQ(level.grid.cell_at(goat.square.column, goat.square.row), CellKind::empty)
-                << "goats go on empty squares only";
-            level.grid.set_cell(goat.square.column, goat.square.row, goat.kind);
-        }
-        EXPECT_TRUE(penguins_to_clear(level.grid, solution.drop, penguins).has_value())
-            << "the penguins run out before every cow is tipped";
+// levels/README.md lists every level with the checker's figures and solution;
+// a level changed without its row would mislead whoever plays it by the book.
+TEST(LevelFiles, TheirReadmeTableGivesTheCheckersFigures) {
+    std::ifstream readme(LEVELS_README);
+    ASSERT_TRUE(readme) << LEVELS_README;
+    std::map<std::string, std::vector<std::string>> table;
+    std::string line;
+    while (std::getline(readme, line)) {
+        if (line.rfind("| `level", 0) != 0) continue;
+        std::vector<std::string> cells;
+        std::istringstream row(line.substr(1));
+        std::string cell;
+        while (std::getline(row, cell, '|')) cells.push_back(cell.substr(1, cell.size() - 2));
+        ASSERT_EQ(cells.size(), 7u) << line;
+        table["data/" + cells[0].substr(1, cells[0].size() - 2)] = cells;
+    }
+    const std::vector<std::string> paths = shipped_levels();
+    EXPECT_EQ(table.size(), paths.size());
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        ASSERT_EQ(table.count(path), 1u);
+        const std::vector<std::string>& row = table[path];
+        const LevelFile level = read_level(path);
+        const Solution solution = solve_level(level.grid, level.settings.at("penguinMax"), level.settings.at("goatMax"));
+        EXPECT_EQ(row[3], std::to_string(solution.goats));
+        EXPECT_EQ(row[4], std::to_string(solution.penguins));
+        EXPECT_EQ(row[5], std::to_string(command_count(solution.commands)));
+        EXPECT_EQ(row[6], describe_commands(solution.commands));
     }
 }

@@ -1,0 +1,151 @@
+// The level checker's search: what it proves, what it refuses, and that it
+// always ends.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "level_solver.h"
+#include "penguin_walk.h"
+
+namespace {
+
+// Eight rows of level-file characters.
+Grid field(const std::vector<std::string>& rows) {
+    Grid grid;
+    const std::string characters = ".DxTCSBFf";
+    const CellKind kinds[] = {CellKind::empty,  CellKind::penguin_square, CellKind::tree,
+                              CellKind::target, CellKind::cow,            CellKind::skateboard_square,
+                              CellKind::bucket, CellKind::fire,           CellKind::tunafish};
+    for (int row = 0; row < grid_side; ++row)
+        for (int column = 0; column < grid_side; ++column)
+            grid.set_cell(column, row, kinds[characters.find(rows.at(row).at(column))]);
+    return grid;
+}
+
+// Penguin square (1,6) below a cow at row 2, column 5: one goat where they meet.
+const std::vector<std::string> corner = {
+    "........", "........", ".....C..", "........", "........", "........", ".D......", "........",
+};
+
+}  // namespace
+
+TEST(PenguinWalk, EndsOnACowStuckOrInCircles) {
+    // Up column 1, back at the edge, down to the far edge and up again.
+    const WalkResult circles = walk_alone(field(corner), {1, 6, 4});
+    EXPECT_EQ(circles.end, WalkEnd::loops);
+    EXPECT_EQ(circles.last.column, 1);
+
+    Grid grid = field(corner);
+    grid.set_cell(1, 2, CellKind::goat_cw);
+    const WalkResult onto_cow = walk_alone(grid, {1, 6, 4});
+    EXPECT_EQ(onto_cow.end, WalkEnd::on_cow);
+    EXPECT_EQ(onto_cow.last.column, 5);
+    EXPECT_EQ(onto_cow.last.row, 2);
+    EXPECT_EQ(onto_cow.last.heading, 2);  // toward column + 1
+    EXPECT_TRUE(onto_cow.went_straight[5 * grid_side + 1]);
+    EXPECT_FALSE(onto_cow.went_straight[2 * grid_side + 1]) << "turned on the goat";
+
+    grid.set_cell(1, 2, CellKind::empty);
+    grid.set_cell(1, 3, CellKind::bucket);
+    const WalkResult stuck = walk_alone(grid, {1, 6, 4});
+    EXPECT_EQ(stuck.end, WalkEnd::stuck);
+    EXPECT_EQ(stuck.last.row, 4);
+}
+
+TEST(LevelSolver, FindsTheFewestGoatsWhateverTheSupply) {
+    for (int goat_max : {1, 2, 4}) {
+        const Solution solution = solve_level(field(corner), 10, goat_max);
+        ASSERT_EQ(solution.verdict, Verdict::solvable) << goat_max;
+        EXPECT_EQ(solution.goats, 1);
+        EXPECT_EQ(solution.penguins, 8);
+        EXPECT_TRUE(solution.fewest_goats_proven);
+        EXPECT_EQ(describe_commands(solution.commands), "goat cw (1,2); 8 penguins (1,6)");
+        EXPECT_EQ(command_count(solution.commands), 9);
+    }
+    const Solution without = solve_level(field(corner), 10, 0);
+    EXPECT_EQ(without.verdict, Verdict::unsolvable);
+    EXPECT_EQ(without.reason,
+              "no sequence of commands tips every cow with 10 penguins and 0 goats; without goats a penguin "
+              "dropped at (1,6) walks in circles");
+}
+
+TEST(LevelSolver, ExplainsFieldsThatNoSearchCanSolve) {
+    std::vector<std::string> rows(grid_side, "........");
+    rows[6] = ".D......";
+    EXPECT_EQ(solve_level(field(rows), 8, 2).reason,
+              "no cow on the field, so there is no puzzle: the level is won before it starts");
+
+    EXPECT_EQ(solve_level(field({"........", "........", ".....C..", "........", "........", "........", "........",
+                                 "........"}),
+                          8, 2)
+                  .reason,
+              "no penguin square to drop penguins on");
+    EXPECT_EQ(solve_level(field(corner), 7, 2).reason, "penguinMax is 7, and tipping a cow takes 8 penguins");
+    EXPECT_EQ(solve_level(field(corner), -3, 2).verdict, Verdict::unsolvable);
+
+    // Trees on every side; a diagonal gap does not count, penguins only ever
+    // walk along rows and columns.
+    const std::vector<std::string> fenced = {
+        "........", "....x...", "...xCx..", "....x...", "........", "........", ".D......", "........",
+    };
+    EXPECT_EQ(solve_level(field(fenced), 16, 4).reason, "no penguin can reach the cow at (4,2)");
+}
+
+TEST(LevelSolver, CountsTheTwoCowsEightPenguinsCanTipInARow) {
+    // The penguins on a tipped cow walk on, here onto the cow behind it.
+    const std::vector<std::string> in_a_row = {
+        ".C......", ".C......", "........", "........", "........", "........", ".D......", "........",
+    };
+    const Solution chain = solve_level(field(in_a_row), 8, 0);
+    ASSERT_EQ(chain.verdict, Verdict::solvable) << chain.reason;
+    EXPECT_EQ(describe_commands(chain.commands), "8 penguins (1,6)");
+
+    // Out of line, the second cow needs eight of its own.
+    const std::vector<std::string> apart = {
+        "........", "........", "...C....", "........", "..C.....", "........", "...D....", "........",
+    };
+    EXPECT_EQ(solve_level(field(apart), 8, 0).verdict, Verdict::unsolvable);
+    const Solution sixteen = solve_level(field(apart), 16, 2);
+    ASSERT_EQ(sixteen.verdict, Verdict::solvable) << sixteen.reason;
+    EXPECT_LE(sixteen.penguins, 16);
+    EXPECT_GT(sixteen.penguins, 8);
+}
+
+TEST(LevelSolver, TurnsAGoatBetweenDropsWhenOneGoatServesTwoCows) {
+    // The first cow's penguins walk on and stand stuck before the bucket, out
+    // of the way of the second cow's route.
+    const std::vector<std::string> junction = {
+        "........", "...B....", "........", "C......C", "........", "........", "........", "...D....",
+    };
+    const Solution solution = solve_level(field(junction), 16, 1);
+    ASSERT_EQ(solution.verdict, Verdict::solvable) << solution.reason;
+    EXPECT_EQ(describe_commands(solution.commands),
+              "goat ccw (3,3); 8 penguins (3,7); turn goat (3,3) to cw; 8 penguins (3,7)");
+    EXPECT_EQ(command_count(solution.commands), 18);
+}
+
+TEST(LevelSolver, RefusesPlansThatDependOnWhoArrivesFirst) {
+    // Penguins from the first cow get stuck in front of the fire at (3,2);
+    // the second cow can only be reached by walking straight on through that
+    // square, where a newcomer would wait behind them for ever.
+    const std::vector<std::string> blocked = {
+        "........", "...F....", "........", "C.......", "........", "........", "........", "...D....",
+    };
+    Grid grid = field(blocked);
+    grid.set_cell(3, 0, CellKind::cow);
+    grid.set_cell(3, 1, CellKind::fire);
+    const Solution solution = solve_level(grid, 16, 1);
+    EXPECT_EQ(solution.verdict, Verdict::unsolvable) << describe_commands(solution.commands);
+}
+
+TEST(LevelSolver, GivesUpAtItsBoundInsteadOfRunningOn) {
+    const std::vector<std::string> open = {
+        "........", "........", "...C....", "........", "......C.", "........", ".D......", "........",
+    };
+    const Solution solution = solve_level(field(open), 8, 4, 1000);
+    EXPECT_EQ(solution.verdict, Verdict::undecided);
+    EXPECT_NE(solution.reason.find("gave up after"), std::string::npos) << solution.reason;
+    EXPECT_LT(solution.work, 1100);
+}

@@ -1,0 +1,89 @@
+// floebound-solve as a level designer runs it: one line per file, and an exit
+// status a script can trust.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <unistd.h>
+
+#include "process.h"
+
+namespace {
+
+// The tests run in the game folder, beside the checker.
+std::string checker() {
+    char folder[4096];
+    EXPECT_NE(getcwd(folder, sizeof folder), nullptr);
+    return std::string(folder) + "/floebound-solve";
+}
+
+const char* const solvable_level =
+    "........\n........\n.....C..\n........\n........\n........\n.D......\n........\n"
+    "penguinMax=10\ngoatMax=1\n";
+
+}  // namespace
+
+TEST(SolveCommand, PrintsOneLinePerFileAndTheWorstStatus) {
+    ScratchDir dir;
+    dir.write_file("good.txt", solvable_level);
+    dir.write_file("empty.txt", "");
+    // The settings line after a blank line is lost, as in the game.
+    dir.write_file("no_goat.txt",
+                   "........\n........\n.....C..\n........\n........\n........\n.D......\n........\n"
+                   "penguinMax=10\n\ngoatMax=1\n");
+    dir.write_file("crlf.txt",
+                   "........\r\n........\r\n.....C..\r\n........\r\n........\r\n........\r\n.D......\r\n"
+                   "........\r\npenguinMax=10\r\ngoatMax=1\r\n");
+    const std::string good = dir.path() + "/good.txt";
+
+    const CommandResult one = run_command({checker(), good});
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(one.output, "solvable " + good + ": 1 goat, 8 penguins, 9 commands: goat cw (1,2); 8 penguins (1,6)\n");
+
+    const CommandResult crlf = run_command({checker(), dir.path() + "/crlf.txt"});
+    EXPECT_EQ(crlf.status, 0) << crlf.output;
+
+    const CommandResult mixed = run_command({checker(), good, dir.path() + "/empty.txt", dir.path() + "/no_goat.txt"});
+    EXPECT_EQ(mixed.status, 1);
+    EXPECT_EQ(mixed.output,
+              "solvable " + good + ": 1 goat, 8 penguins, 9 commands: goat cw (1,2); 8 penguins (1,6)\n" +
+                  "unsolvable " + dir.path() +
+                  "/empty.txt: no cow on the field, so there is no puzzle: the level is won before it starts\n" +
+                  "unsolvable " + dir.path() +
+                  "/no_goat.txt: no sequence of commands tips every cow with 10 penguins and 0 goats; without "
+                  "goats a penguin dropped at (1,6) walks in circles\n");
+
+    // A file that cannot be read outranks an unsolvable one, and the files
+    // after it are still checked.
+    const CommandResult unreadable =
+        run_command({checker(), dir.path() + "/missing.txt", dir.path(), dir.path() + "/empty.txt", good});
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_EQ(unreadable.output.rfind("unsolvable " + dir.path() + "/missing.txt: cannot read it: No such file", 0), 0u)
+        << unreadable.output;
+    EXPECT_NE(unreadable.output.find("unsolvable " + dir.path() + ": cannot read it: it is a folder\n"),
+              std::string::npos);
+    EXPECT_NE(unreadable.output.find("\nsolvable " + good), std::string::npos);
+}
+
+TEST(SolveCommand, BindsItsSearchAndExplainsItself) {
+    ScratchDir dir;
+    dir.write_file("good.txt", solvable_level);
+    const CommandResult bounded = run_command({checker(), "--limit", "10", dir.path() + "/good.txt"});
+    EXPECT_EQ(bounded.status, 1);
+    EXPECT_NE(bounded.output.find(": gave up after "), std::string::npos) << bounded.output;
+
+    for (const char* bad : {"0", "-5", "many", "12x"}) {
+        const CommandResult result = run_command({checker(), "--limit", bad, dir.path() + "/good.txt"});
+        EXPECT_EQ(result.status, 2) << bad;
+        EXPECT_NE(result.output.find("--limit takes a positive number"), std::string::npos) << bad;
+    }
+
+    const CommandResult nothing = run_command({checker()});
+    EXPECT_EQ(nothing.status, 2);
+    EXPECT_NE(nothing.output.find("Usage: floebound-solve"), std::string::npos);
+
+    const CommandResult help = run_command({checker(), "--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* topic : {"What it searches", "What it assumes", "Exit status", "--limit"})
+        EXPECT_NE(help.output.find(topic), std::string::npos) << topic;
+}

@@ -1,0 +1,473 @@
+#include "level_solver.h"
+
+#include "game/rules.h"
+#include "penguin_walk.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// Every penguin lands facing row - 1.
+constexpr int landing_heading = 4;
+
+bool is_goat(CellKind kind) { return kind == CellKind::goat_cw || kind == CellKind::goat_ccw; }
+
+CellKind other_goat(CellKind kind) { return kind == CellKind::goat_cw ? CellKind::goat_ccw : CellKind::goat_cw; }
+
+std::string square_text(int column, int row) {
+    return "(" + std::to_string(column) + "," + std::to_string(row) + ")";
+}
+
+// Penguins resting on a cow's square, counted by heading: once the cow is
+// tipped they walk on that way.
+using Resting = std::array<std::uint8_t, direction_count>;
+
+int total(const Resting& resting) {
+    int sum = 0;
+    for (std::uint8_t count : resting) sum += count;
+    return sum;
+}
+
+// A moment when no penguin walks: every dropped penguin rests on a cow or,
+// walked on from a tipped cow, stands stuck for good.
+struct Position {
+    Grid grid;
+    std::array<Resting, grid_cells> resting{};
+    // A penguin walking straight on from one of these squares might wait
+    // behind the stuck one for ever, depending on who came first: no plan
+    // lets a penguin do that.
+    Squares stuck;
+    int penguins_used = 0;
+    int goats_used = 0;
+    int cows_left = 0;
+};
+
+std::string grid_key(const Grid& grid) {
+    std::string key(grid_cells, '\0');
+    for (int cell = 0; cell < grid_cells; ++cell) key[cell] = static_cast<char>(grid.cells[cell]);
+    return key;
+}
+
+// Shared by the decisions the search takes, so that it always ends.
+class WorkBudget {
+public:
+    explicit WorkBudget(long limit) : limit_(limit) {}
+    void spend(long amount) { spent_ += amount; }
+    bool exhausted() const { return spent_ >= limit_; }
+    long spent() const { return spent_; }
+
+private:
+    long limit_;
+    long spent_ = 0;
+};
+
+// One way a single dropped penguin reaches a cow: the goat changes made
+// before the drop, and the field they leave.
+struct Route {
+    Grid grid;
+    std::vector<PlayerCommand> changes;
+    int new_goats = 0;
+    int cow_cell = 0;
+    int heading = 0;  // on arrival at the cow
+    int length = 0;   // squares walked
+};
+
+// Walks one penguin from its drop square and, on every square it rests on,
+// tries the field as it is, a goat turned the other way, or a new goat there.
+// A square keeps the choice made on the penguin's first visit.
+class RouteFinder {
+public:
+    RouteFinder(const Grid& grid, const Squares& stuck, int goats_left, WorkBudget& budget)
+        : grid_(grid), stuck_(stuck), goats_left_(goats_left), budget_(budget) {}
+
+    // Fewest changes first, then the shortest walk: the plans read best.
+    std::vector<Route> find(int column, int row) {
+        explore({column, row, landing_heading});
+        std::stable_sort(routes_.begin(), routes_.end(), [](const Route& a, const Route& b) {
+            if (a.changes.size() != b.changes.size()) return a.changes.size() < b.changes.size();
+            return a.length < b.length;
+        });
+        return std::move(routes_);
+    }
+
+private:
+    void explore(const Walker& walker) {
+        if (budget_.exhausted()) return;
+        const int cell = walker.row * grid_side + walker.column;
+        if (on_the_way_[cell * direction_count + walker.heading]) return;  // in circles
+        const std::uint64_t bit = std::uint64_t{1} << cell;
+        // A goat under a stuck penguin would set it walking again.
+        if ((decided_ & bit) || stuck_[cell]) {
+            go_on(walker);
+            return;
+        }
+        decided_ |= bit;
+        const CellKind kind = grid_.cells[cell];
+        go_on(walker);
+        if (is_goat(kind)) {
+            try_change(walker, PlayerCommand::turn_goat, other_goat(kind));
+        } else if (kind == CellKind::empty && new_goats_ < goats_left_) {
+            try_change(walker, PlayerCommand::place_goat, CellKind::goat_cw);
+            try_change(walker, PlayerCommand::place_goat, CellKind::goat_ccw);
+        }
+        decided_ &= ~bit;
+    }
+
+    void try_change(const Walker& walker, PlayerCommand::Kind kind, CellKind goat) {
+        const CellKind before = grid_.cell_at(walker.column, walker.row);
+        grid_.set_cell(walker.column, walker.row, goat);
+        changes_.push_back({kind, walker.column, walker.row, goat});
+        new_goats_ += kind == PlayerCommand::place_goat;
+        go_on(walker);
+        new_goats_ -= kind == PlayerCommand::place_goat;
+        changes_.pop_back();
+        grid_.set_cell(walker.column, walker.row, before);
+    }
+
+    void go_on(const Walker& walker) {
+        budget_.spend(1);
+        const int cell = walker.row * grid_side + walker.column;
+        const PenguinMove move = decide_alone(grid_, walker);
+        if (move.action == PenguinAction::join_cow) {
+            add_route(cell, walker.heading);
+            return;
+        }
+        if (move.action != PenguinAction::walk) return;
+        const int heading = heading_between(walker.column, walker.row, move.column, move.row);
+        if (heading == walker.heading && stuck_[cell]) return;
+        const int state = cell * direction_count + walker.heading;
+        on_the_way_[state] = true;
+        ++length_;
+        explore({move.column, move.row, heading});
+        --length_;
+        on_the_way_[state] = false;
+    }
+
+    void add_route(int cow_cell, int heading) {
+        // Routes that leave the same field and arrive the same way are one.
+        std::string key = grid_key(grid_);
+        key += static_cast<char>(cow_cell);
+        key += static_cast<char>(heading);
+        if (!seen_.insert(key).second) return;
+        routes_.push_back({grid_, changes_, new_goats_, cow_cell, heading, length_});
+    }
+
+    Grid grid_;
+    Squares stuck_;
+    int goats_left_;
+    WorkBudget& budget_;
+    std::uint64_t decided_ = 0;
+    std::bitset<grid_cells * direction_count> on_the_way_;
+    std::vector<PlayerCommand> changes_;
+    int new_goats_ = 0;
+    int length_ = 0;
+    std::vector<Route> routes_;
+    std::unordered_set<std::string> seen_;
+};
+
+// Depth first over the player's moves: change goats, then drop penguins that
+// all follow one route to a cow, either enough to tip it or a single one.
+class Search {
+public:
+    Search(const Grid& field, int penguin_max, int goat_limit, WorkBudget& budget)
+        : penguin_max_(penguin_max), goat_limit_(goat_limit), budget_(budget) {
+        for (int row = 0; row < grid_side; ++row)
+            for (int column = 0; column < grid_side; ++column)
+                if (field.cell_at(column, row) == CellKind::penguin_square) drops_.push_back({column, row, 0});
+    }
+
+    bool run(const Position& start) { return search(start); }
+    const std::vector<PlayerCommand>& plan() const { return plan_; }
+
+private:
+    bool search(const Position& position) {
+        if (position.cows_left == 0) return true;
+        if (budget_.exhausted()) return false;
+        if (!first_visit(position)) return false;
+
+        const int penguins_left = penguin_max_ - position.penguins_used;
+        int fewest_needed = cow_tip_count;
+        for (int cell = 0; cell < grid_cells; ++cell)
+            if (position.grid.cells[cell] == CellKind::cow)
+                fewest_needed = std::min(fewest_needed, cow_tip_count - total(position.resting[cell]));
+        if (penguins_left < fewest_needed) return false;
+
+        for (const Walker& drop : drops_) {
+            const std::shared_ptr<const std::vector<Route>> routes = routes_from(position, drop);
+            for (const Route& route : *routes) {
+                if (budget_.exhausted()) return false;
+                const int needed = cow_tip_count - total(position.resting[route.cow_cell]);
+                // A single penguin only helps to ready a cow that others tipped
+                // elsewhere will walk on to.
+                for (int count : {needed, 1}) {
+                    if (count > penguins_left || (count == 1 && (needed == 1 || position.cows_left < 2))) continue;
+                    Position next = position;
+                    next.grid = route.grid;
+                    next.goats_used += route.new_goats;
+                    next.penguins_used += count;
+                    next.resting[route.cow_cell][route.heading] += count;
+                    if (count == needed && !tip(next, route.cow_cell)) continue;
+                    const std::size_t plan_size = plan_.size();
+                    plan_.insert(plan_.end(), route.changes.begin(), route.changes.end());
+                    plan_.push_back({PlayerCommand::drop_penguins, drop.column, drop.row, CellKind::empty, count});
+                    if (search(next)) return true;
+                    plan_.resize(plan_size);
+                }
+            }
+        }
+        return false;
+    }
+
+    // Reaching the same field and crowds again is only worth going on with
+    // fewer penguins spent.
+    bool first_visit(const Position& position) {
+        std::string key = grid_key(position.grid) + position.stuck.to_string();
+        for (int cell = 0; cell < grid_cells; ++cell)
+            if (position.grid.cells[cell] == CellKind::cow)
+                key.append(position.resting[cell].begin(), position.resting[cell].end());
+        const auto [entry, inserted] = fewest_penguins_.emplace(std::move(key), position.penguins_used);
+        if (inserted) return true;
+        if (entry->second <= position.penguins_used) return false;
+        entry->second = position.penguins_used;
+        return true;
+    }
+
+    std::shared_ptr<const std::vector<Route>> routes_from(const Position& position, const Walker& drop) {
+        const int goats_left = goat_limit_ - position.goats_used;
+        std::string key = grid_key(position.grid) + position.stuck.to_string();
+        key += static_cast<char>(drop.row * grid_side + drop.column);
+        key += static_cast<char>(goats_left);
+        auto& routes = routes_[key];
+        if (!routes)
+            routes = std::make_shared<const std::vector<Route>>(
+                RouteFinder(position.grid, position.stuck, goats_left, budget_).find(drop.column, drop.row));
+        return routes;
+    }
+
+    // The cow goes; the penguins on it walk on, one after another, and may tip
+    // further cows. Penguins never block one another and a walk depends only
+    // on the field, so the order they go in does not change where they end,
+    // unless one walks straight on where another gets stuck: then who waits
+    // behind whom depends on timing, and the plan is refused. Every penguin
+    // has to settle on a cow or be stuck for good, or the level be won: one
+    // walking in circles would meet the player's later goat changes.
+    bool tip(Position& position, int cow_cell) {
+        std::deque<Walker> walking;
+        auto release = [&](int cell) {
+            for (int heading = 0; heading < direction_count; ++heading)
+                for (int n = 0; n < position.resting[cell][heading]; ++n)
+                    walking.push_back({cell % grid_side, cell / grid_side, heading});
+            position.resting[cell] = {};
+            position.grid.cells[cell] = CellKind::empty;
+            --position.cows_left;
+        };
+        release(cow_cell);
+        bool all_at_rest = true;
+        Squares went_straight;
+        Squares got_stuck;
+        while (!walking.empty() && position.cows_left > 0) {
+            const WalkResult walk = walk_alone(position.grid, walking.front());
+            walking.pop_front();
+            budget_.spend(walk.steps);
+            went_straight |= walk.went_straight;
+            const int cell = walk.last.row * grid_side + walk.last.column;
+            switch (walk.end) {
+            case WalkEnd::on_cow:
+                ++position.resting[cell][walk.last.heading];
+                if (total(position.resting[cell]) >= cow_tip_count) release(cell);
+                break;
+            case WalkEnd::stuck: got_stuck[cell] = true; break;
+            case WalkEnd::loops: all_at_rest = false; break;
+            }
+        }
+        if (position.cows_left == 0) return true;
+        position.stuck |= got_stuck;
+        return all_at_rest && (went_straight & position.stuck).none();
+    }
+
+    int penguin_max_;
+    int goat_limit_;
+    WorkBudget& budget_;
+    std::vector<Walker> drops_;
+    std::vector<PlayerCommand> plan_;
+    std::unordered_map<std::string, int> fewest_penguins_;
+    std::unordered_map<std::string, std::shared_ptr<const std::vector<Route>>> routes_;
+};
+
+int goats_placed(const std::vector<PlayerCommand>& commands) {
+    return static_cast<int>(std::count_if(commands.begin(), commands.end(),
+                                          [](const PlayerCommand& c) { return c.kind == PlayerCommand::place_goat; }));
+}
+
+// Drops on one square with no goat change between them are one command.
+std::vector<PlayerCommand> merge_drops(const std::vector<PlayerCommand>& commands) {
+    std::vector<PlayerCommand> merged;
+    for (const PlayerCommand& command : commands) {
+        PlayerCommand* last = merged.empty() ? nullptr : &merged.back();
+        if (last && command.kind == PlayerCommand::drop_penguins && last->kind == PlayerCommand::drop_penguins &&
+            last->column == command.column && last->row == command.row)
+            last->penguins += command.penguins;
+        else
+            merged.push_back(command);
+    }
+    return merged;
+}
+
+int penguins_dropped(const std::vector<PlayerCommand>& commands) {
+    int penguins = 0;
+    for (const PlayerCommand& command : commands) penguins += command.penguins;
+    return penguins;
+}
+
+// Squares a penguin could ever reach from a drop square, whatever the goats.
+std::bitset<grid_cells> reachable_squares(const Grid& field) {
+    std::bitset<grid_cells> reached;
+    std::vector<int> frontier;
+    for (int cell = 0; cell < grid_cells; ++cell)
+        if (field.cells[cell] == CellKind::penguin_square) {
+            reached[cell] = true;
+            frontier.push_back(cell);
+        }
+    while (!frontier.empty()) {
+        const int cell = frontier.back();
+        frontier.pop_back();
+        // A cow's square holds the penguins that reach it.
+        if (field.cells[cell] == CellKind::cow) continue;
+        // Penguins land heading along a column and only ever turn by quarters.
+        for (int heading = 0; heading < direction_count; heading += 2) {
+            int column = 0;
+            int row = 0;
+            if (!can_step(field, cell % grid_side, cell / grid_side, heading, column, row)) continue;
+            const int next = row * grid_side + column;
+            if (!reached[next]) {
+                reached[next] = true;
+                frontier.push_back(next);
+            }
+        }
+    }
+    return reached;
+}
+
+std::string plural(int count, const char* word) {
+    return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
+}
+
+// Why no search is needed: the field cannot be solved whatever the player does.
+std::string hopeless_field(const Grid& field, int penguin_max) {
+    int cows = 0;
+    int drops = 0;
+    for (CellKind kind : field.cells) {
+        cows += kind == CellKind::cow;
+        drops += kind == CellKind::penguin_square;
+    }
+    if (cows == 0) return "no cow on the field, so there is no puzzle: the level is won before it starts";
+    if (drops == 0) return "no penguin square to drop penguins on";
+    if (penguin_max < cow_tip_count)
+        return "penguinMax is " + std::to_string(penguin_max) + ", and tipping a cow takes " +
+               std::to_string(cow_tip_count) + " penguins";
+    const std::bitset<grid_cells> reached = reachable_squares(field);
+    for (int cell = 0; cell < grid_cells; ++cell)
+        if (field.cells[cell] == CellKind::cow && !reached[cell])
+            return "no penguin can reach the cow at " + square_text(cell % grid_side, cell / grid_side);
+    return "";
+}
+
+// Where the first penguin goes when the player places no goat, to explain an
+// unsolvable level.
+std::string unguided_walk(const Grid& field) {
+    for (int cell = 0; cell < grid_cells; ++cell) {
+        if (field.cells[cell] != CellKind::penguin_square) continue;
+        const int column = cell % grid_side;
+        const int row = cell / grid_side;
+        const WalkResult walk = walk_alone(field, {column, row, landing_heading});
+        const std::string where = square_text(walk.last.column, walk.last.row);
+        const std::string start = "; without goats a penguin dropped at " + square_text(column, row);
+        switch (walk.end) {
+        case WalkEnd::on_cow: return start + " reaches the cow at " + where;
+        case WalkEnd::stuck: return start + " gets stuck at " + where;
+        case WalkEnd::loops: return start + " walks in circles";
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
+Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit) {
+    Solution solution;
+    const std::string hopeless = hopeless_field(field, penguin_max);
+    if (!hopeless.empty()) {
+        solution.reason = hopeless;
+        return solution;
+    }
+    goat_max = std::max(goat_max, 0);
+
+    Position start;
+    start.grid = field;
+    for (CellKind kind : field.cells) start.cows_left += kind == CellKind::cow;
+
+    // First any solution within the supplies, then the fewest goats: each
+    // smaller supply is searched out completely in turn.
+    WorkBudget budget(work_limit);
+    Search search(field, penguin_max, goat_max, budget);
+    if (!search.run(start)) {
+        solution.work = budget.spent();
+        if (budget.exhausted()) {
+            solution.verdict = Verdict::undecided;
+            solution.reason = "gave up after " + std::to_string(budget.spent()) +
+                              " penguin decisions, the bound of the search, without finding a solution";
+        } else {
+            solution.reason = "no sequence of commands tips every cow with " + plural(penguin_max, "penguin") +
+                              " and " + plural(goat_max, "goat") + unguided_walk(field);
+        }
+        return solution;
+    }
+    solution.verdict = Verdict::solvable;
+    solution.commands = search.plan();
+    for (int goats = 0; goats < goats_placed(solution.commands); ++goats) {
+        Search fewer(field, penguin_max, goats, budget);
+        if (fewer.run(start)) {
+            solution.commands = fewer.plan();
+            break;
+        }
+        if (budget.exhausted()) {
+            solution.fewest_goats_proven = false;
+            break;
+        }
+    }
+    solution.commands = merge_drops(solution.commands);
+    solution.goats = goats_placed(solution.commands);
+    solution.penguins = penguins_dropped(solution.commands);
+    solution.work = budget.spent();
+    return solution;
+}
+
+int command_count(const std::vector<PlayerCommand>& commands) {
+    int count = 0;
+    for (const PlayerCommand& command : commands)
+        count += command.kind == PlayerCommand::drop_penguins ? command.penguins : 1;
+    return count;
+}
+
+std::string describe_commands(const std::vector<PlayerCommand>& commands) {
+    std::string text;
+    for (const PlayerCommand& command : commands) {
+        if (!text.empty()) text += "; ";
+        const std::string square = square_text(command.column, command.row);
+        const char* direction = command.goat == CellKind::goat_cw ? "cw" : "ccw";
+        switch (command.kind) {
+        case PlayerCommand::place_goat: text += std::string("goat ") + direction + " " + square; break;
+        case PlayerCommand::turn_goat: text += std::string("turn goat ") + square + " to " + direction; break;
+        case PlayerCommand::drop_penguins: text += plural(command.penguins, "penguin") + " " + square; break;
+        }
+    }
+    return text;
+}

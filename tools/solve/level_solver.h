@@ -1,0 +1,46 @@
+#pragma once
+
+#include "game/grid.h"
+
+#include <string>
+#include <vector>
+
+// What the player does, in order.
+struct PlayerCommand {
+    enum Kind { place_goat, turn_goat, drop_penguins };
+    Kind kind;
+    int column;
+    int row;
+    CellKind goat;     // the goat's direction after the command
+    int penguins = 0;  // drop_penguins: how many, one after another
+};
+
+enum class Verdict {
+    solvable,
+    unsolvable,
+    undecided,  // the search hit its bound first
+};
+
+struct Solution {
+    Verdict verdict = Verdict::unsolvable;
+    std::vector<PlayerCommand> commands;  // when solvable
+    int goats = 0;                        // goat squares the commands place
+    int penguins = 0;                     // penguins they drop
+    bool fewest_goats_proven = true;      // false when a smaller supply was not searched out
+    std::string reason;                   // when not solvable
+    long work = 0;                        // penguin decisions the search took
+};
+
+// The default bound on the search, in penguin decisions: a few seconds.
+constexpr long default_work_limit = 50'000'000;
+
+// Searches for commands that tip every cow within the supplies; see the
+// checker's --help for what it assumes. Tries 0 goats, then 1, and so on, so
+// a solution uses the fewest goat squares possible.
+Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit = default_work_limit);
+
+// Player commands: one per goat placed or turned, one per penguin dropped.
+int command_count(const std::vector<PlayerCommand>& commands);
+
+// "goat cw (1,2); 8 penguins (1,6)": squares are (column,row).
+std::string describe_commands(const std::vector<PlayerCommand>& commands);

@@ -1,0 +1,135 @@
+// floebound-solve: says of each level file whether its cows can all be tipped
+// within its supplies, and how.
+
+#include "game/level_file.h"
+#include "level_solver.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+constexpr const char* usage_text = R"(Usage: floebound-solve [--limit DECISIONS] LEVEL-FILE...
+
+Says of each Floebound level file whether a player can tip every cow on it
+within its supplies (penguinMax, goatMax), and prints one line per file:
+
+  solvable FILE: G goats, P penguins, N commands: COMMANDS
+  unsolvable FILE: REASON
+
+COMMANDS is one solution in playing order; squares are (column,row), the
+first line of the file being row 0 and its first character column 0:
+  goat cw (c,r)           place a clockwise goat square there
+  goat ccw (c,r)          place a counter-clockwise goat square there
+  turn goat (c,r) to cw   turn a placed goat the other way
+  N penguins (c,r)        drop N penguins on that penguin square
+Drop the penguins of one command one after another, and give the next
+command once every penguin has come to rest on a cow. G is the fewest goat
+squares any solution needs; N counts one command per goat placed or turned
+and per penguin dropped.
+
+What it searches: every way of placing goats on empty squares (at most
+goatMax, since a placed goat stays) and of turning placed goats, between
+drops of penguins that all follow one route to a cow, either enough to tip
+it or one at a time. A tipped cow's penguins walk on and may tip other cows.
+The decisions are the game's own walking rules.
+
+What it assumes: the player changes goats only while no penguin walks, and
+drops no penguin that would not come to rest on a cow (one walking in
+circles would meet later goat changes). Skateboards, targets and the camera
+do not change the puzzle.
+
+The search ends: every walk stops at a cow, when stuck, or when it comes back
+to a square with the same heading, and the search gives up after
+--limit penguin decisions (default 50000000, a few seconds), reporting the
+level unsolvable with "gave up" in its reason.
+
+Exit status: 0 when every level is solvable, 1 when any is not, 2 when a file
+cannot be read or the command line is wrong.
+)";
+
+// The game starts on an empty field, so squares the file leaves unset are empty.
+Grid field_of(const LevelFile& file) {
+    Grid grid;
+    for (int cell = 0; cell < grid_cells; ++cell)
+        if (file.cells[cell]) grid.cells[cell] = *file.cells[cell];
+    return grid;
+}
+
+// 0 solvable, 1 not, 2 unreadable.
+int check(const char* path, long work_limit) {
+    struct stat status {};
+    if (stat(path, &status) != 0) {
+        std::printf("unsolvable %s: cannot read it: %s\n", path, std::strerror(errno));
+        return 2;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        std::printf("unsolvable %s: cannot read it: it is a folder\n", path);
+        return 2;
+    }
+    errno = 0;
+    const std::optional<LevelFile> file = read_level_file(path);
+    if (!file) {
+        std::printf("unsolvable %s: cannot read it: %s\n", path, std::strerror(errno ? errno : EACCES));
+        return 2;
+    }
+    const Solution solution =
+        solve_level(field_of(*file), file->penguinMax.value_or(0), file->goatMax.value_or(0), work_limit);
+    if (solution.verdict != Verdict::solvable) {
+        std::printf("unsolvable %s: %s\n", path, solution.reason.c_str());
+        return 1;
+    }
+    std::printf("solvable %s: %d goat%s%s, %d penguins, %d commands: %s\n", path, solution.goats,
+                solution.goats == 1 ? "" : "s", solution.fewest_goats_proven ? "" : " (fewer not ruled out)",
+                solution.penguins, command_count(solution.commands), describe_commands(solution.commands).c_str());
+    return 0;
+}
+
+bool parse_limit(const char* text, long& limit) {
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (errno != 0 || end == text || *end != '\0' || value <= 0) return false;
+    limit = value;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long work_limit = default_work_limit;
+    std::vector<const char*> paths;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(usage_text, stdout);
+            return 0;
+        }
+        if (argument == "--limit") {
+            if (i + 1 == argc || !parse_limit(argv[i + 1], work_limit)) {
+                std::fprintf(stderr, "floebound-solve: --limit takes a positive number of decisions\n");
+                return 2;
+            }
+            ++i;
+            continue;
+        }
+        paths.push_back(argv[i]);
+    }
+    if (paths.empty()) {
+        std::fputs(usage_text, stderr);
+        return 2;
+    }
+    int status = 0;
+    for (const char* path : paths) {
+        status = std::max(status, check(path, work_limit));
+        std::fflush(stdout);
+    }
+    return status;
+}

@@ -10,16 +10,6 @@
 #include <fstream>
 #include <ostream>
 
-namespace {
-
-void link_from(const std::string& source_dir, const std::string& target_dir, const std::string& name) {
-    const std::string source = source_dir + "/" + name;
-    ASSERT_EQ(access(source.c_str(), R_OK), 0) << source << " is missing: run the test in the game folder";
-    ASSERT_EQ(symlink(source.c_str(), (target_dir + "/" + name).c_str()), 0) << name;
-}
-
-}  // namespace
-
 void LevelScene::SetUpTestSuite() {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
@@ -30,9 +20,9 @@ void LevelScene::SetUp() {
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     start_dir_ = cwd;
     ASSERT_EQ(mkdir((dir.path() + "/data").c_str(), 0755), 0);
-    ASSERT_NO_FATAL_FAILURE(link_from(start_dir_, dir.path(), "models"));
-    ASSERT_NO_FATAL_FAILURE(link_from(start_dir_, dir.path(), "data/sfx"));
-    ASSERT_NO_FATAL_FAILURE(link_from(start_dir_, dir.path(), "data/particle.png"));
+    ASSERT_NO_FATAL_FAILURE(link_game_file("models"));
+    ASSERT_NO_FATAL_FAILURE(link_game_file("data/sfx"));
+    ASSERT_NO_FATAL_FAILURE(link_game_file("data/particle.png"));
     ASSERT_EQ(chdir(dir.path().c_str()), 0);
 
     // The bank is loaded by its first use, from the working folder.
@@ -51,6 +41,12 @@ void LevelScene::TearDown() {
     level.reset();
     Mix_HaltChannel(-1);
     ASSERT_EQ(chdir(start_dir_.c_str()), 0);
+}
+
+void LevelScene::link_game_file(const std::string& name) const {
+    const std::string source = start_dir_ + "/" + name;
+    ASSERT_EQ(access(source.c_str(), R_OK), 0) << source << " is missing: run the test in the game folder";
+    ASSERT_EQ(symlink(source.c_str(), (dir.path() + "/" + name).c_str()), 0) << name;
 }
 
 std::string LevelScene::write_level(const std::string& name, const std::string& text) const {

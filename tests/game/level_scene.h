@@ -28,6 +28,11 @@ protected:
     // Writes data/<name> and gives its path relative to the working folder.
     std::string write_level(const std::string& name, const std::string& text) const;
 
+    // The game folder the test started in, and a link from the scratch
+    // folder to one of its files or folders, under the same relative path.
+    const std::string& game_dir() const { return start_dir_; }
+    void link_game_file(const std::string& name) const;
+
     // Drops a penguin onto a square the way the penguin command does.
     Actor& drop_penguin(const char* name, int column, int row);
 

@@ -31,7 +31,8 @@ first line of the file being row 0 and its first character column 0:
   turn goat (c,r) to cw   turn a placed goat the other way
   N penguins (c,r)        drop N penguins on that penguin square
 Drop the penguins of one command one after another, and give the next
-command once every penguin has come to rest on a cow. G is the fewest goat
+command once every penguin has come to rest: on a cow, or (walked on from a
+tipped cow) stuck for good before something it cannot pass. G is the fewest goat
 squares any solution needs; N counts one command per goat placed or turned
 and per penguin dropped.
 
@@ -43,7 +44,10 @@ The decisions are the game's own walking rules.
 
 What it assumes: the player changes goats only while no penguin walks, and
 drops no penguin that would not come to rest on a cow (one walking in
-circles would meet later goat changes). Skateboards, targets and the camera
+circles would meet later goat changes). Penguins walking on from a tipped
+cow must each reach a cow or get stuck for good, and none may walk straight
+through a square where one stands stuck (who waits behind whom would depend
+on timing), unless the level is won by then. Skateboards, targets and the camera
 do not change the puzzle.
 
 The search ends: every walk stops at a cow, when stuck, or when it comes back

@@ -1,0 +1,218 @@
+// Every shipped level played to its end in-process, as a player would: the
+// level checker's solution given with the keys, the level updated in the
+// main loop's longest slices, and space moving on to the next level.
+
+#include "game/rules.h"
+#include "level_scene.h"
+#include "playthrough.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Several minutes of play: more than any penguin needs to fall and walk to its
+// cow, and a cow to tip, after one drop command.
+constexpr int settle_update_limit = 20000;
+// A closed popup is carried out by the next update.
+constexpr int popup_update_limit = 3;
+
+std::string level_path(int number) {
+    if (number == 0) return "data/level.txt";
+    char path[32];
+    std::snprintf(path, sizeof path, "data/level%03d.txt", number);
+    return path;
+}
+
+// As the game finds them: level.txt, then the numbered ones up to the first gap.
+std::vector<std::string> shipped_levels(const std::string& game_dir) {
+    std::vector<std::string> paths;
+    for (int number = 0; number == 0 || access((game_dir + "/" + level_path(number)).c_str(), R_OK) == 0; ++number)
+        paths.push_back(level_path(number));
+    return paths;
+}
+
+bool same_field(const Grid& a, const Grid& b) {
+    for (int cell = 0; cell < grid_cells; ++cell)
+        if (a.cells[cell] != b.cells[cell]) return false;
+    return true;
+}
+
+int cows_on(const Grid& field) {
+    int cows = 0;
+    for (CellKind kind : field.cells) cows += kind == CellKind::cow;
+    return cows;
+}
+
+class LevelPlaythrough : public LevelScene {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(LevelScene::SetUp());
+        // The popups show the game's own pictures, loaded once.
+        ASSERT_NO_FATAL_FAILURE(link_game_file("data/menu"));
+    }
+
+    void press(KeyCode key) { level->handle_key(key, false); }
+    void release(KeyCode key) { level->handle_key(key, true); }
+
+    void give(const PopupChoice& choice) {
+        for (std::size_t i = 0; i + 1 < choice.keys.size(); ++i) {
+            press(choice.keys[i]);
+            release(choice.keys[i]);
+        }
+        int column = -1;
+        int row = -1;
+        level->cursor_square(column, row);
+        ASSERT_EQ(Square({column, row}), Square({choice.column, choice.row})) << "the arrows missed the square";
+        ASSERT_NE(level->popup, nullptr) << "space opened no popup";
+
+        press(choice.keys.back());
+        for (int n = 0; n < popup_update_limit && level->popup; ++n) update();
+        ASSERT_EQ(level->popup, nullptr) << "the popup did not close";
+        release(choice.keys.back());
+    }
+
+    // A drop command is done when the level is won, or when no cow is tipping
+    // over and every penguin stands for good: on a cow, or stuck (as the
+    // penguins of a tipped cow may end up).
+    bool settled() const {
+        if (level->cows.empty()) return true;
+        for (const Actor& cow : level->cows)
+            if (cow.dying) return false;
+        for (const Actor& penguin : level->penguins) {
+            if (penguin.is_active()) return false;
+            const Square square = square_of(penguin);
+            const bool cow_here = level->cell_at(square.column, square.row) == CellKind::cow;
+            const RestingPenguin alone{square.column, square.row, penguin.facing_direction(), 1, cow_here};
+            const PenguinAction action = decide_resting_penguin(level->grid, alone).action;
+            if (action != PenguinAction::join_cow && action != PenguinAction::stay) return false;
+        }
+        return true;
+    }
+
+    void wait_until_settled() {
+        int n = 0;
+        for (; n < settle_update_limit && !settled(); ++n) update();
+        ASSERT_TRUE(settled()) << "after " << n << " updates, " << level->cows.size() << " cows left; penguins at\n"
+                               << penguins_text();
+    }
+
+    std::string penguins_text() const {
+        std::string text;
+        for (const Actor& penguin : level->penguins) {
+            const Square square = square_of(penguin);
+            text += "  (" + std::to_string(square.column) + "," + std::to_string(square.row) + ") heading " +
+                    std::to_string(penguin.facing_direction()) + (penguin.is_active() ? " moving\n" : " still\n");
+        }
+        return text;
+    }
+
+    void give(const PlayerCommand& command) {
+        const std::size_t penguins_before = level->penguins.size();
+        for (const PopupChoice& choice : keys.choices_for(command)) ASSERT_NO_FATAL_FAILURE(give(choice));
+        if (command.kind == PlayerCommand::drop_penguins) {
+            ASSERT_EQ(level->penguins.size(), penguins_before + static_cast<std::size_t>(command.penguins));
+            ASSERT_NO_FATAL_FAILURE(wait_until_settled());
+        } else {
+            ASSERT_EQ(level->cell_at(command.column, command.row), command.goat);
+        }
+    }
+
+    // Asks the checker for the loaded level's solution and plays it to the win.
+    void play(const LevelToPlay& to_play) {
+        ASSERT_TRUE(same_field(level->grid, to_play.field)) << "the level loaded is not the file's";
+        const Solution solution = solve_level(to_play.field, to_play.penguin_max, to_play.goat_max);
+        ASSERT_EQ(solution.verdict, Verdict::solvable) << solution.reason;
+        SCOPED_TRACE("the checker's solution: " + describe_commands(solution.commands));
+
+        // An entry missing for want of supplies shows as a choice that
+        // changed nothing.
+        for (const PlayerCommand& command : solution.commands) ASSERT_NO_FATAL_FAILURE(give(command));
+
+        EXPECT_TRUE(level->cows.empty()) << level->cows.size() << " cows left; penguins at\n" << penguins_text();
+        EXPECT_EQ(static_cast<int>(level->penguins.size()), solution.penguins);
+        EXPECT_EQ(static_cast<int>(level->goats.size()), solution.goats);
+        EXPECT_LE(solution.penguins, to_play.penguin_max);
+        EXPECT_LE(solution.goats, to_play.goat_max);
+    }
+
+    PlayerKeys keys;
+};
+
+}  // namespace
+
+TEST_F(LevelPlaythrough, EveryShippedLevelIsWonByTheCheckersSolutionAndTheLastWrapsRoundToTheFirst) {
+    const std::vector<std::string> paths = shipped_levels(game_dir());
+    ASSERT_GE(paths.size(), 2u) << "no numbered level in " << game_dir() << "/data";
+    for (const std::string& path : paths) ASSERT_NO_FATAL_FAILURE(link_game_file(path));
+
+    level->load_level(paths.front().c_str());
+    for (std::size_t number = 0; number < paths.size(); ++number) {
+        SCOPED_TRACE(paths[number]);
+        const std::optional<LevelToPlay> to_play = read_level_to_play(paths[number]);
+        ASSERT_TRUE(to_play) << "cannot read it";
+        ASSERT_EQ(level->level_number, static_cast<int>(number));
+        ASSERT_NO_FATAL_FAILURE(play(*to_play));
+        if (HasFailure()) return;
+
+        press(key_space);
+        release(key_space);
+    }
+
+    // Past the last numbered level the game starts again at data/level.txt.
+    EXPECT_EQ(level->level_number, 0);
+    EXPECT_FALSE(level->cows.empty());
+    EXPECT_TRUE(same_field(level->grid, read_level_to_play(paths.front())->field));
+}
+
+// Small levels of the test's own whose solutions need what the shipped ones
+// may not: a tipped cow's penguins walking on to tip the next, and a goat
+// placed or turned between drops. The checker's model of play must match the
+// game's.
+TEST_F(LevelPlaythrough, CascadesAndGoatsChangedBetweenDropsWorkAsTheCheckerSays) {
+    struct OwnLevel {
+        const char* name;
+        std::vector<std::string> rows;
+        int penguin_max;
+        int goat_max;
+        PlayerCommand::Kind change_between_drops;
+    };
+    const OwnLevel own_levels[] = {
+        {"goat_between_drops.txt",
+         {"........", "........", "...C....", "........", "......C.", "........", ".D......", "........"}, 8, 2,
+         PlayerCommand::place_goat},
+        // The first eight end before the bucket, out of the way.
+        {"goat_turned_between_drops.txt",
+         {"........", "...B....", "........", ".C....CC", "........", "........", "........", "...D...."}, 16, 1,
+         PlayerCommand::turn_goat},
+    };
+    for (const OwnLevel& own : own_levels) {
+        SCOPED_TRACE(own.name);
+        const std::string settings =
+            "penguinMax=" + std::to_string(own.penguin_max) + "\ngoatMax=" + std::to_string(own.goat_max) + "\n";
+        const std::string path = write_level(own.name, level_text(own.rows, settings));
+        const std::optional<LevelToPlay> to_play = read_level_to_play(path);
+        ASSERT_TRUE(to_play);
+
+        // Fewer penguins than the cows need one by one: some must tip two.
+        const Solution solution = solve_level(to_play->field, own.penguin_max, own.goat_max);
+        ASSERT_EQ(solution.verdict, Verdict::solvable) << solution.reason;
+        EXPECT_LT(solution.penguins, cow_tip_count * cows_on(to_play->field));
+        bool changed_between_drops = false;
+        bool dropped = false;
+        for (const PlayerCommand& command : solution.commands) {
+            changed_between_drops = changed_between_drops || (dropped && command.kind == own.change_between_drops);
+            dropped = dropped || command.kind == PlayerCommand::drop_penguins;
+        }
+        EXPECT_TRUE(changed_between_drops) << describe_commands(solution.commands);
+
+        level->load_level(path.c_str());
+        ASSERT_NO_FATAL_FAILURE(play(*to_play));
+    }
+}

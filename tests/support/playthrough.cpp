@@ -1,0 +1,48 @@
+#include "playthrough.h"
+
+#include "game/level_file.h"
+
+std::optional<LevelToPlay> read_level_to_play(const std::string& path) {
+    const std::optional<LevelFile> file = read_level_file(path.c_str());
+    if (!file) return std::nullopt;
+    LevelToPlay level;
+    for (int cell = 0; cell < grid_cells; ++cell)
+        if (file->cells[cell]) level.field.cells[cell] = *file->cells[cell];
+    level.penguin_max = file->penguinMax.value_or(0);
+    level.goat_max = file->goatMax.value_or(0);
+    return level;
+}
+
+namespace {
+
+void repeat(std::vector<KeyCode>& keys, KeyCode key, int times) {
+    for (int i = 0; i < times; ++i) keys.push_back(key);
+}
+
+// An empty square's popup offers the clockwise goat, then the
+// counter-clockwise one; a goat square's and a penguin square's popups offer
+// their one command first.
+int entry_of(const PlayerCommand& command) {
+    return command.kind == PlayerCommand::place_goat && command.goat == CellKind::goat_ccw ? 1 : 0;
+}
+
+}  // namespace
+
+std::vector<PopupChoice> PlayerKeys::choices_for(const PlayerCommand& command) {
+    const int times = command.kind == PlayerCommand::drop_penguins ? command.penguins : 1;
+    std::vector<PopupChoice> choices;
+    for (int i = 0; i < times; ++i) choices.push_back(choice_at(command.column, command.row, entry_of(command)));
+    return choices;
+}
+
+PopupChoice PlayerKeys::choice_at(int column, int row, int entry) {
+    PopupChoice choice{column, row, {}};
+    repeat(choice.keys, column > column_ ? key_up : key_down, column > column_ ? column - column_ : column_ - column);
+    repeat(choice.keys, row > row_ ? key_right : key_left, row > row_ ? row - row_ : row_ - row);
+    choice.keys.push_back(key_space);
+    repeat(choice.keys, key_right, entry);
+    choice.keys.push_back(key_space);
+    column_ = column;
+    row_ = row;
+    return choice;
+}

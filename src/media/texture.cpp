@@ -1,6 +1,7 @@
 #include "media/texture.h"
 
 #include "media/image.h"
+#include "media/texture_budget.h"
 
 #include <GL/gl.h>
 
@@ -70,9 +71,7 @@ unsigned int make_texture(Image* image) {
 
 void free_image(Image* image) {
     if (!image) return;
-    // Pixels in the texture memory window are not heap memory; the budget that
-    // placed them there takes them back.
-    if (!image->in_vram) std::free(image->pixels);
+    release_image_pixels(*image);
     std::free(image);
 }
 

@@ -14,7 +14,8 @@ void init_texture_pool();
 // the pool is spent.
 unsigned int make_texture(Image* image);
 
-// Releases an image and its pixels; null does nothing. Its texture stays valid.
+// Releases an image and its pixels (to the texture memory budget when they
+// lie in its window); null does nothing. Its texture stays valid.
 void free_image(Image* image);
 
 // An image of the given size whose pixels the caller fills; null for sizes

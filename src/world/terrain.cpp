@@ -2,6 +2,9 @@
 
 #include "media/image.h"
 #include "media/texture.h"
+#include "meshes/scenery_items.h"
+#include "meshes/scenery_tables.h"
+#include "world/terrain_items.h"
 
 #include <GL/gl.h>
 
@@ -13,15 +16,24 @@ namespace {
 constexpr float grid_spacing = 64;
 constexpr int fallback_map_side = 16;
 
-// Stands in for a height map that did not load: level ground everywhere.
-Image* make_flat_height_map() {
+// Stands in for a map that did not load, every pixel the same.
+Image* make_uniform_map(const unsigned char (&rgba)[4]) {
     Image* map = make_blank_image(fallback_map_side, fallback_map_side);
     if (!map) return nullptr;
-    const unsigned char flat[4] = {0, 128, 0, 255};
     const std::size_t pixel_count = static_cast<std::size_t>(map->tex_width) * map->tex_height;
-    for (std::size_t i = 0; i < pixel_count; ++i) std::memcpy(&map->pixels[i], flat, sizeof flat);
+    for (std::size_t i = 0; i < pixel_count; ++i) std::memcpy(&map->pixels[i], rgba, sizeof rgba);
     return map;
 }
+
+// A height map or colour map from a file, or one that changes nothing: level
+// ground, plain white.
+Image* load_map(const char* path, const unsigned char (&fallback)[4]) {
+    Image* map = load_image(path);
+    return map ? map : make_uniform_map(fallback);
+}
+
+constexpr unsigned char flat_ground[4] = {0, 128, 0, 255};
+constexpr unsigned char plain_white[4] = {255, 255, 255, 255};
 
 void emit(const TerrainVertex& vertex) {
     glNormal3f(vertex.normal.x, vertex.normal.y, vertex.normal.z);
@@ -32,10 +44,27 @@ void emit(const TerrainVertex& vertex) {
 
 Terrain::Terrain(const char* height_map_path) : ground_image_(load_image("data/grass4.png")) {
     make_texture(ground_image_);
-    Image* height_map = load_image(height_map_path);
-    if (!height_map) height_map = make_flat_height_map();
-    if (height_map) build_terrain_mesh(mesh_, *height_map, nullptr, grid_spacing);
+    Image* height_map = load_map(height_map_path, flat_ground);
+    if (height_map) {
+        build_terrain_mesh(mesh_, *height_map, nullptr, grid_spacing);
+        place_terrain_items(*height_map, grid_spacing);
+    }
     free_image(height_map);
+}
+
+Terrain::Terrain(const char* height_map_path, const char* colour_map_path)
+    : ground_image_(load_image("data/detail.png")) {
+    make_texture(ground_image_);
+    Image* colour_map = load_map(colour_map_path, plain_white);
+    Image* height_map = load_map(height_map_path, flat_ground);
+    if (height_map) {
+        build_terrain_mesh(mesh_, *height_map, colour_map, grid_spacing);
+        free_scenery_items();
+        load_scenery_items();
+        place_terrain_items(*height_map, grid_spacing);
+    }
+    free_image(height_map);
+    free_image(colour_map);
 }
 
 Terrain::~Terrain() { free_image(ground_image_); }
@@ -70,6 +99,7 @@ void Terrain::draw() {
     glEnable(GL_LIGHTING);
     glDepthFunc(GL_LESS);
     glEnable(GL_TEXTURE_2D);
+    for (int i = 0; i < scenery_item_count(); ++i) draw_scenery_item(i);
 }
 
 void Terrain::draw_ground() const {

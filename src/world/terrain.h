@@ -13,13 +13,19 @@ public:
     // covers it with "data/grass4.png". Needs a current OpenGL context for the
     // ground texture. A height map that does not load gives a flat 16 by 16
     // field; a missing ground picture leaves the ground untextured.
+    // Stands the loaded scenery items on it when there are more than ten.
     explicit Terrain(const char* height_map_path);
+    // The scenery form: covered with "data/detail.png", each vertex tinted by
+    // the colour map's pixel (plain white when it does not load); reloads the
+    // scenery items and stands them on it. The items stay loaded after the
+    // terrain is gone, until free_scenery_items.
+    Terrain(const char* height_map_path, const char* colour_map_path);
     ~Terrain() override;
     Terrain(const Terrain&) = delete;
     Terrain& operator=(const Terrain&) = delete;
 
     // Leaves lighting on, texturing on, the depth test at GL_LESS and the front
-    // face clockwise.
+    // face clockwise; then calls every scenery item's draw hook.
     void draw() override;
     void update(int) override {}
     bool handle_key(int, bool) override { return false; }

@@ -1,3 +1,4 @@
+#include "above_view.h"
 #include "gl_window.h"
 #include "media/image.h"
 #include "media/texture.h"
@@ -5,12 +6,10 @@
 #include "world/terrain.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -47,22 +46,6 @@ PngPicture grass_picture() {
     return picture;
 }
 
-// Window pixel (from the top left) where a world point lands.
-std::pair<int, int> window_pixel(float x, float y, float z) {
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    GLdouble wx = 0, wy = 0, wz = 0;
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
-    const int column = static_cast<int>(std::floor(wx));
-    const int row = side - 1 - static_cast<int>(std::floor(wy));
-    EXPECT_TRUE(column >= 2 && column < side - 2 && row >= 2 && row < side - 2) << x << "," << z << " is off screen";
-    return {column, row};
-}
-
 Rgba colour_at(float x, float y, float z) {
     const auto [column, row] = window_pixel(x, y, z);
     return pixel_at(column, row);
@@ -84,32 +67,15 @@ int yellowish_pixels() {
 
 class TerrainDrawing : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        open_gl_window(side, side);
-        if (gl_window_width() == side) init_texture_pool();
-    }
+    static void SetUpTestSuite() { open_terrain_window(side); }
 
-    // The game's projection and light, the eye 1000 above the origin, +x to
-    // the right of the window and +z down it; the terrain reads data/ under a
-    // scratch working directory.
+    // Seen from above; the terrain reads data/ under a scratch working directory.
     void SetUp() override {
         ASSERT_EQ(gl_window_width(), side) << "the OpenGL window did not open";
         previous_dir_ = std::filesystem::current_path();
         std::filesystem::create_directory(dir_.file("data"));
         std::filesystem::current_path(dir_.file(""));
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(45.0, 1.0, 2.0, 1600.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        const GLfloat black[] = {0, 0, 0, 1}, white[] = {1, 1, 1, 1}, direction[] = {2, 5, 5, 0};
-        glLightfv(GL_LIGHT0, GL_AMBIENT, black);
-        glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
-        glLightfv(GL_LIGHT0, GL_POSITION, direction);
-        glEnable(GL_LIGHT0);
-        glEnable(GL_LIGHTING);
-        glEnable(GL_DEPTH_TEST);
-        gluLookAt(0, 1000, 0, 0, 0, 0, 0, 0, -1);
+        look_from_above();
         glClearColor(1, 0, 1, 1);
     }
     void TearDown() override { std::filesystem::current_path(previous_dir_); }

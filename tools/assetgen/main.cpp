@@ -22,6 +22,7 @@
 #include "particle_sheet.h"
 #include "png_writer.h"
 #include "popup_buttons.h"
+#include "scenery_models.h"
 #include "sfx.h"
 #include "text_render.h"
 #include "victory_banner.h"
@@ -87,6 +88,19 @@ void write_models(const fs::path& models) {
     write_model(models, "skateboard", "board.md2", "board.png", make_skateboard());
 }
 
+// Each scenery model's pictures go into a folder named after it, beside its
+// OBJ and MTL files.
+void write_scenery(const fs::path& game) {
+    for (const SceneryModel& model : make_scenery_models()) {
+        const fs::path base = game / "models" / model.name;
+        fs::create_directories(base);
+        write_file(base.string() + ".obj", Bytes(model.obj.begin(), model.obj.end()));
+        write_file(base.string() + ".mtl", Bytes(model.mtl.begin(), model.mtl.end()));
+        for (const NamedPicture& picture : model.pictures) write_file(base / picture.path, encode_png(picture.picture));
+    }
+    write_file(game / "data" / "detail.png", encode_png(draw_detail_texture()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,6 +124,7 @@ int main(int argc, char** argv) {
         write_file(data / "Victory.png", encode_png(draw_victory_banner()));
         write_font(data);
         write_models(fs::path(argv[1]) / "models");
+        write_scenery(argv[1]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());
         return 1;

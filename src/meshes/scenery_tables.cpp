@@ -1,0 +1,5 @@
+#include "meshes/scenery_tables.h"
+
+SceneryTables scenery_tables{};
+
+int scenery_item_count() { return scenery_tables.model_count; }

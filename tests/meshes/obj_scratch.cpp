@@ -1,0 +1,42 @@
+#include "obj_scratch.h"
+
+#include "meshes/obj_model.h"
+#include "meshes/scenery_items.h"
+
+#include <fstream>
+#include <sstream>
+
+void ObjScratch::SetUp() {
+    previous_dir_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir_.file(""));
+    std::filesystem::create_directory("data");
+    std::filesystem::create_directory("models");
+}
+
+void ObjScratch::TearDown() {
+    free_scenery_items();
+    std::filesystem::current_path(previous_dir_);
+}
+
+void ObjScratch::write(const std::string& path, const std::string& text) {
+    const std::filesystem::path file(path);
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary);
+    out << text;
+    ASSERT_TRUE(out.good()) << path;
+}
+
+std::string ObjScratch::load(const char* name, int* slot) {
+    testing::internal::CaptureStdout();
+    const int taken = load_obj(name);
+    if (slot) *slot = taken;
+    return testing::internal::GetCapturedStdout();
+}
+
+std::string without_loaded_lines(const std::string& output) {
+    std::istringstream lines(output);
+    std::string line, kept;
+    while (std::getline(lines, line))
+        if (line.rfind("Loaded ", 0) != 0) kept += line + "\n";
+    return kept;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "png_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+// Runs each test in a scratch folder with empty data/ and models/ folders,
+// where it writes the OBJ and MTL files it loads; releases the scenery tables
+// afterwards, so every test starts with them empty.
+class ObjScratch : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes text (or any bytes) to a path under the scratch folder, making
+    // its folders.
+    void write(const std::string& path, const std::string& text);
+
+    // load_obj(name) with the console captured.
+    std::string load(const char* name, int* slot = nullptr);
+
+private:
+    TempDir dir_;
+    std::filesystem::path previous_dir_;
+};
+
+// Console output with the lines of pictures that loaded ("Loaded %s (%08x)",
+// whose address changes from run to run) taken out.
+std::string without_loaded_lines(const std::string& output);

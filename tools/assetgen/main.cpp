@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bmp_writer.h"
+#include "desktop_icons.h"
 #include "field_map.h"
 #include "field_markers.h"
 #include "ground_texture.h"
@@ -125,6 +126,7 @@ int main(int argc, char** argv) {
         write_font(data);
         write_models(fs::path(argv[1]) / "models");
         write_scenery(argv[1]);
+        write_pictures(fs::path(argv[1]) / "icons", draw_desktop_icons());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());
         return 1;

@@ -1,0 +1,35 @@
+#include "staged_install.h"
+
+#include "process.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class StagedInstall : public testing::Environment {
+public:
+    void SetUp() override {
+        std::filesystem::remove_all(FLOEBOUND_STAGE);
+        const CommandResult install =
+            run_command({CMAKE_COMMAND, "--install", FLOEBOUND_BUILD_DIR, "--prefix", "/usr", "--component", "game"},
+                        {{"DESTDIR", FLOEBOUND_STAGE}}, std::chrono::minutes(2));
+        ASSERT_EQ(install.status, 0) << install.output;
+    }
+};
+
+const testing::Environment* const staged_install = testing::AddGlobalTestEnvironment(new StagedInstall);
+
+}  // namespace
+
+std::string installed(const std::string& path) { return std::string(FLOEBOUND_STAGE) + "/usr/" + path; }
+
+std::string read_text(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

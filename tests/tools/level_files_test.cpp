@@ -128,8 +128,8 @@ TEST(LevelFiles, AreSolvableWithTightGoatSuppliesAndStartOneIdeaAtATime) {
     EXPECT_TRUE(turns_a_goat(solutions[3])) << describe_commands(solutions[3].commands);
 }
 
-// levels/README.md lists every level with the checker's figures and solution;
-// a level changed without its row would mislead whoever plays it by the book.
+// The README lists every level with the checker's figures and solution; a
+// level changed without its row would mislead whoever plays it by the book.
 TEST(LevelFiles, TheirReadmeTableGivesTheCheckersFigures) {
     std::ifstream readme(LEVELS_README);
     ASSERT_TRUE(readme) << LEVELS_README;

@@ -117,7 +117,6 @@ TEST(LevelFiles, AreSolvableWithTightGoatSuppliesAndStartOneIdeaAtATime) {
         solutions.push_back(solve_level(level.grid, penguin_max, goat_max));
         const Solution& solution = solutions.back();
         ASSERT_EQ(solution.verdict, Verdict::solvable) << solution.reason;
-        EXPECT_TRUE(solution.fewest_goats_proven);
         EXPECT_EQ(solution.goats, goat_max) << describe_commands(solution.commands);
         EXPECT_LE(solution.penguins, penguin_max);
     }

@@ -408,45 +408,40 @@ Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work
         solution.reason = hopeless;
         return solution;
     }
-    goat_max = std::max(goat_max, 0);
+    // More goats than squares change nothing, and keep the search's keys small.
+    const int goat_supply = std::clamp(goat_max, 0, grid_cells);
 
     Position start;
     start.grid = field;
     for (CellKind kind : field.cells) start.cows_left += kind == CellKind::cow;
 
-    // First any solution within the supplies, then the fewest goats: each
-    // smaller supply is searched out completely in turn.
+    // No goat, then one, and so on: each smaller supply is searched out
+    // completely first, so the first solution uses the fewest goats.
     WorkBudget budget(work_limit);
-    Search search(field, penguin_max, goat_max, budget);
-    if (!search.run(start)) {
-        solution.work = budget.spent();
+    for (int goats = 0; goats <= goat_supply; ++goats) {
+        Search search(field, penguin_max, goats, budget);
+        if (search.run(start)) {
+            solution.verdict = Verdict::solvable;
+            solution.commands = search.plan();
+            break;
+        }
+        if (budget.exhausted()) break;
+    }
+    solution.work = budget.spent();
+    if (solution.verdict != Verdict::solvable) {
         if (budget.exhausted()) {
             solution.verdict = Verdict::undecided;
             solution.reason = "gave up after " + std::to_string(budget.spent()) +
                               " penguin decisions, the bound of the search, without finding a solution";
         } else {
             solution.reason = "no sequence of commands tips every cow with " + plural(penguin_max, "penguin") +
-                              " and " + plural(goat_max, "goat") + unguided_walk(field);
+                              " and " + plural(std::max(goat_max, 0), "goat") + unguided_walk(field);
         }
         return solution;
-    }
-    solution.verdict = Verdict::solvable;
-    solution.commands = search.plan();
-    for (int goats = 0; goats < goats_placed(solution.commands); ++goats) {
-        Search fewer(field, penguin_max, goats, budget);
-        if (fewer.run(start)) {
-            solution.commands = fewer.plan();
-            break;
-        }
-        if (budget.exhausted()) {
-            solution.fewest_goats_proven = false;
-            break;
-        }
     }
     solution.commands = merge_drops(solution.commands);
     solution.goats = goats_placed(solution.commands);
     solution.penguins = penguins_dropped(solution.commands);
-    solution.work = budget.spent();
     return solution;
 }
 

@@ -24,19 +24,19 @@ enum class Verdict {
 struct Solution {
     Verdict verdict = Verdict::unsolvable;
     std::vector<PlayerCommand> commands;  // when solvable
-    int goats = 0;                        // goat squares the commands place
+    int goats = 0;                        // goat squares the commands place: the fewest possible
     int penguins = 0;                     // penguins they drop
-    bool fewest_goats_proven = true;      // false when a smaller supply was not searched out
     std::string reason;                   // when not solvable
     long work = 0;                        // penguin decisions the search took
 };
 
-// The default bound on the search, in penguin decisions: a few seconds.
-constexpr long default_work_limit = 50'000'000;
+// The default bound on the search, in penguin decisions: ten seconds or so.
+constexpr long default_work_limit = 500'000'000;
 
 // Searches for commands that tip every cow within the supplies; see the
 // checker's --help for what it assumes. Tries 0 goats, then 1, and so on, so
-// a solution uses the fewest goat squares possible.
+// a solution uses the fewest goat squares possible; gives up, undecided, when
+// the bound runs out first.
 Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit = default_work_limit);
 
 // Player commands: one per goat placed or turned, one per penguin dropped.

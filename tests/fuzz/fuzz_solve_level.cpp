@@ -1,0 +1,54 @@
+// Feeds arbitrary level files to the level checker's search, with a small
+// bound, and checks that whatever it answers keeps within the level's rules.
+
+#include "game/level_file.h"
+#include "game/rules.h"
+#include "level_solver.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+constexpr long work_limit = 50'000;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const LevelFile file = parse_level_file(reinterpret_cast<const char*>(data), size);
+    Grid field;
+    for (int cell = 0; cell < grid_cells; ++cell)
+        if (file.cells[cell]) field.cells[cell] = *file.cells[cell];
+    const int penguin_max = file.penguinMax.value_or(0);
+    const int goat_max = file.goatMax.value_or(0);
+
+    const Solution solution = solve_level(field, penguin_max, goat_max, work_limit);
+    // Past the bound only the walks of a cascade under way may finish.
+    if (solution.work > work_limit + cow_tip_count * grid_cells * direction_count) std::abort();
+    if (solution.verdict != Verdict::solvable) {
+        if (solution.reason.empty() || !solution.commands.empty()) std::abort();
+        return 0;
+    }
+    if (solution.penguins > penguin_max || solution.penguins < cow_tip_count) std::abort();
+    if (solution.goats > goat_max) std::abort();
+    Grid grid = field;
+    for (const PlayerCommand& command : solution.commands) {
+        const CellKind here = grid.cell_at(command.column, command.row);
+        switch (command.kind) {
+        case PlayerCommand::place_goat:
+            // Goats go on empty squares; a tipped cow's square is empty by then.
+            if (here != CellKind::empty && here != CellKind::cow) std::abort();
+            grid.set_cell(command.column, command.row, command.goat);
+            break;
+        case PlayerCommand::turn_goat:
+            if (here == command.goat || (here != CellKind::goat_cw && here != CellKind::goat_ccw)) std::abort();
+            grid.set_cell(command.column, command.row, command.goat);
+            break;
+        case PlayerCommand::drop_penguins:
+            if (here != CellKind::penguin_square || command.penguins < 1) std::abort();
+            break;
+        }
+    }
+    return 0;
+}

@@ -10,8 +10,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -215,4 +217,43 @@ TEST_F(LevelPlaythrough, CascadesAndGoatsChangedBetweenDropsWorkAsTheCheckerSays
         level->load_level(path.c_str());
         ASSERT_NO_FATAL_FAILURE(play(*to_play));
     }
+}
+
+// Fields thrown together at random, always the same ones: whatever the checker
+// calls solvable there, the game must let the player win by its solution.
+// Cows, penguin squares and obstacles land anywhere, so this reaches cases no
+// level designer thought of.
+TEST_F(LevelPlaythrough, RandomFieldsTheCheckerSolvesAreWonByItsSolution) {
+    std::mt19937 random(20261208);
+    const std::string obstacles = "xxxxBFfTTS";
+    int played = 0;
+    for (int n = 0; n < 40 && played < 16; ++n) {
+        std::vector<std::string> rows(grid_side, std::string(grid_side, '.'));
+        std::vector<int> cells(grid_cells);
+        for (int cell = 0; cell < grid_cells; ++cell) cells[cell] = cell;
+        std::shuffle(cells.begin(), cells.end(), random);
+        auto next = cells.begin();
+        const int cows = 1 + static_cast<int>(random() % 3);
+        auto put = [&](char square, int count) {
+            for (int i = 0; i < count; ++i, ++next) rows[*next / grid_side][*next % grid_side] = square;
+        };
+        put('C', cows);
+        put('D', 1 + static_cast<int>(random() % 2));
+        for (int i = 0, count = 4 + static_cast<int>(random() % 9); i < count; ++i)
+            put(obstacles[random() % obstacles.size()], 1);
+
+        const std::string name = "random" + std::to_string(n) + ".txt";
+        SCOPED_TRACE(name + ":\n" + level_text(rows));
+        const int penguin_max = cow_tip_count * cows;
+        const std::string path =
+            write_level(name, level_text(rows, "penguinMax=" + std::to_string(penguin_max) + "\ngoatMax=3\n"));
+        const std::optional<LevelToPlay> to_play = read_level_to_play(path);
+        ASSERT_TRUE(to_play);
+        if (solve_level(to_play->field, penguin_max, 3, 2'000'000).verdict != Verdict::solvable) continue;
+
+        level->load_level(path.c_str());
+        ASSERT_NO_FATAL_FAILURE(play(*to_play));
+        ++played;
+    }
+    EXPECT_EQ(played, 16) << "too few of the fields were solvable to say much";
 }

@@ -17,9 +17,7 @@ void BM_SolveLevel(benchmark::State& state, const std::string& path) {
         state.SkipWithError(("cannot read " + path + "; run from the game folder").c_str());
         return;
     }
-    Grid grid;
-    for (int cell = 0; cell < grid_cells; ++cell)
-        if (file->cells[cell]) grid.cells[cell] = *file->cells[cell];
+    const Grid grid = field_of(*file);
     for (auto _ : state) {
         const Solution solution = solve_level(grid, file->penguinMax.value_or(0), file->goatMax.value_or(0));
         benchmark::DoNotOptimize(solution.work);

@@ -100,6 +100,13 @@ LevelFile parse_level_file(const char* bytes, std::size_t size) {
     return file;
 }
 
+Grid field_of(const LevelFile& file) {
+    Grid grid;
+    for (int cell = 0; cell < grid_cells; ++cell)
+        if (file.cells[cell]) grid.cells[cell] = *file.cells[cell];
+    return grid;
+}
+
 std::optional<LevelFile> read_level_file(const char* path) {
     std::FILE* stream = std::fopen(path, "r");
     if (!stream) return std::nullopt;

@@ -24,5 +24,8 @@ LevelFile parse_level_file(const char* bytes, std::size_t size);
 // only its first this many bytes are read.
 constexpr std::size_t max_level_file_size = 1 << 20;
 
+// The field the file draws onto a new game's field, which starts empty.
+Grid field_of(const LevelFile& file);
+
 // The parsed file, or nothing when it does not open for reading.
 std::optional<LevelFile> read_level_file(const char* path);

@@ -17,9 +17,7 @@ constexpr long work_limit = 50'000;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const LevelFile file = parse_level_file(reinterpret_cast<const char*>(data), size);
-    Grid field;
-    for (int cell = 0; cell < grid_cells; ++cell)
-        if (file.cells[cell]) field.cells[cell] = *file.cells[cell];
+    const Grid field = field_of(file);
     const int penguin_max = file.penguinMax.value_or(0);
     const int goat_max = file.goatMax.value_or(0);
 

@@ -29,7 +29,7 @@ bool has_remarks(const std::string& output) { return std::regex_search(output, s
 
 }  // namespace
 
-TEST(DesktopEntry, PassesTheValidatorAndStartsTheInstalledLauncher) {
+TEST(DesktopEntry, PassesTheValidatorAndNamesTheInstalledLauncher) {
     const std::string path = installed(kDesktopEntry);
     const CommandResult validated = run_command({"desktop-file-validate", path});
     EXPECT_EQ(validated.status, 0) << validated.output;

@@ -2,15 +2,27 @@
 
 #include "game/level_file.h"
 
+#include <cstdio>
+#include <unistd.h>
+
 std::optional<LevelToPlay> read_level_to_play(const std::string& path) {
     const std::optional<LevelFile> file = read_level_file(path.c_str());
     if (!file) return std::nullopt;
     LevelToPlay level;
-    for (int cell = 0; cell < grid_cells; ++cell)
-        if (file->cells[cell]) level.field.cells[cell] = *file->cells[cell];
+    level.field = field_of(*file);
     level.penguin_max = file->penguinMax.value_or(0);
     level.goat_max = file->goatMax.value_or(0);
     return level;
+}
+
+std::vector<std::string> shipped_level_paths(const std::string& game_dir) {
+    std::vector<std::string> paths = {"data/level.txt"};
+    for (int number = 1;; ++number) {
+        char path[32];
+        std::snprintf(path, sizeof path, "data/level%03d.txt", number);
+        if (access((game_dir + "/" + path).c_str(), R_OK) != 0) return paths;
+        paths.push_back(path);
+    }
 }
 
 namespace {

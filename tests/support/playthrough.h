@@ -19,6 +19,11 @@ struct LevelToPlay {
 // Nothing when the file does not open.
 std::optional<LevelToPlay> read_level_to_play(const std::string& path);
 
+// The levels in the game's folder in the order it plays them, as paths below
+// that folder: data/level.txt, then data/level001.txt and on up to the first
+// number missing.
+std::vector<std::string> shipped_level_paths(const std::string& game_dir);
+
 // One choice made in a square's popup, as the keys a player presses for it:
 // arrows that bring the cursor onto the square, space to open the popup,
 // right arrows to highlight the entry, space to choose it. Each key is

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -13,7 +12,7 @@
 #include <vector>
 
 #include "game/rules.h"
-#include "level_solver.h"
+#include "playthrough.h"
 
 namespace {
 
@@ -22,21 +21,21 @@ const CellKind kSquareKinds[] = {CellKind::empty, CellKind::penguin_square, Cell
                                  CellKind::target, CellKind::cow, CellKind::skateboard_square,
                                  CellKind::bucket, CellKind::fire, CellKind::tunafish};
 
-struct LevelFile {
+struct StrictLevel {
     Grid grid;
     std::map<std::string, int> settings;
 };
 
 // Strict on purpose: the game reads anything, but quietly skips what it does
 // not understand, so a slip in a level would only show in play.
-LevelFile read_level(const std::string& path) {
+StrictLevel read_level(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     EXPECT_TRUE(file) << "cannot open " << path;
     const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_EQ(text.find('\r'), std::string::npos) << "line ends are LF";
     EXPECT_TRUE(!text.empty() && text.back() == '\n') << "the last line ends too";
 
-    LevelFile level;
+    StrictLevel level;
     std::istringstream lines(text);
     std::string line;
     int row = 0;
@@ -68,18 +67,6 @@ int cows_on(const Grid& grid) {
     return cows;
 }
 
-// The game's order: level.txt, then level001.txt and on to the first gap.
-std::vector<std::string> shipped_levels() {
-    std::vector<std::string> paths = {"data/level.txt"};
-    for (int number = 1;; ++number) {
-        char path[32];
-        std::snprintf(path, sizeof path, "data/level%03d.txt", number);
-        if (!std::ifstream(path)) break;
-        paths.push_back(path);
-    }
-    return paths;
-}
-
 bool turns_a_goat(const Solution& solution) {
     for (const PlayerCommand& command : solution.commands)
         if (command.kind == PlayerCommand::turn_goat) return true;
@@ -89,11 +76,11 @@ bool turns_a_goat(const Solution& solution) {
 }  // namespace
 
 TEST(LevelFiles, AreEightRowsOfKnownSquaresAndTheThreeSupplies) {
-    const std::vector<std::string> paths = shipped_levels();
+    const std::vector<std::string> paths = shipped_level_paths(".");
     EXPECT_GE(paths.size(), 20u);
     for (const std::string& path : paths) {
         SCOPED_TRACE(path);
-        const LevelFile level = read_level(path);
+        const StrictLevel level = read_level(path);
         for (const char* key : {"penguinMax", "goatMax", "skateboardMax"})
             EXPECT_EQ(level.settings.count(key), 1u) << key;
         EXPECT_EQ(level.settings.size(), 3u);
@@ -107,11 +94,11 @@ TEST(LevelFiles, AreEightRowsOfKnownSquaresAndTheThreeSupplies) {
 // than a solution needs, so the player cannot get by without thinking; the
 // first four teach one thing each.
 TEST(LevelFiles, AreSolvableWithTightGoatSuppliesAndStartOneIdeaAtATime) {
-    const std::vector<std::string> paths = shipped_levels();
+    const std::vector<std::string> paths = shipped_level_paths(".");
     std::vector<Solution> solutions;
     for (const std::string& path : paths) {
         SCOPED_TRACE(path);
-        const LevelFile level = read_level(path);
+        const StrictLevel level = read_level(path);
         const int penguin_max = level.settings.count("penguinMax") ? level.settings.at("penguinMax") : 0;
         const int goat_max = level.settings.count("goatMax") ? level.settings.at("goatMax") : 0;
         solutions.push_back(solve_level(level.grid, penguin_max, goat_max));
@@ -143,13 +130,13 @@ TEST(LevelFiles, TheirReadmeTableGivesTheCheckersFigures) {
         ASSERT_EQ(cells.size(), 7u) << line;
         table["data/" + cells[0].substr(1, cells[0].size() - 2)] = cells;
     }
-    const std::vector<std::string> paths = shipped_levels();
+    const std::vector<std::string> paths = shipped_level_paths(".");
     EXPECT_EQ(table.size(), paths.size());
     for (const std::string& path : paths) {
         SCOPED_TRACE(path);
         ASSERT_EQ(table.count(path), 1u);
         const std::vector<std::string>& row = table[path];
-        const LevelFile level = read_level(path);
+        const StrictLevel level = read_level(path);
         const Solution solution = solve_level(level.grid, level.settings.at("penguinMax"), level.settings.at("goatMax"));
         EXPECT_EQ(row[3], std::to_string(solution.goats));
         EXPECT_EQ(row[4], std::to_string(solution.penguins));

@@ -6,22 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "game/level_file.h"
 #include "level_solver.h"
 #include "penguin_walk.h"
 
 namespace {
 
-// Eight rows of level-file characters.
+// Eight rows of level-file characters, read as the game reads them.
 Grid field(const std::vector<std::string>& rows) {
-    Grid grid;
-    const std::string characters = ".DxTCSBFf";
-    const CellKind kinds[] = {CellKind::empty,  CellKind::penguin_square, CellKind::tree,
-                              CellKind::target, CellKind::cow,            CellKind::skateboard_square,
-                              CellKind::bucket, CellKind::fire,           CellKind::tunafish};
-    for (int row = 0; row < grid_side; ++row)
-        for (int column = 0; column < grid_side; ++column)
-            grid.set_cell(column, row, kinds[characters.find(rows.at(row).at(column))]);
-    return grid;
+    std::string text;
+    for (const std::string& row : rows) text += row + "\n";
+    return field_of(parse_level_file(text.data(), text.size()));
 }
 
 // Penguin square (1,6) below a cow at row 2, column 5: one goat where they meet.
@@ -126,17 +121,23 @@ TEST(LevelSolver, TurnsAGoatBetweenDropsWhenOneGoatServesTwoCows) {
 }
 
 TEST(LevelSolver, RefusesPlansThatDependOnWhoArrivesFirst) {
-    // Penguins from the first cow get stuck in front of the fire at (3,2);
-    // the second cow can only be reached by walking straight on through that
-    // square, where a newcomer would wait behind them for ever.
-    const std::vector<std::string> blocked = {
-        "........", "...F....", "........", "C.......", "........", "........", "........", "...D....",
+    // The upper cow needs no goat, but its penguins walk on down column 5 and
+    // stand stuck at (5,5) before the bucket. The other cow's only route, from
+    // (1,7) along row 5, walks straight on through (5,5), where a newcomer
+    // waits behind them for ever; tipped the other way round, the lower cow's
+    // penguins walk in circles.
+    const std::vector<std::string> held_up = {
+        ".....D..", "........", ".....C..", "........", "........", ".......C", ".....B..", ".D......",
     };
-    Grid grid = field(blocked);
-    grid.set_cell(3, 0, CellKind::cow);
-    grid.set_cell(3, 1, CellKind::fire);
-    const Solution solution = solve_level(grid, 16, 1);
+    const Solution solution = solve_level(field(held_up), 16, 1);
     EXPECT_EQ(solution.verdict, Verdict::unsolvable) << describe_commands(solution.commands);
+
+    // With the bucket a row higher they stand stuck at (5,3), off the route.
+    std::vector<std::string> off_the_route = held_up;
+    off_the_route[4] = ".....B..";
+    off_the_route[6] = "........";
+    const Solution clear = solve_level(field(off_the_route), 16, 1);
+    EXPECT_EQ(describe_commands(clear.commands), "8 penguins (5,0); goat cw (1,5); 8 penguins (1,7)");
 }
 
 TEST(LevelSolver, GivesUpAtItsBoundInsteadOfRunningOn) {

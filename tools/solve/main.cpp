@@ -59,14 +59,6 @@ Exit status: 0 when every level is solvable, 1 when any is not, 2 when a file
 cannot be read or the command line is wrong.
 )";
 
-// The game starts on an empty field, so squares the file leaves unset are empty.
-Grid field_of(const LevelFile& file) {
-    Grid grid;
-    for (int cell = 0; cell < grid_cells; ++cell)
-        if (file.cells[cell]) grid.cells[cell] = *file.cells[cell];
-    return grid;
-}
-
 // 0 solvable, 1 not, 2 unreadable.
 int check(const char* path, long work_limit) {
     struct stat status {};

@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
         {"odd_settings.txt", field + "penguinMax=10\n\ngoatMax = 3\nskateboardMax=2 boards\npenguinMax=abc\n"
                                      "goatMax=-2147483649\nskateboard\nMax=+4"},
         {"short_lines.txt", "..C.....xx\n..#\nDDD\n"},
+        {"no_goats.txt", ".C......\n.C......\n........\n........\n........\n........\n.D......\n........\n"
+                         "penguinMax=8\ngoatMax=-3\n"},
         {"nul_bytes.txt", std::string("x\0x.....\n", 9) + field.substr(9) + std::string("goat\0Max=1\n", 11)},
     };
     for (const auto& [name, bytes] : seeds) {

@@ -101,6 +101,11 @@ TEST(LevelSolver, CountsTheTwoCowsEightPenguinsCanTipInARow) {
         "........", "........", "...C....", "........", "..C.....", "........", "...D....", "........",
     };
     EXPECT_EQ(solve_level(field(apart), 8, 0).verdict, Verdict::unsolvable);
+    // A negative goatMax, as a level file may give, is no goats at all.
+    const Solution no_supply = solve_level(field(in_a_row), 8, -21474);
+    ASSERT_EQ(no_supply.verdict, Verdict::solvable) << no_supply.reason;
+    EXPECT_EQ(no_supply.goats, 0);
+    EXPECT_EQ(solve_level(field(apart), 16, -1).verdict, Verdict::unsolvable);
     const Solution sixteen = solve_level(field(apart), 16, 2);
     ASSERT_EQ(sixteen.verdict, Verdict::solvable) << sixteen.reason;
     EXPECT_LE(sixteen.penguins, 16);

@@ -23,8 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int goat_max = file.goatMax.value_or(0);
 
     const Solution solution = solve_level(field, penguin_max, goat_max, work_limit);
-    // Past the bound only the walks of a cascade under way may finish.
-    if (solution.work > work_limit + cow_tip_count * grid_cells * direction_count) std::abort();
+    // Past the bound only the walks of a cascade under way may finish: each
+    // cow it tips sets eight penguins walking, none longer than every square
+    // in every heading.
+    const long cows = std::count(std::begin(field.cells), std::end(field.cells), CellKind::cow);
+    if (solution.work > work_limit + cows * cow_tip_count * grid_cells * direction_count) std::abort();
     if (solution.verdict != Verdict::solvable) {
         if (solution.reason.empty() || !solution.commands.empty()) std::abort();
         return 0;

@@ -1,6 +1,7 @@
-// Writes the seed corpus of fuzz_level_file: a full level, the same with CR LF
-// line ends, settings that go wrong in each known way, a short file and one
-// with NUL bytes, so the fuzzer starts from every branch of the format.
+// Writes the seed corpus of fuzz_level_file and fuzz_solve_level: a full
+// level, the same with CR LF line ends, settings that go wrong in each known
+// way, a short file and one with NUL bytes, so the fuzzer starts from every
+// branch of the format.
 
 #include <cstdio>
 #include <string>

@@ -210,25 +210,30 @@ TEST_F(LevelPlaythrough, CascadesAndGoatsChangedBetweenDropsWorkAsTheCheckerSays
 // Why the checker refuses a plan in which a penguin walks straight on through
 // a square where another stands stuck: in the game it waits there for ever.
 // The upper cow's penguins end before the bucket at (5,5), on the lower cow's
-// only route.
+// only route. With a cow at (3,5) on that route, that cow's penguins are held
+// up as well, though they would win the level.
 TEST_F(LevelPlaythrough, APenguinStuckOnARouteHoldsUpEveryoneBehindIt) {
-    const std::vector<std::string> held_up = {
-        ".....D..", "........", ".....C..", "........", "........", ".......C", ".....B..", ".D......",
-    };
-    const std::string path = write_level("held_up.txt", level_text(held_up, "penguinMax=16\ngoatMax=1\n"));
-    level->load_level(path.c_str());
-    for (const PlayerCommand& command : {PlayerCommand{PlayerCommand::drop_penguins, 5, 0, CellKind::empty, 8},
-                                         PlayerCommand{PlayerCommand::place_goat, 1, 5, CellKind::goat_cw}})
-        ASSERT_NO_FATAL_FAILURE(give(command));
-    ASSERT_EQ(level->cows.size(), 1u);
-    ASSERT_EQ(resting_on(Square{5, 5}), 8) << penguins_text();
+    for (const char* row_5 : {".......C", "...C...C"}) {
+        SCOPED_TRACE(row_5);
+        const std::vector<std::string> held_up = {
+            ".....D..", "........", ".....C..", "........", "........", row_5, ".....B..", ".D......",
+        };
+        const std::string path = write_level("held_up.txt", level_text(held_up, "penguinMax=16\ngoatMax=1\n"));
+        level->load_level(path.c_str());
+        for (const PlayerCommand& command : {PlayerCommand{PlayerCommand::drop_penguins, 5, 0, CellKind::empty, 8},
+                                             PlayerCommand{PlayerCommand::place_goat, 1, 5, CellKind::goat_cw}})
+            ASSERT_NO_FATAL_FAILURE(give(command));
+        ASSERT_EQ(level->cows.size(), static_cast<std::size_t>(std::count(row_5, row_5 + grid_side, 'C')));
+        ASSERT_EQ(resting_on(Square{5, 5}), 8) << penguins_text();
 
-    for (const PopupChoice& choice :
-         keys.choices_for({PlayerCommand::drop_penguins, 1, 7, CellKind::empty, cow_tip_count}))
-        ASSERT_NO_FATAL_FAILURE(give(choice));
-    for (int n = 0; n < settle_update_limit; ++n) update();
-    EXPECT_EQ(level->cows.size(), 1u) << "the lower cow was tipped";
-    EXPECT_EQ(resting_on(Square{5, 5}), 2 * cow_tip_count) << penguins_text();
+        for (const PopupChoice& choice :
+             keys.choices_for({PlayerCommand::drop_penguins, 1, 7, CellKind::empty, cow_tip_count}))
+            ASSERT_NO_FATAL_FAILURE(give(choice));
+        for (int n = 0; n < settle_update_limit; ++n) update();
+        EXPECT_EQ(level->cows.size(), 1u) << "the cow at (7,5) was tipped";
+        EXPECT_EQ(level->cell_at(7, 5), CellKind::cow);
+        EXPECT_EQ(resting_on(Square{5, 5}), 2 * cow_tip_count) << penguins_text();
+    }
 }
 
 // Fields thrown together at random, always the same ones: whatever the checker

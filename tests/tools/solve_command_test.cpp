@@ -40,8 +40,11 @@ TEST(SolveCommand, PrintsOneLinePerFileAndTheWorstStatus) {
     EXPECT_EQ(one.status, 0);
     EXPECT_EQ(one.output, "solvable " + good + ": 1 goat, 8 penguins, 9 commands: goat cw (1,2); 8 penguins (1,6)\n");
 
-    const CommandResult crlf = run_command({checker(), dir.path() + "/crlf.txt"});
+    const std::string crlf_path = dir.path() + "/crlf.txt";
+    const CommandResult crlf = run_command({checker(), crlf_path});
     EXPECT_EQ(crlf.status, 0) << crlf.output;
+    EXPECT_EQ(crlf.output,
+              "solvable " + crlf_path + ": 1 goat, 8 penguins, 9 commands: goat cw (1,2); 8 penguins (1,6)\n");
 
     const CommandResult mixed = run_command({checker(), good, dir.path() + "/empty.txt", dir.path() + "/no_goat.txt"});
     EXPECT_EQ(mixed.status, 1);

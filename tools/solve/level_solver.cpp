@@ -8,7 +8,6 @@
 #include <bitset>
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -201,14 +200,14 @@ private:
         if (penguins_left < fewest_needed) return false;
 
         for (const Walker& drop : drops_) {
-            const std::shared_ptr<const std::vector<Route>> routes = routes_from(position, drop);
-            for (const Route& route : *routes) {
+            for (const Route& route : routes_from(position, drop)) {
                 if (budget_.exhausted()) return false;
                 const int needed = cow_tip_count - total(position.resting[route.cow_cell]);
-                // A single penguin only helps to ready a cow that others tipped
-                // elsewhere will walk on to.
-                for (int count : {needed, 1}) {
-                    if (count > penguins_left || (count == 1 && (needed == 1 || position.cows_left < 2))) continue;
+                // Either enough to tip the cow, or a single penguin to ready it
+                // for others tipped elsewhere to walk on to.
+                const int readying = needed > 1 && position.cows_left > 1 ? 1 : 0;
+                for (int count : {needed, readying}) {
+                    if (count < 1 || count > penguins_left) continue;
                     Position next = position;
                     next.grid = route.grid;
                     next.goats_used += route.new_goats;
@@ -240,16 +239,17 @@ private:
         return true;
     }
 
-    std::shared_ptr<const std::vector<Route>> routes_from(const Position& position, const Walker& drop) {
+    // The map's entries stay where they are while it grows, so the deeper
+    // searches that add to it leave the routes being walked through alone.
+    const std::vector<Route>& routes_from(const Position& position, const Walker& drop) {
         const int goats_left = goat_limit_ - position.goats_used;
         std::string key = grid_key(position.grid) + position.stuck.to_string();
         key += static_cast<char>(drop.row * grid_side + drop.column);
         key += static_cast<char>(goats_left);
-        auto& routes = routes_[key];
-        if (!routes)
-            routes = std::make_shared<const std::vector<Route>>(
-                RouteFinder(position.grid, position.stuck, goats_left, budget_).find(drop.column, drop.row));
-        return routes;
+        const auto [entry, inserted] = routes_.try_emplace(std::move(key));
+        if (inserted)
+            entry->second = RouteFinder(position.grid, position.stuck, goats_left, budget_).find(drop.column, drop.row);
+        return entry->second;
     }
 
     // The cow goes; the penguins on it walk on, one after another, and may tip
@@ -258,7 +258,10 @@ private:
     // unless one walks straight on where another gets stuck: then who waits
     // behind whom depends on timing, and the plan is refused. Every penguin
     // has to settle on a cow or be stuck for good, or the level be won: one
-    // walking in circles would meet the player's later goat changes.
+    // walking in circles would meet the player's later goat changes. A win
+    // does not excuse walking straight on where one stood stuck before this
+    // cow went: if that one was dropped first it is counted first there, and
+    // the newcomer waits behind it for ever; the search keeps no drop order.
     bool tip(Position& position, int cow_cell) {
         std::deque<Walker> walking;
         auto release = [&](int cell) {
@@ -269,6 +272,7 @@ private:
             position.grid.cells[cell] = CellKind::empty;
             --position.cows_left;
         };
+        const Squares stuck_before = position.stuck;
         release(cow_cell);
         bool all_at_rest = true;
         Squares went_straight;
@@ -288,7 +292,7 @@ private:
             case WalkEnd::loops: all_at_rest = false; break;
             }
         }
-        if (position.cows_left == 0) return true;
+        if (position.cows_left == 0) return (went_straight & stuck_before).none();
         position.stuck |= got_stuck;
         return all_at_rest && (went_straight & position.stuck).none();
     }
@@ -299,7 +303,7 @@ private:
     std::vector<Walker> drops_;
     std::vector<PlayerCommand> plan_;
     std::unordered_map<std::string, int> fewest_penguins_;
-    std::unordered_map<std::string, std::shared_ptr<const std::vector<Route>>> routes_;
+    std::unordered_map<std::string, std::vector<Route>> routes_;
 };
 
 int goats_placed(const std::vector<PlayerCommand>& commands) {

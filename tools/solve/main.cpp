@@ -47,8 +47,9 @@ drops no penguin that would not come to rest on a cow (one walking in
 circles would meet later goat changes). Penguins walking on from a tipped
 cow must each reach a cow or get stuck for good, and none may walk straight
 through a square where one stands stuck (who waits behind whom would depend
-on timing), unless the level is won by then. Skateboards, targets and the camera
-do not change the puzzle.
+on timing), unless the level is won by then and that one got stuck after the
+same cow was tipped. Skateboards, targets and the camera do not change the
+puzzle.
 
 The search ends: every walk stops at a cow, when stuck, or when it comes back
 to a square with the same heading, and the search gives up after

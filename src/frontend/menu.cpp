@@ -77,15 +77,8 @@ void Menu::draw() {
 void Menu::update(int elapsed_ms) { orbit_step(orbit, elapsed_ms); }
 
 bool Menu::handle_key(int key, bool released) {
+    if (orbit_key(orbit, key, released)) return true;
     switch (key) {
-    case key_w:
-    case key_s:
-    case key_a:
-    case key_d:
-    case key_left_bracket:
-    case key_right_bracket:
-        orbit_key(orbit, key, released);
-        return true;
     case key_return:
     case key_space:
         if (!released) step();

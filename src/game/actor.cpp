@@ -1,5 +1,6 @@
 #include "game/actor.h"
 
+#include "game/grid.h"
 #include "game/model_cache.h"
 
 #include <cmath>
@@ -10,9 +11,6 @@ namespace {
 constexpr double two_pi = 6.283185307179586;
 constexpr double eighth_pi = 0.39269908169872414;
 constexpr double quarter_pi = 0.7853981633974483;
-
-constexpr float square_size = 64;
-constexpr float first_centre = -224;  // of column and row 0
 
 float squared_distance(const float a[3], const float b[3]) {
     const float dx = b[0] - a[0];
@@ -65,13 +63,13 @@ void Actor::move_to(float x, float y, float z) {
 }
 
 void Actor::walk_to_cell(int column, int row) {
-    move_to(static_cast<float>(column) * square_size + first_centre, 0,
-            static_cast<float>(row) * square_size + first_centre);
+    const CellCentre centre = cell_centre(column, row);
+    move_to(centre.x, centre.y, centre.z);
 }
 
 void Actor::cell_of(int& column, int& row) const {
-    column = static_cast<int>(std::floor((position[0] - square_size / 2) / square_size + 4));
-    row = static_cast<int>(std::floor((position[2] - square_size / 2) / square_size + 4));
+    column = static_cast<int>(std::floor((position[0] - cell_width / 2) / cell_width + 4));
+    row = static_cast<int>(std::floor((position[2] - cell_width / 2) / cell_width + 4));
 }
 
 int Actor::facing_direction() const {

@@ -19,7 +19,10 @@ void Actor::draw() {
     // Frames past the end of a short model show its frame 0.
     const int from = previous_frame < model->frame_count ? previous_frame : 0;
     const int to = frame < model->frame_count ? frame : 0;
-    std::vector<Md2CornerVertex> corners(static_cast<std::size_t>(model->triangle_count) * 3);
+    // Every actor draws every frame: one buffer, grown to the largest model,
+    // serves them all (drawing happens on the main thread only).
+    static std::vector<Md2CornerVertex> corners;
+    corners.resize(static_cast<std::size_t>(model->triangle_count) * 3);
     float box[6];
     md2_build_vertices(model, from, to, blend_factor(animation_range(animation), animation_time), corners.data(),
                        box);

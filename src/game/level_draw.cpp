@@ -44,8 +44,9 @@ void draw_marker(const Image* image, int column, int row) {
 }
 
 void draw_supply_row(int supply, int used, int y, const Image* used_icon, const Image* left_icon) {
-    for (const HudIcon& icon : supply_row(supply, used, y))
+    for_each_supply_icon(supply, used, y, [&](const HudIcon& icon) {
         draw_screen_image(static_cast<float>(icon.x), static_cast<float>(icon.y), icon.used ? used_icon : left_icon);
+    });
 }
 
 int count(const std::deque<Actor>& actors) { return static_cast<int>(actors.size()); }

@@ -18,7 +18,6 @@ constexpr int goat_shift_ms = 10;
 constexpr int goat_frames = 3;
 constexpr int first_cw_goat = 0;
 constexpr int first_ccw_goat = 3;
-constexpr int hud_icon_spacing = 8;
 
 // The clock counts down, so the frames show first to last as it falls.
 int goat_frame(int column, int row, int goat_clock) {
@@ -40,12 +39,4 @@ MarkerPicture marker_picture(CellKind kind, int column, int row, int goat_clock,
     case CellKind::goat_ccw: return {MarkerPicture::level_art, first_ccw_goat + goat_frame(column, row, goat_clock)};
     default: return {MarkerPicture::none, 0};
     }
-}
-
-std::vector<HudIcon> supply_row(int supply, int used, int y) {
-    std::vector<HudIcon> icons;
-    int x = supply * hud_icon_spacing;
-    for (int i = 0; i < used; ++i, x -= hud_icon_spacing) icons.push_back({x, y, true});
-    for (int i = used; i < supply; ++i, x -= hud_icon_spacing) icons.push_back({x, y, false});
-    return icons;
 }

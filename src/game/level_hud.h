@@ -2,8 +2,6 @@
 
 #include "game/grid.h"
 
-#include <vector>
-
 // What the level's drawing shows, worked out without OpenGL.
 
 // The hint line texts by hint index, 0 to 7.
@@ -42,9 +40,18 @@ struct HudIcon {
     bool operator==(const HudIcon& other) const { return x == other.x && y == other.y && used == other.used; }
 };
 
-// A supply row in drawing order, right to left from x = supply * 8, 8 pixels
-// apart: the used icons first (at the right end), then the ones left.
-std::vector<HudIcon> supply_row(int supply, int used, int y);
+constexpr int hud_icon_spacing = 8;
+
+// Calls visit with each icon of a supply row in drawing order, right to left
+// from x = supply * 8, 8 pixels apart: the used icons first (at the right
+// end), then the ones left. The rows are drawn every frame, so the icons are
+// handed over one by one rather than collected.
+template <typename Visit>
+void for_each_supply_icon(int supply, int used, int y, Visit visit) {
+    int x = supply * hud_icon_spacing;
+    for (int i = 0; i < used; ++i, x -= hud_icon_spacing) visit(HudIcon{x, y, true});
+    for (int i = used; i < supply; ++i, x -= hud_icon_spacing) visit(HudIcon{x, y, false});
+}
 
 // The tops of the penguin, skateboard and goat rows.
 constexpr int penguin_row_y = 10;

@@ -55,7 +55,8 @@ void Level::walk_penguins(int elapsed_ms) {
         ease_crowd_offset(penguin, crowd);
         if (penguin.is_active()) continue;
 
-        Actor* cow = cell >= 0 ? first_actor_on(cows, column, row) : nullptr;
+        // The rules ask after a cow only on a cow's square.
+        Actor* cow = cell_at(column, row) == CellKind::cow ? first_actor_on(cows, column, row) : nullptr;
         const RestingPenguin resting{column, row, penguin.facing_direction(), crowd, cow != nullptr};
         const PenguinMove move = decide_resting_penguin(grid, resting);
         for (int i = 0; i < move.message_count; ++i)

@@ -8,7 +8,9 @@
 
 void emitter_draw(const ParticleEmitter& emitter) {
     if (!emitter.params || !emitter.particles) return;
-    std::vector<ParticleVertex> vertices;
+    // Every emitter draws every frame: one buffer, grown to the largest
+    // batch, serves them all (drawing happens on the main thread only).
+    static std::vector<ParticleVertex> vertices;
     build_particle_vertices(emitter, view_matrix, vertices);
 
     // Without the sheet the sprites still show, in whatever state earlier

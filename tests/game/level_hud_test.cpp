@@ -51,6 +51,12 @@ TEST(FieldMarkers, GoatSquaresStepThroughTheirFramesAsTheClockRunsDown) {
     EXPECT_EQ(marker(CellKind::goat_cw, 0, 3, 969), level_art(1));
 }
 
+std::vector<HudIcon> supply_row(int supply, int used, int y) {
+    std::vector<HudIcon> icons;
+    for_each_supply_icon(supply, used, y, [&](const HudIcon& icon) { icons.push_back(icon); });
+    return icons;
+}
+
 TEST(SupplyRows, UsedIconsStandAtTheRightEndEightPixelsApart) {
     EXPECT_EQ(supply_row(3, 1, 10), (std::vector<HudIcon>{{24, 10, true}, {16, 10, false}, {8, 10, false}}));
     EXPECT_EQ(supply_row(3, 3, 42), (std::vector<HudIcon>{{24, 42, true}, {16, 42, true}, {8, 42, true}}));

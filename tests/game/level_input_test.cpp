@@ -307,8 +307,14 @@ TEST_F(LevelPlay, PenguinsDropOntoTheirSquareWithNamesAlternatingAcrossLoads) {
     ASSERT_EQ(open_popup_at(1, 5), entries({Cmd::skateboard, Cmd::close, Cmd::restart}));
     choose(0);
     ASSERT_EQ(level_->skateboards.size(), 1u);
-    EXPECT_EQ(level_->skateboards.back().position[1], 2000);
+    const Actor& board = level_->skateboards.back();
+    EXPECT_EQ(board.position[1], 2000);
     EXPECT_EQ(Mix_Playing(-1), 0);
+    const CellCentre board_centre = cell_centre(1, 5);
+    for (int i = 0; i < 1000 && board.position[1] > 0; ++i) step();
+    EXPECT_EQ(board.position[0], board_centre.x);
+    EXPECT_EQ(board.position[1], 0);
+    EXPECT_EQ(board.position[2], board_centre.z);
 }
 
 TEST_F(LevelPlay, EscapeReleaseAsksWhetherToQuit) {

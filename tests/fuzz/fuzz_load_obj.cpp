@@ -48,10 +48,10 @@ bool is_sound(const ObjModel& model) {
         return false;
     for (int g = 0; g < model.group_count; ++g) {
         const ObjGroup& group = model.groups[g];
-        const int triangles = group.end_corner - group.first_corner;
-        if (group.first_corner < 0 || triangles < 0 || group.end_corner > model.corner_count || triangles % 3 != 0)
+        const int corners = group.end_corner - group.first_corner;
+        if (group.first_corner < 0 || corners < 0 || group.end_corner > model.corner_count || corners % 3 != 0)
             return false;
-        if (group.wide_corners < 0 || group.wide_corners > triangles || group.wide_corners % 3 != 0) return false;
+        if (group.wide_corners < 0 || group.wide_corners > corners || group.wide_corners % 3 != 0) return false;
         const auto& images = scenery_tables.material_images;
         if (group.material_image && std::find(images.begin(), images.end(), group.material_image) == images.end())
             return false;

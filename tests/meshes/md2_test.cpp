@@ -66,6 +66,13 @@ int kept_bytes(const Md2Fixture& m) {
            frames * corners * 3 * 2 + corners * 2 * 2;
 }
 
+// The three lines loading m prints when `held` bytes were held before it.
+std::string load_lines(int held, const Md2Fixture& m) {
+    const int kept = held + kept_bytes(m);
+    return "PARSEmd2alloc=" + std::to_string(held + file_block_bytes(m)) + "\nALLOCmd2alloc=" +
+           std::to_string(kept + file_block_bytes(m)) + "\nCLEANUPmd2alloc=" + std::to_string(kept) + "\n";
+}
+
 // Two frames of a quad whose triangles name vertices and texture coordinates
 // out of order, with scales and translations that differ per frame and axis.
 Md2Fixture two_frame_quad() {
@@ -280,16 +287,11 @@ TEST_F(Md2Test, EveryStagePrintsTheBytesHeld) {
     std::string console;
     Md2Model* a = load(first.bytes(), console, "first.md2");
     ASSERT_TRUE(a);
-    const int kept_a = before + kept_bytes(first);
-    EXPECT_EQ(console, "PARSEmd2alloc=" + std::to_string(before + file_block_bytes(first)) + "\nALLOCmd2alloc=" +
-                           std::to_string(kept_a + file_block_bytes(first)) + "\nCLEANUPmd2alloc=" +
-                           std::to_string(kept_a) + "\n");
+    EXPECT_EQ(console, load_lines(before, first));
     Md2Model* b = load(second.bytes(), console, "second.md2");
     ASSERT_TRUE(b);
-    const int kept_both = kept_a + kept_bytes(second);
-    EXPECT_EQ(console, "PARSEmd2alloc=" + std::to_string(kept_a + file_block_bytes(second)) + "\nALLOCmd2alloc=" +
-                           std::to_string(kept_both + file_block_bytes(second)) + "\nCLEANUPmd2alloc=" +
-                           std::to_string(kept_both) + "\n");
+    // The second model's counts include the blocks the first one keeps.
+    EXPECT_EQ(console, load_lines(before + kept_bytes(first), second));
 
     // free_md2 owns an attached skin; the sanitizer build reports it if it stays.
     b->skin = make_blank_image(4, 4);

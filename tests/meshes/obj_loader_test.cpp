@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -94,6 +95,26 @@ TEST_F(ObjLoading, LineFormsAreScaledFlippedAndReportedStageByStage) {
     EXPECT_STREQ(scenery_tables.materials[1].name, "dull");
     EXPECT_EQ(colour_bytes(scenery_tables.materials[1].colour), (std::array<int, 4>{255, 0, 0, 255}));
     EXPECT_EQ(scenery_tables.materials[0].image, nullptr);
+}
+
+TEST_F(ObjLoading, TheDefaultPictureComesFromDataThenBesideTheModelThenBlank) {
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::create_directories("models/d/d");
+    ASSERT_TRUE(write_png(here / "data/d.png", solid_png(2, 2, {1, 2, 3, 255})));
+    ASSERT_TRUE(write_png(here / "models/d/d.png", solid_png(4, 4, {4, 5, 6, 255})));
+    write("models/d.obj", "v 0 0 0\n");
+    load("d");
+    std::filesystem::remove("data/d.png");
+    load("d");
+    std::filesystem::remove("models/d/d.png");
+    const std::string blank = load("d");
+    EXPECT_EQ(blank.find("*** Could not load texture"), std::string::npos) << blank;
+    ASSERT_EQ(scenery_item_count(), 3);
+    const int widths[3] = {2, 4, 8};  // the last the 8 by 8 stand-in
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_NE(slot(i).texture, nullptr) << i;
+        EXPECT_EQ(slot(i).texture->width, widths[i]) << i;
+    }
 }
 
 TEST_F(ObjLoading, NegativeIndicesCountBackFromTheLastLineRead) {

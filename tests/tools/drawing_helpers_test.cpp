@@ -4,12 +4,17 @@
 
 #include <cmath>
 
+#include "poster_layout.h"
+#include "raster.h"
 #include "text_render.h"
 
 namespace {
 
-Image blank(int width, int height) {
-    return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4, 0)};
+int painted_pixels(const Image& image) {
+    int painted = 0;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) painted += image.pixel(x, y).a != 0;
+    return painted;
 }
 
 }  // namespace
@@ -20,7 +25,7 @@ TEST(TextRender, LettersLandInTheirColourInsideTheMeasuredBoxAndFitWhenAsked) {
     EXPECT_GT(size.width, measure_text("Goat", style).width);
     EXPECT_GT(size.height, 10);
 
-    Image image = blank(200, 60);
+    Image image = blank_picture(200, 60);
     const int left = 10, top = 12;
     draw_text(image, "Goat CCW", style, left, top);
     int inside = 0, outside = 0, off_colour = 0;
@@ -37,9 +42,11 @@ TEST(TextRender, LettersLandInTheirColourInsideTheMeasuredBoxAndFitWhenAsked) {
     EXPECT_EQ(outside, 0);
     EXPECT_EQ(off_colour, 0) << "coverage goes into alpha only";
 
-    // Hanging off the picture's edge is cut off, not an error.
-    Image corner = blank(16, 16);
+    // Hanging off the picture's edge is cut off, not an error, and what
+    // falls inside is still drawn.
+    Image corner = blank_picture(16, 16);
     draw_text(corner, "Goat", style, -20, -8);
+    EXPECT_GT(painted_pixels(corner), 0);
 
     const TextStyle fitted = fit_text("Skateboard", {40, {255, 255, 255, 255}, true}, 60);
     EXPECT_LT(fitted.point_size, 40);
@@ -59,4 +66,44 @@ TEST(Canvas, ArcsTurnTheWayTheirAnglesRun) {
         EXPECT_EQ(canvas.image().pixel(static_cast<int>((0.5 + d) * 64), static_cast<int>((0.5 - d) * 64)).a, 0);
         EXPECT_EQ(canvas.image().pixel(static_cast<int>((0.5 - d) * 64), static_cast<int>((0.5 + d) * 64)).a, 0);
     }
+}
+
+TEST(Blending, OverKeepsStraightAlphaAndWeighsByCoverage) {
+    Image image = blank_picture(3, 1);
+    image.rgba = {0, 0, 255, 255, 0, 0, 0, 0, 0, 0, 255, 255};
+    blend_over(image, 0, 0, {255, 0, 0, 255}, 0.5);
+    blend_over(image, 1, 0, {255, 0, 0, 128});
+    blend_over(image, 2, 0, {255, 0, 0, 0});
+    const Rgba half_covered = image.pixel(0, 0), onto_clear = image.pixel(1, 0), unchanged = image.pixel(2, 0);
+    EXPECT_NEAR(half_covered.r, 128, 1);
+    EXPECT_NEAR(half_covered.b, 128, 1);
+    EXPECT_EQ(half_covered.a, 255);
+    // Over nothing, the colour stays whole and only the alpha says how much.
+    EXPECT_EQ(onto_clear.r, 255);
+    EXPECT_EQ(onto_clear.b, 0);
+    EXPECT_EQ(onto_clear.a, 128);
+    EXPECT_EQ(unchanged.b, 255);
+    EXPECT_EQ(unchanged.r, 0);
+}
+
+TEST(Blending, PasteCutsOffWhatFallsOutsideThePicture) {
+    Canvas art(4, 4);
+    art.fill({10, 200, 30, 255});
+    Image picture = blank_picture(6, 6);
+    paste(picture, art.image(), 4, -2);
+    EXPECT_EQ(painted_pixels(picture), 2 * 2);
+    EXPECT_EQ(picture.pixel(5, 1).g, 200);
+    EXPECT_EQ(picture.pixel(5, 1).a, 255);
+    EXPECT_EQ(picture.pixel(3, 1).a, 0);
+    EXPECT_EQ(picture.pixel(5, 2).a, 0);
+}
+
+TEST(PanelOutline, DistanceIsNegativeInsideZeroOnTheEdgeAndRoundAtTheCorners) {
+    const PixelRect panel{10, 20, 110, 80};
+    EXPECT_FLOAT_EQ(distance_to_panel(60, 50, panel, 8), -30);
+    EXPECT_FLOAT_EQ(distance_to_panel(10, 50, panel, 8), 0);
+    EXPECT_FLOAT_EQ(distance_to_panel(60, 85, panel, 8), 5);
+    // The square corner itself lies outside the rounded one.
+    const float corner = distance_to_panel(10, 20, panel, 8);
+    EXPECT_NEAR(corner, 8 * std::sqrt(2.0f) - 8, 1e-4f);
 }

@@ -2,8 +2,8 @@
 
 // Every generated file the game opens from its folder (src/app/main.cpp,
 // src/media/sound.cpp, the level's actors, the particles, the terrain, the
-// popup, the field markers and HUD, the intro and the font), relative to the
-// game folder. The levels are not generated; the
+// popup, the field markers and HUD, the intro, the font and the scenery),
+// relative to the game folder. The levels are not generated; the
 // build copies them in.
 inline constexpr const char* kGameAssetPaths[] = {
     "data/icon.bmp",
@@ -71,4 +71,38 @@ inline constexpr const char* kGameAssetPaths[] = {
     "data/hud/GoatONs.png",
     "data/Victory.png",
     "data/vera.ttf",
+    "data/detail.png",
+    "models/enviro/tree2.obj",
+    "models/enviro/tree2.mtl",
+    "models/enviro/tree2/bark.png",
+    "models/enviro/tree2/crown.png",
+    "models/enviro/tree4.obj",
+    "models/enviro/tree4.mtl",
+    "models/enviro/tree4/bark.png",
+    "models/enviro/tree4/crown.png",
+    "models/enviro/tree5.obj",
+    "models/enviro/tree5.mtl",
+    "models/enviro/tree5/bark.png",
+    "models/enviro/tree5/crown.png",
+    "models/enviro/grass1.obj",
+    "models/enviro/grass1.mtl",
+    "models/enviro/grass1/blades.png",
+    "models/enviro/grass2.obj",
+    "models/enviro/grass2.mtl",
+    "models/enviro/grass2/blades.png",
+    "models/enviro/grass3.obj",
+    "models/enviro/grass3.mtl",
+    "models/enviro/grass3/blades.png",
+    "models/enviro/grass4.obj",
+    "models/enviro/grass4.mtl",
+    "models/enviro/grass4/blades.png",
+    "models/enviro/grass5.obj",
+    "models/enviro/grass5.mtl",
+    "models/enviro/grass5/blades.png",
+    "models/enviro/grass6.obj",
+    "models/enviro/grass6.mtl",
+    "models/enviro/grass6/blades.png",
+    "models/enviro/grass_scatt.obj",
+    "models/enviro/grass_scatt.mtl",
+    "models/enviro/grass_scatt/blades.png",
 };

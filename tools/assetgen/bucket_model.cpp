@@ -86,15 +86,12 @@ Colour paint_water(Vec2 p) {
 Colour paint_iron(Vec2 p) { return kIron * (0.9f + 0.3f * (1 - p.v)); }
 
 Image paint_skin() {
-    Canvas canvas(kSkinSize, kSkinSize);
-    canvas.fill({120, 76, 40, 255});
-    Image skin = canvas.image();
-    paint_region(skin, kOutsideSkin, paint_outside);
-    paint_region(skin, kInsideSkin, paint_inside);
-    paint_region(skin, kRimSkin, paint_rim);
-    paint_region(skin, kWaterSkin, paint_water);
-    paint_region(skin, kIronSkin, paint_iron);
-    return skin;
+    return painted_skin(kSkinSize, {120, 76, 40, 255},
+                        {{kOutsideSkin, paint_outside},
+                         {kInsideSkin, paint_inside},
+                         {kRimSkin, paint_rim},
+                         {kWaterSkin, paint_water},
+                         {kIronSkin, paint_iron}});
 }
 
 }  // namespace

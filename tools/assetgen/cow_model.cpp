@@ -199,21 +199,18 @@ Colour paint_udder(Vec2 p) { return lit(kPink, lat_long_direction(p)); }
 Colour paint_bell(Vec2 p) { return lit(kBellGold * (0.8f + 0.3f * (1 - p.v)), lat_long_direction({p.u, 0.5f})); }
 
 Image paint_skin() {
-    Canvas canvas(kSkinSize, kSkinSize);
-    canvas.fill({248, 246, 240, 255});
-    Image skin = canvas.image();
-    paint_region(skin, kBodySkin, paint_body);
-    paint_region(skin, kHeadSkin, paint_head);
-    paint_region(skin, kNeckSkin, paint_neck);
-    paint_region(skin, kMuzzleSkin, paint_muzzle);
-    paint_region(skin, kLegSkin, paint_leg);
-    paint_region(skin, kUdderSkin, paint_udder);
-    paint_region(skin, kHornSkin, paint_horn);
-    paint_region(skin, kEarSkin, paint_ear);
-    paint_region(skin, kTailSkin, paint_tail);
-    paint_region(skin, kTuftSkin, paint_tuft);
-    paint_region(skin, kBellSkin, paint_bell);
-    return skin;
+    return painted_skin(kSkinSize, {248, 246, 240, 255},
+                        {{kBodySkin, paint_body},
+                         {kHeadSkin, paint_head},
+                         {kNeckSkin, paint_neck},
+                         {kMuzzleSkin, paint_muzzle},
+                         {kLegSkin, paint_leg},
+                         {kUdderSkin, paint_udder},
+                         {kHornSkin, paint_horn},
+                         {kEarSkin, paint_ear},
+                         {kTailSkin, paint_tail},
+                         {kTuftSkin, paint_tuft},
+                         {kBellSkin, paint_bell}});
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ Colour snow(Vec2 p) {
 }  // namespace
 
 Image draw_ground_texture() {
-    Image ground{kTextureSize, kTextureSize, std::vector<std::uint8_t>(kTextureSize * kTextureSize * 4, 0)};
+    Image ground = blank_picture(kTextureSize, kTextureSize);
     paint_region(ground, {0, 0, 1, 1}, snow);
     return ground;
 }

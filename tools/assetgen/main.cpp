@@ -49,16 +49,10 @@ void write_ground(const fs::path& data) {
     write_file(data / "grass4.png", encode_png(draw_ground_texture()));
 }
 
-void write_popup_buttons(const fs::path& data) {
-    fs::create_directories(data / "menu");
-    for (const ButtonPicture& button : draw_popup_buttons())
-        write_file(data / "menu" / button.file_name, encode_png(button.picture));
-}
-
-void write_pictures(const fs::path& data, const std::vector<NamedPicture>& pictures) {
+void write_pictures(const fs::path& folder, const std::vector<NamedPicture>& pictures) {
     for (const NamedPicture& picture : pictures) {
-        fs::create_directories((data / picture.path).parent_path());
-        write_file(data / picture.path, encode_png(picture.picture));
+        fs::create_directories((folder / picture.path).parent_path());
+        write_file(folder / picture.path, encode_png(picture.picture));
     }
 }
 
@@ -72,21 +66,22 @@ void write_music(const fs::path& data) {
     write_file(data / "puzzletheme.mp3", encode_mp3(compose_puzzle_theme(), 128));
 }
 
-// Each model goes into its own folder under models/ beside its skin.
-void write_model(const fs::path& models, const char* folder, const char* model_file, const char* skin_file,
-                 const ModelAsset& asset) {
-    fs::create_directories(models / folder);
-    write_file(models / folder / model_file, encode_md2(asset.mesh));
-    write_file(models / folder / skin_file, encode_png(asset.skin));
+// Each model goes into its own folder under models/, beside its skin, which
+// lies where the model file's skin name says.
+void write_model(const fs::path& game, const char* model_file, const ModelAsset& asset) {
+    const fs::path skin = game / asset.mesh.skin_name;
+    fs::create_directories(skin.parent_path());
+    write_file(skin.parent_path() / model_file, encode_md2(asset.mesh));
+    write_file(skin, encode_png(asset.skin));
 }
 
-void write_models(const fs::path& models) {
-    write_model(models, "penguin", "tris.md2", "penguin.png", make_penguin());
-    write_model(models, "cow", "tris.md2", "cow.png", make_cow());
-    write_model(models, "shrub", "tris.md2", "s6.png", make_shrub());
-    write_model(models, "tuna", "tris.md2", "tuna.png", make_tuna());
-    write_model(models, "bucket", "tris.md2", "bucket.png", make_bucket());
-    write_model(models, "skateboard", "board.md2", "board.png", make_skateboard());
+void write_models(const fs::path& game) {
+    write_model(game, "tris.md2", make_penguin());
+    write_model(game, "tris.md2", make_cow());
+    write_model(game, "tris.md2", make_shrub());
+    write_model(game, "tris.md2", make_tuna());
+    write_model(game, "tris.md2", make_bucket());
+    write_model(game, "board.md2", make_skateboard());
 }
 
 // Each scenery model's pictures go into a folder named after it, beside its
@@ -97,7 +92,7 @@ void write_scenery(const fs::path& game) {
         fs::create_directories(base);
         write_file(base.string() + ".obj", Bytes(model.obj.begin(), model.obj.end()));
         write_file(base.string() + ".mtl", Bytes(model.mtl.begin(), model.mtl.end()));
-        for (const NamedPicture& picture : model.pictures) write_file(base / picture.path, encode_png(picture.picture));
+        write_pictures(base, model.pictures);
     }
     write_file(game / "data" / "detail.png", encode_png(draw_detail_texture()));
 }
@@ -117,14 +112,14 @@ int main(int argc, char** argv) {
         write_music(data);
         write_particle_sheet(data);
         write_ground(data);
-        write_popup_buttons(data);
+        write_pictures(data, draw_popup_buttons());
         write_pictures(data, draw_intro_pictures());
         write_pictures(data, draw_field_markers());
         write_pictures(data, draw_goat_squares());
         write_pictures(data, draw_hud_icons());
         write_file(data / "Victory.png", encode_png(draw_victory_banner()));
         write_font(data);
-        write_models(fs::path(argv[1]) / "models");
+        write_models(argv[1]);
         write_scenery(argv[1]);
         write_pictures(fs::path(argv[1]) / "icons", draw_desktop_icons());
     } catch (const std::exception& error) {

@@ -5,7 +5,8 @@
 #include "md2_writer.h"
 #include "raster.h"
 
-// One of the game's animated models with the skin painted for it.
+// One of the game's animated models with the skin painted for it. The mesh's
+// skin name is the skin's path in the game folder, and the skin is written there.
 struct ModelAsset {
     Md2Mesh mesh;
     Image skin;

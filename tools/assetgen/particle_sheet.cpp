@@ -79,7 +79,7 @@ UvRect cell(int index) {
 }  // namespace
 
 Image draw_particle_sheet() {
-    Image sheet{kSheetSize, kSheetSize, std::vector<std::uint8_t>(kSheetSize * kSheetSize * 4, 0)};
+    Image sheet = blank_picture(kSheetSize, kSheetSize);
     paint_region(sheet, cell(0), soft_dot);
     paint_region(sheet, cell(1), sparkle);
     paint_region(sheet, cell(2), ring);

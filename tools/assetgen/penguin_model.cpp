@@ -147,15 +147,12 @@ Colour paint_beak(Vec2 p) {
 }
 
 Image paint_skin() {
-    Canvas canvas(kSkinSize, kSkinSize);
-    canvas.fill({40, 44, 60, 255});
-    Image skin = canvas.image();
-    paint_region(skin, kBodySkin, paint_body);
-    paint_region(skin, kHeadSkin, paint_head);
-    paint_region(skin, kFlipperSkin, paint_flipper);
-    paint_region(skin, kFootSkin, paint_foot);
-    paint_region(skin, kBeakSkin, paint_beak);
-    return skin;
+    return painted_skin(kSkinSize, {40, 44, 60, 255},
+                        {{kBodySkin, paint_body},
+                         {kHeadSkin, paint_head},
+                         {kFlipperSkin, paint_flipper},
+                         {kFootSkin, paint_foot},
+                         {kBeakSkin, paint_beak}});
 }
 
 }  // namespace

@@ -1,17 +1,17 @@
 #include "popup_buttons.h"
 
-#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "command_pictograms.h"
-#include "skin_paint.h"
-#include "text_render.h"
+#include "poster_layout.h"
 
 namespace {
 
 constexpr int kButtonSize = 128;
 // Room around the button for the highlight's glow.
-constexpr float kInset = 7.0f;
+constexpr int kInset = 7;
+constexpr PixelRect kButtonOutline{kInset, kInset, kButtonSize - kInset, kButtonSize - kInset};
 constexpr float kCornerRadius = 20.0f;
 constexpr int kLabelTop = 91;
 constexpr int kLabelMaxWidth = 100;
@@ -46,18 +46,9 @@ const Command kCommands[] = {
     {"QuitNo", "Stay", draw_quit_no_pictogram},
 };
 
-// Signed distance in pixels from the button's rounded outline, negative inside.
-float distance_to_button(float x, float y) {
-    const float half = kButtonSize / 2.0f - kInset;
-    const float qx = std::fabs(x - kButtonSize / 2.0f) - (half - kCornerRadius);
-    const float qy = std::fabs(y - kButtonSize / 2.0f) - (half - kCornerRadius);
-    const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
-    return outside + std::min(std::max(qx, qy), 0.0f) - kCornerRadius;
-}
-
 Colour button_face(Vec2 p, const ButtonLook& look) {
     const float x = p.u * kButtonSize, y = p.v * kButtonSize;
-    const float d = distance_to_button(x, y);
+    const float d = distance_to_panel(x, y, kButtonOutline, kCornerRadius);
     if (d > 0) {
         // Outside: the glow fades out, or nothing at all.
         if (look.glow_width <= 0) return {0, 0, 0, 0};
@@ -72,7 +63,7 @@ Colour button_face(Vec2 p, const ButtonLook& look) {
 }
 
 Image draw_button(const Command& command, const ButtonLook& look) {
-    Image face{kButtonSize, kButtonSize, std::vector<std::uint8_t>(kButtonSize * kButtonSize * 4, 0)};
+    Image face = blank_picture(kButtonSize, kButtonSize);
     paint_region(face, {0, 0, 1, 1}, [&](Vec2 p) { return button_face(p, look); });
 
     Canvas canvas(std::move(face));
@@ -89,11 +80,11 @@ Image draw_button(const Command& command, const ButtonLook& look) {
 
 }  // namespace
 
-std::vector<ButtonPicture> draw_popup_buttons() {
-    std::vector<ButtonPicture> buttons;
+std::vector<NamedPicture> draw_popup_buttons() {
+    std::vector<NamedPicture> buttons;
     for (const Command& command : kCommands) {
-        buttons.push_back({std::string("menu") + command.name + "U.png", draw_button(command, kUnselected)});
-        buttons.push_back({std::string("menu") + command.name + "S.png", draw_button(command, kSelected)});
+        buttons.push_back({std::string("menu/menu") + command.name + "U.png", draw_button(command, kUnselected)});
+        buttons.push_back({std::string("menu/menu") + command.name + "S.png", draw_button(command, kSelected)});
     }
     return buttons;
 }

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace {
 
 constexpr Rgba kShadow{4, 10, 22, 200};
 
-// Signed distance in pixels from the rounded outline, negative inside.
+}  // namespace
+
 float distance_to_panel(float x, float y, PixelRect panel, float radius) {
     const float half_w = (panel.right - panel.left) / 2.0f, half_h = (panel.bottom - panel.top) / 2.0f;
     const float qx = std::fabs(x - (panel.left + half_w)) - (half_w - radius);
@@ -16,13 +16,7 @@ float distance_to_panel(float x, float y, PixelRect panel, float radius) {
     return std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f)) + std::min(std::max(qx, qy), 0.0f) - radius;
 }
 
-}  // namespace
-
 const PanelLook kGlassPanel{{0.10f, 0.19f, 0.33f, 0.80f}, {0.04f, 0.09f, 0.18f, 0.86f}, rgb(255, 216, 84), 3.0f};
-
-Image blank_picture(int width, int height) {
-    return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4, 0)};
-}
 
 void draw_panel(Image& picture, PixelRect panel, int corner_radius, const PanelLook& look) {
     const float w = static_cast<float>(picture.width), h = static_cast<float>(picture.height);
@@ -60,15 +54,6 @@ void paste(Image& picture, const Image& art, int left, int top) {
         for (int x = 0; x < art.width; ++x) {
             const int px = left + x, py = top + y;
             if (px < 0 || py < 0 || px >= picture.width || py >= picture.height) continue;
-            const Rgba src = art.pixel(x, y);
-            std::uint8_t* dst = &picture.rgba[(static_cast<std::size_t>(py) * picture.width + px) * 4];
-            const double src_a = src.a / 255.0, dst_a = dst[3] / 255.0;
-            const double out_a = src_a + dst_a * (1 - src_a);
-            if (out_a <= 0) continue;
-            const std::uint8_t colour[3] = {src.r, src.g, src.b};
-            for (int i = 0; i < 3; ++i)
-                dst[i] = static_cast<std::uint8_t>(
-                    std::lround((colour[i] * src_a + dst[i] * dst_a * (1 - src_a)) / out_a));
-            dst[3] = static_cast<std::uint8_t>(std::lround(out_a * 255));
+            blend_over(picture, px, py, art.pixel(x, y));
         }
 }

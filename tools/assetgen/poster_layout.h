@@ -14,8 +14,9 @@ struct PixelRect {
     int left, top, right, bottom;
 };
 
-// A transparent picture.
-Image blank_picture(int width, int height);
+// Signed distance in pixels from the outline of `panel` with its corners
+// rounded to `radius`, negative inside.
+float distance_to_panel(float x, float y, PixelRect panel, float radius);
 
 struct PanelLook {
     Colour top, bottom, rim;  // the fill fades from top to bottom

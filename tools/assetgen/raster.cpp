@@ -41,11 +41,11 @@ Rgba Image::pixel(int x, int y) const {
     return {p[0], p[1], p[2], p[3]};
 }
 
-Canvas::Canvas(int width, int height) {
-    image_.width = width;
-    image_.height = height;
-    image_.rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+Image blank_picture(int width, int height) {
+    return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4, 0)};
 }
+
+Canvas::Canvas(int width, int height) : image_(blank_picture(width, height)) {}
 
 void Canvas::fill(Rgba color) {
     for (std::size_t i = 0; i < image_.rgba.size(); i += 4) {
@@ -139,13 +139,13 @@ void Canvas::fill_shape(Point top_left, Point bottom_right, Inside inside, Rgba 
                     if (inside(sample)) ++covered;
                 }
             }
-            if (covered) blend(x, y, color, static_cast<double>(covered) / (kSubsamples * kSubsamples));
+            if (covered) blend_over(image_, x, y, color, static_cast<double>(covered) / (kSubsamples * kSubsamples));
         }
     }
 }
 
-void Canvas::blend(int x, int y, Rgba color, double coverage) {
-    std::uint8_t* p = &image_.rgba[(static_cast<std::size_t>(y) * image_.width + x) * 4];
+void blend_over(Image& image, int x, int y, Rgba color, double coverage) {
+    std::uint8_t* p = &image.rgba[(static_cast<std::size_t>(y) * image.width + x) * 4];
     const double src_a = coverage * color.a / 255.0;
     const double dst_a = p[3] / 255.0;
     const double out_a = src_a + dst_a * (1.0 - src_a);

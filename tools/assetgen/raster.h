@@ -17,6 +17,13 @@ struct Image {
     Rgba pixel(int x, int y) const;
 };
 
+// A transparent picture.
+Image blank_picture(int width, int height);
+
+// Straight-alpha "over" compositing of `color`, weighted by `coverage`, onto
+// pixel (x, y), which must lie inside the picture.
+void blend_over(Image& image, int x, int y, Rgba color, double coverage = 1.0);
+
 struct Point {
     double x, y;
 };
@@ -52,7 +59,6 @@ public:
 private:
     template <typename Inside>
     void fill_shape(Point top_left, Point bottom_right, Inside inside, Rgba color);
-    void blend(int x, int y, Rgba color, double coverage);
 
     Image image_;
 };

@@ -33,7 +33,7 @@ struct GrassShape {
 };
 
 Image bark_picture() {
-    Image bark{64, 64, std::vector<std::uint8_t>(64 * 64 * 4, 0)};
+    Image bark = blank_picture(64, 64);
     paint_region(bark, kWholePicture, [](Vec2 p) {
         // Furrows run up the trunk: noise stretched along v.
         const float furrow = fractal_noise({p.u * 12, p.v * 1.5f, 0}, 3, 71);
@@ -43,7 +43,7 @@ Image bark_picture() {
 }
 
 Image crown_picture(Colour light, Colour dark, unsigned seed) {
-    Image crown{128, 128, std::vector<std::uint8_t>(128 * 128 * 4, 0)};
+    Image crown = blank_picture(128, 128);
     paint_region(crown, kWholePicture, [=](Vec2 p) {
         const float clumps = fractal_noise({p.u * 8, p.v * 8, 0}, 4, seed);
         return mix(dark, light, smoothstep(-0.4f, 0.5f, clumps));
@@ -165,7 +165,7 @@ std::vector<SceneryModel> make_scenery_models() {
 }
 
 Image draw_detail_texture() {
-    Image detail{256, 256, std::vector<std::uint8_t>(256 * 256 * 4, 0)};
+    Image detail = blank_picture(256, 256);
     paint_region(detail, kWholePicture, [](Vec2 p) {
         const float grain = fractal_noise({p.u * 32, p.v * 32, 0}, 3, 613);
         return rgb(236, 238, 240) * (1.0f + 0.05f * grain);

@@ -158,7 +158,7 @@ Colour paint_skin_texel(Vec2 p) {
 }
 
 Image paint_skin() {
-    Image skin{kSkinSize, kSkinSize, std::vector<std::uint8_t>(kSkinSize * kSkinSize * 4, 0)};
+    Image skin = blank_picture(kSkinSize, kSkinSize);
     paint_region(skin, {0, 0, 1, 1}, paint_skin_texel);
     return skin;
 }

@@ -85,13 +85,10 @@ Colour paint_wheel(Vec2 p) { return lit(kWheel, lat_long_direction({p.u, 0.5f}))
 Colour paint_metal(Vec2 p) { return kMetal * (0.85f + 0.3f * (1 - p.v)); }
 
 Image paint_skin() {
-    Canvas canvas(kSkinSize, kSkinSize);
-    canvas.fill({170, 176, 186, 255});
-    Image skin = canvas.image();
-    paint_region(skin, kDeckSkin, paint_deck);
-    paint_region(skin, kWheelSkin, paint_wheel);
-    paint_region(skin, kMetalSkin, paint_metal);
-    return skin;
+    return painted_skin(kSkinSize, {170, 176, 186, 255},
+                        {{kDeckSkin, paint_deck},
+                         {kWheelSkin, paint_wheel},
+                         {kMetalSkin, paint_metal}});
 }
 
 }  // namespace

@@ -116,3 +116,11 @@ void paint_region(Image& skin, UvRect rect, const std::function<Colour(Vec2)>& p
         }
     }
 }
+
+Image painted_skin(int size, Rgba background, std::initializer_list<SkinRegion> regions) {
+    Canvas canvas(size, size);
+    canvas.fill(background);
+    Image skin = canvas.image();
+    for (const SkinRegion& region : regions) paint_region(skin, region.rect, region.paint);
+    return skin;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 
 #include "geometry.h"
 #include "mesh_builder.h"
@@ -44,3 +45,13 @@ Colour lit(Colour base, Vec3 normal);
 // rect), averaged over 3 x 3 samples per texel. A margin of texels around the
 // rect repeats its edge so filtering never reaches a neighbouring region.
 void paint_region(Image& skin, UvRect rect, const std::function<Colour(Vec2)>& paint);
+
+// One part's patch of a model skin and the painter for it.
+struct SkinRegion {
+    UvRect rect;
+    Colour (*paint)(Vec2);
+};
+
+// A square skin `size` texels wide: opaque `background` wherever no region
+// reaches, then each region painted in turn as paint_region paints it.
+Image painted_skin(int size, Rgba background, std::initializer_list<SkinRegion> regions);

@@ -38,17 +38,6 @@ private:
 
 std::uint8_t to_byte(double value) { return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 255.0))); }
 
-// Straight-alpha "over" compositing of one pixel.
-void blend_over(Image& image, int x, int y, Rgba colour) {
-    std::uint8_t* p = &image.rgba[(static_cast<std::size_t>(y) * image.width + x) * 4];
-    const double src_a = colour.a / 255.0, dst_a = p[3] / 255.0;
-    const double out_a = src_a + dst_a * (1.0 - src_a);
-    if (out_a <= 0.0) return;
-    const std::uint8_t src[3] = {colour.r, colour.g, colour.b};
-    for (int i = 0; i < 3; ++i) p[i] = to_byte((src[i] * src_a + p[i] * dst_a * (1.0 - src_a)) / out_a);
-    p[3] = to_byte(out_a * 255.0);
-}
-
 }  // namespace
 
 TextSize measure_text(const std::string& text, const TextStyle& style) {

@@ -93,13 +93,10 @@ Colour paint_fin(Vec2 p) { return lit(kFinGrey * (0.9f + 0.2f * p.v), lat_long_d
 Colour paint_yellow_fin(Vec2 p) { return kGold * (0.8f + 0.25f * (1 - p.v)); }
 
 Image paint_skin() {
-    Canvas canvas(kSkinSize, kSkinSize);
-    canvas.fill({226, 232, 238, 255});
-    Image skin = canvas.image();
-    paint_region(skin, kBodySkin, paint_body);
-    paint_region(skin, kFinSkin, paint_fin);
-    paint_region(skin, kYellowFinSkin, paint_yellow_fin);
-    return skin;
+    return painted_skin(kSkinSize, {226, 232, 238, 255},
+                        {{kBodySkin, paint_body},
+                         {kFinSkin, paint_fin},
+                         {kYellowFinSkin, paint_yellow_fin}});
 }
 
 }  // namespace

@@ -43,11 +43,14 @@ PreviewModel read_md2(const std::string& path) {
     const int vertex_count = int_at(bytes, 24), triangle_count = int_at(bytes, 32), frame_count = int_at(bytes, 40);
     const std::size_t texels_at = int_at(bytes, 48), triangles_at = int_at(bytes, 52), frames_at = int_at(bytes, 56);
     const std::size_t frame_size = int_at(bytes, 16);
+    if (frame_count < 1) throw std::runtime_error(path + " has no frames");
 
     for (int i = 0; i < triangle_count; ++i) {
         PreviewTriangle t{};
         for (int c = 0; c < 3; ++c) {
             t.vertex[c] = short_at(bytes, triangles_at + 12 * i + 2 * c);
+            // The renderer indexes the frames with it.
+            if (t.vertex[c] >= vertex_count) throw std::runtime_error(path + " names a missing vertex");
             const std::size_t texel = texels_at + 4 * short_at(bytes, triangles_at + 12 * i + 6 + 2 * c);
             t.texel[c] = {static_cast<float>(static_cast<std::int16_t>(short_at(bytes, texel))),
                           static_cast<float>(static_cast<std::int16_t>(short_at(bytes, texel + 2)))};

@@ -118,7 +118,7 @@ void render_preview(const PreviewModel& model, const PreviewSkin& skin, int fram
     const Camera camera = make_camera(view, size);
     Target target{sheet, left, top, size, std::vector<float>(static_cast<std::size_t>(size) * size)};
     draw_backdrop(camera, target);
-    if (frame >= static_cast<int>(model.frames.size())) frame = 0;
+    if (frame < 0 || frame >= static_cast<int>(model.frames.size())) frame = 0;
     const auto& vertices = model.frames[frame];
 
     for (const PreviewTriangle& t : model.triangles) {

@@ -81,7 +81,8 @@ TEST(DebianPackage, CpackBuildsAGamesPackageThatDependsOnTheRuntimeLibraries) {
     const CommandResult status = run_command({"dpkg", "--root=" + root.path(), "--status", "floebound"});
     EXPECT_NE(status.output.find("Status: install ok installed"), std::string::npos) << status.output;
 
-    for (const char* file : {"usr/games/floebound", "usr/lib/games/floebound/floebound",
+    for (const char* file : {"usr/games/floebound", "usr/lib/games/floebound/floebound", "usr/games/floebound-solve",
+                             "usr/lib/games/floebound/floebound-solve",
                              "usr/share/games/floebound/data/level.txt", "usr/share/games/floebound/models",
                              "usr/share/applications/com.kelpworks.floebound.desktop",
                              "usr/share/metainfo/com.kelpworks.floebound.metainfo.xml",

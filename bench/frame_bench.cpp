@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     sound_bank();
-    open_window();
+    open_window(false);
     set_view_state();
     init_texture_pool();
     set_light();

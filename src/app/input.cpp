@@ -2,6 +2,7 @@
 
 #include "app/keys.h"
 #include "app/renderable.h"
+#include "app/window.h"
 
 #include <SDL/SDL.h>
 
@@ -60,6 +61,7 @@ void dispatch_event(const SDL_Event& event, InputState& state,
         const int key = event.key.keysym.sym;
         active.handle_key(key, false);
         if (menu_active && key == key_escape) state.quit = true;
+        if (key == key_f11) toggle_window_mode();
         break;
     }
     case SDL_KEYUP: {

@@ -33,7 +33,8 @@ struct InputState {
 
 // Translates one SDL event into handle_key calls: keys and joystick buttons go
 // to the menu while it is active, else to the level; stick and hat always go to
-// the level. Sets quit on escape during the intro, on the level's quit request
-// after a key release, and on the window system's quit.
+// the level. Pressing F11 switches between full screen and a window. Sets quit
+// on escape during the intro, on the level's quit request after a key release,
+// and on the window system's quit.
 void dispatch_event(const SDL_Event& event, InputState& state,
                     Renderable& menu, Renderable& level, const bool& level_quit_requested);

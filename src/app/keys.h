@@ -16,5 +16,6 @@ enum KeyCode : int {
     key_down = 274,
     key_right = 275,
     key_left = 276,
+    key_f11 = 292,
     key_f12 = 293,
 };

@@ -44,7 +44,7 @@ int main(int, char**) {
     }
     sound_bank();
     SDL_JoystickOpen(0);
-    open_window();
+    open_window(false);
     set_view_state();
     init_texture_pool();
     set_light();

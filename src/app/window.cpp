@@ -8,25 +8,78 @@
 
 namespace {
 
-constexpr Uint32 video_flags = SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE;
+constexpr Uint32 full_screen_flags = SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE;
+constexpr Uint32 windowed_flags = SDL_OPENGL | SDL_HWSURFACE;
+constexpr WindowSize desktop_stand_in = {640, 480};
+constexpr WindowSize fallback_full_screen = {640, 480};
+constexpr WindowSize default_window = {1280, 720};
+
+// Both sizes are settled when the window opens; F11 only moves between them.
+struct WindowModes {
+    bool open = false;
+    bool windowed = false;
+    WindowSize full_screen{};
+    WindowSize window{};
+};
+
+WindowModes modes;
+
+bool is_desktop_stand_in(WindowSize size) {
+    return size.width == desktop_stand_in.width && size.height == desktop_stand_in.height;
+}
+
+// On X11 a new mode for an existing OpenGL window resizes and re-flags that
+// window and keeps its context.
+bool set_mode(WindowSize size, bool windowed) {
+    return SDL_SetVideoMode(size.width, size.height, 0, windowed ? windowed_flags : full_screen_flags) != nullptr;
+}
+
+void give_camera(WindowSize size) {
+    camera.screen_width = size.width;
+    camera.screen_height = size.height;
+}
 
 }  // namespace
 
-void open_window() {
-    // 640 by 480, given or defaulted, stands for "the desktop's size".
-    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    if (camera.screen_width == 640 && camera.screen_height == 480) {
-        camera.screen_width = desktop->current_w;
-        camera.screen_height = desktop->current_h;
+WindowSize windowed_size(WindowSize configured, WindowSize desktop) {
+    WindowSize size = is_desktop_stand_in(configured) ? default_window : configured;
+    // A desktop SDL could not measure reads as 0 and limits nothing.
+    if (desktop.width > 0 && size.width > desktop.width) size.width = desktop.width;
+    if (desktop.height > 0 && size.height > desktop.height) size.height = desktop.height;
+    return size;
+}
+
+void open_window(bool windowed) {
+    // Asked before any mode is set, so it still describes the desktop.
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    const WindowSize desktop = {info->current_w, info->current_h};
+    const WindowSize configured = {camera.screen_width, camera.screen_height};
+    modes.window = windowed_size(configured, desktop);
+    modes.full_screen = is_desktop_stand_in(configured) ? desktop : configured;
+    modes.windowed = windowed && set_mode(modes.window, true);
+    if (!modes.windowed && !set_mode(modes.full_screen, false)) {
+        modes.full_screen = fallback_full_screen;
+        set_mode(modes.full_screen, false);  // nothing is left to try if this fails too
     }
-    if (!SDL_SetVideoMode(camera.screen_width, camera.screen_height, 0, video_flags)) {
-        camera.screen_width = 640;
-        camera.screen_height = 480;
-        SDL_SetVideoMode(camera.screen_width, camera.screen_height, 0, video_flags);
-    }
+    give_camera(modes.windowed ? modes.window : modes.full_screen);
+    modes.open = true;
     SDL_WM_SetCaption("Floebound by Kelpworks", nullptr);
     if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("data/icon.bmp", "rb"), 1))
         SDL_WM_SetIcon(icon, nullptr);
+}
+
+void toggle_window_mode() {
+    if (!modes.open) return;
+    const bool windowed = !modes.windowed;
+    const WindowSize wanted = windowed ? modes.window : modes.full_screen;
+    if (!set_mode(wanted, windowed)) {
+        // A refused mode leaves no screen behind; the one that worked comes back.
+        set_mode(windowed ? modes.full_screen : modes.window, modes.windowed);
+        return;
+    }
+    modes.windowed = windowed;
+    give_camera(wanted);
+    set_view_state();
 }
 
 void set_view_state() {

@@ -1,4 +1,5 @@
 #include "app/camera.h"
+#include "app/window.h"
 
 #include <gtest/gtest.h>
 
@@ -68,4 +69,19 @@ TEST(ScreenSize, MissingFileChangesNothingAndFileIsRead) {
     EXPECT_EQ(cam.screen_width, 1280);
     EXPECT_EQ(cam.screen_height, 1024);
     std::remove(path.c_str());
+}
+
+TEST(WindowedSize, ScreenSizeFileElseDefaultNeverLargerThanTheDesktop) {
+    auto expect_window = [](WindowSize configured, WindowSize desktop, int width, int height) {
+        const WindowSize size = windowed_size(configured, desktop);
+        EXPECT_EQ(size.width, width) << configured.width << "x" << configured.height << " on " << desktop.width << "x" << desktop.height;
+        EXPECT_EQ(size.height, height) << configured.width << "x" << configured.height << " on " << desktop.width << "x" << desktop.height;
+    };
+    expect_window({800, 600}, {1920, 1080}, 800, 600);
+    expect_window({640, 480}, {1920, 1080}, 1280, 720);  // 640 by 480 means no size of its own
+    expect_window({640, 900}, {1920, 1080}, 640, 900);
+    expect_window({640, 480}, {1024, 768}, 1024, 720);
+    expect_window({2560, 1440}, {1920, 1080}, 1920, 1080);
+    expect_window({1920, 1080}, {1920, 1080}, 1920, 1080);
+    expect_window({800, 600}, {0, 0}, 800, 600);  // a desktop SDL could not measure
 }

@@ -18,8 +18,9 @@
 
 namespace {
 
-// Bottom right of the screen. The text texture carries no alpha, so it is
-// drawn additively; the usual alpha blending is put back for what follows.
+// Bottom right of the screen, rimmed dark to read on snow. The text texture
+// carries no alpha, so it is drawn additively; the usual alpha blending is put
+// back for what follows.
 void draw_fps_readout(FpsReadout& readout, float rate, int elapsed_ms) {
     begin_hud(camera);
     const std::string text = fps_readout_text(readout, rate, elapsed_ms);
@@ -27,7 +28,7 @@ void draw_fps_readout(FpsReadout& readout, float rate, int elapsed_ms) {
     glEnable(GL_BLEND);
     TextRect rect = {static_cast<std::int16_t>(camera.screen_width - 160),
                      static_cast<std::int16_t>(camera.screen_height - 80), 0, 0};
-    draw_text(get_fonts(), text.c_str(), 1, TextColour{255, 255, 255, 0}, &rect);
+    draw_outlined_text(get_fonts(), text.c_str(), 1, TextColour{255, 255, 255, 0}, &rect);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     end_hud(camera);
 }

@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -20,6 +21,10 @@ constexpr float victory_spin = 0.01f;
 constexpr int level_font = 1;
 constexpr int hint_font = 3;
 constexpr TextColour white_text = {255, 255, 255, 0};
+// The supply tokens are drawn 8 pixels wide; the count stands clear of the
+// rightmost one, about level with the figures' middles.
+constexpr int supply_count_gap = hud_icon_spacing + 6;
+constexpr int supply_count_drop = 9;
 
 void draw_actors(std::deque<Actor>& actors) {
     for (Actor& actor : actors) actor.draw();
@@ -65,26 +70,43 @@ void draw_field_markers(const Level& level) {
     }
 }
 
-// Supplies, level number and hint line.
+// What is left of a supply, just right of its row's rightmost token; a
+// level without that supply shows no row and no count.
+void draw_supply_count(int supply, int used, int y) {
+    if (supply <= 0) return;
+    char text[32];
+    std::snprintf(text, sizeof text, "%d left", std::max(0, supply - used));
+    TextRect pen = {static_cast<std::int16_t>(supply * hud_icon_spacing + supply_count_gap),
+                    static_cast<std::int16_t>(y + supply_count_drop), 0, 0};
+    draw_outlined_text(get_fonts(), text, hint_font, white_text, &pen);
+}
+
+// Supplies, level number and hint line. White text on snow would vanish, so
+// all of it is drawn with a dark rim.
 void draw_status(const Level& level) {
-    draw_supply_row(level.penguinMax, count(level.penguins), penguin_row_y, level.level_art[art_penguin_used],
+    const int penguins_used = count(level.penguins), skateboards_used = count(level.skateboards);
+    const int goats_used = static_cast<int>(level.goats.size());
+    draw_supply_row(level.penguinMax, penguins_used, penguin_row_y, level.level_art[art_penguin_used],
                     level.level_art[art_penguin_left]);
-    draw_supply_row(level.skateboardMax, count(level.skateboards), skateboard_row_y,
-                    level.level_art[art_skateboard_used], level.level_art[art_skateboard_left]);
-    draw_supply_row(level.goatMax, static_cast<int>(level.goats.size()), goat_row_y, level.level_art[art_goat_used],
+    draw_supply_row(level.skateboardMax, skateboards_used, skateboard_row_y, level.level_art[art_skateboard_used],
+                    level.level_art[art_skateboard_left]);
+    draw_supply_row(level.goatMax, goats_used, goat_row_y, level.level_art[art_goat_used],
                     level.level_art[art_goat_left]);
 
     // The icons switched blending off; the glyphs carry no alpha, so text
     // shows only when added on.
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
+    draw_supply_count(level.penguinMax, penguins_used, penguin_row_y);
+    draw_supply_count(level.skateboardMax, skateboards_used, skateboard_row_y);
+    draw_supply_count(level.goatMax, goats_used, goat_row_y);
     char level_text[32];
     std::snprintf(level_text, sizeof level_text, "Level %d", level.level_number + 1);
     TextRect level_pen = {static_cast<std::int16_t>(camera.screen_width - 160), 20, 0, 0};
-    draw_text(get_fonts(), level_text, level_font, white_text, &level_pen);
+    draw_outlined_text(get_fonts(), level_text, level_font, white_text, &level_pen);
     TextRect hint_pen = {static_cast<std::int16_t>(camera.screen_width / 2 - 150),
                          static_cast<std::int16_t>(camera.screen_height - 25), 0, 0};
-    draw_text(get_fonts(), hint_lines[level.hint_index], hint_font, white_text, &hint_pen);
+    draw_outlined_text(get_fonts(), hint_lines[level.hint_index], hint_font, white_text, &hint_pen);
 }
 
 }  // namespace

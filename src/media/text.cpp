@@ -41,17 +41,26 @@ TTF_Font* open_font(FontTable& fonts, int id, const char* path, int point_size) 
     return font;
 }
 
-void draw_text(FontTable& fonts, const char* text, int font_id, TextColour colour, TextRect* rect) {
-    rect->w = 0;
-    rect->h = 0;
+namespace {
+
+// One line rendered and uploaded for the duration of a call.
+struct TextTexture {
+    GLuint name = 0;
+    int width = 0, height = 0;            // the power-of-two texture
+    int text_width = 0, text_height = 0;  // the rendered line within it
+};
+
+// Null font, empty text or a failed render: no texture, name 0.
+TextTexture make_text_texture(FontTable& fonts, const char* text, int font_id, TextColour colour) {
+    TextTexture texture;
     // find, not [], so that an unknown id does not grow the table.
     const auto found = fonts.find(font_id);
     TTF_Font* font = found == fonts.end() ? nullptr : found->second;
-    if (!font || !text || !*text) return;
+    if (!font || !text || !*text) return texture;
 
     const SDL_Color sdl_colour = {colour.r, colour.g, colour.b, colour.unused};
     SDL_Surface* rendered = TTF_RenderText_Blended(font, text, sdl_colour);
-    if (!rendered) return;
+    if (!rendered) return texture;
 
     const int tex_width = texture_size_for(rendered->w);
     const int tex_height = texture_size_for(rendered->h);
@@ -62,44 +71,84 @@ void draw_text(FontTable& fonts, const char* text, int font_id, TextColour colou
                                                0x00FF0000, 0xFF000000);
     if (!padded) {
         SDL_FreeSurface(rendered);
-        return;
+        return texture;
     }
     SDL_FillRect(padded, nullptr, 0);
     SDL_UpperBlit(rendered, nullptr, padded, nullptr);
 
     // A name of its own, not one of the pool's: the pool never takes names
     // back, and this texture lives for one call.
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
+    glGenTextures(1, &texture.name);
+    glBindTexture(GL_TEXTURE_2D, texture.name);
     glTexImage2D(GL_TEXTURE_2D, 0, 4, tex_width, tex_height, 0, GL_RGBA, GL_UNSIGNED_BYTE, padded->pixels);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    texture.width = tex_width;
+    texture.height = tex_height;
+    texture.text_width = rendered->w;
+    texture.text_height = rendered->h;
+    SDL_FreeSurface(rendered);
+    SDL_FreeSurface(padded);
+    return texture;
+}
 
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glColor3f(1, 1, 1);
-    // The whole texture at one texel a pixel: the text at its natural size.
-    const int x = rect->x;
-    const int y = rect->y;
+// The whole texture at one texel a pixel: the text at its natural size.
+void draw_text_quad(const TextTexture& texture, int x, int y) {
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0);
     glVertex2i(x, y);
     glTexCoord2f(1, 0);
-    glVertex2i(x + tex_width, y);
+    glVertex2i(x + texture.width, y);
     glTexCoord2f(1, 1);
-    glVertex2i(x + tex_width, y + tex_height);
+    glVertex2i(x + texture.width, y + texture.height);
     glTexCoord2f(0, 1);
-    glVertex2i(x, y + tex_height);
+    glVertex2i(x, y + texture.height);
     glEnd();
+}
+
+void finish_text(const TextTexture& texture, TextRect* rect) {
     // The texture goes away below; make sure the drawing is done with it.
     glFinish();
+    rect->w = static_cast<std::uint16_t>(texture.text_width);
+    rect->h = static_cast<std::uint16_t>(texture.text_height);
+    glDeleteTextures(1, &texture.name);
+}
 
-    rect->w = static_cast<std::uint16_t>(rendered->w);
-    rect->h = static_cast<std::uint16_t>(rendered->h);
-    SDL_FreeSurface(rendered);
-    SDL_FreeSurface(padded);
-    glDeleteTextures(1, &texture);
+}  // namespace
+
+void draw_text(FontTable& fonts, const char* text, int font_id, TextColour colour, TextRect* rect) {
+    rect->w = 0;
+    rect->h = 0;
+    const TextTexture texture = make_text_texture(fonts, text, font_id, colour);
+    if (!texture.name) return;
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture.name);
+    glColor3f(1, 1, 1);
+    draw_text_quad(texture, rect->x, rect->y);
+    finish_text(texture, rect);
+}
+
+void draw_outlined_text(FontTable& fonts, const char* text, int font_id, TextColour colour, TextRect* rect) {
+    rect->w = 0;
+    rect->h = 0;
+    // Rendered white, the texture is the glyphs' coverage in every channel:
+    // a mask for the outline, tinted by the current colour for the glyphs.
+    const TextTexture texture = make_text_texture(fonts, text, font_id, {255, 255, 255, 0});
+    if (!texture.name) return;
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture.name);
+    glColor3f(1, 1, 1);
+    // Each shifted copy scales what lies beneath by one minus the coverage,
+    // so a dark rim a pixel wide grows round every glyph.
+    glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_COLOR);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (dx || dy) draw_text_quad(texture, rect->x + dx, rect->y + dy);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glColor3ub(colour.r, colour.g, colour.b);
+    draw_text_quad(texture, rect->x, rect->y);
+    glColor3f(1, 1, 1);
+    finish_text(texture, rect);
 }
 
 int texture_size_for(int n) {

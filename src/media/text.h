@@ -35,5 +35,10 @@ _TTF_Font* open_font(FontTable& fonts, int id, const char* path, int point_size)
 // with no open font, draws nothing and leaves w and h 0.
 void draw_text(FontTable& fonts, const char* text, int font_id, TextColour colour, TextRect* rect);
 
+// As draw_text, with a dark rim a pixel wide round the glyphs so that light
+// text reads on snow as well as on sky. Expects additive blending switched on
+// like draw_text, and leaves it so: (GL_ONE, GL_ONE), texturing on, colour white.
+void draw_outlined_text(FontTable& fonts, const char* text, int font_id, TextColour colour, TextRect* rect);
+
 // The power of two a text side of n pixels is drawn on.
 int texture_size_for(int n);

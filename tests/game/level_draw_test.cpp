@@ -224,22 +224,39 @@ TEST_F(LevelDrawing, HudShowsSuppliesLevelNumberAndLitPenguinSquares) {
     ASSERT_NO_FATAL_FAILURE(frame());
 
     // Icons 32 pixels wide at x 24 (used), 16 and 8 (left), y 10: each later
-    // one covers the earlier, so the used one shows only right of x 47.
+    // one covers the earlier, so the used one shows only right of x 47. The
+    // count of penguins left stands from x 38, rows 18 to 33.
     EXPECT_EQ(pixel_at(52, 12), penguin_used);
     EXPECT_EQ(pixel_at(55, 41), penguin_used);
-    EXPECT_EQ(pixel_at(44, 20), penguin_left);
+    EXPECT_EQ(pixel_at(44, 36), penguin_left);
     EXPECT_EQ(pixel_at(8, 10), penguin_left);
-    EXPECT_NE(pixel_at(56, 20), penguin_used);
+    EXPECT_NE(pixel_at(56, 36), penguin_used);
     EXPECT_NE(pixel_at(52, 9), penguin_used);
     EXPECT_NE(pixel_at(7, 20), penguin_left);
     const CellCentre square = cell_centre(2, 1);
     EXPECT_TRUE(is_orange(colour_at(square.x, 0, square.z))) << "the lit penguin square";
+    // White figures rimmed in black over the icons and whatever lies right of them.
+    const auto count_area = [] {
+        std::vector<Rgba> area;
+        int white = 0, black = 0;
+        for (int y = 16; y < 36; ++y)
+            for (int x = 36; x < 100; ++x) {
+                area.push_back(pixel_at(x, y));
+                white += area.back() == Rgba{255, 255, 255, 255};
+                black += area.back()[0] < 40 && area.back()[1] < 40 && area.back()[2] < 40;
+            }
+        EXPECT_GT(white, 20) << "the count's figures";
+        EXPECT_GT(black, white / 2) << "their dark rim";
+        return area;
+    };
+    const std::vector<Rgba> two_left = count_area();
 
     level_->penguins.emplace_back();
     level_->penguins.emplace_back();
     ASSERT_NO_FATAL_FAILURE(frame());
-    EXPECT_EQ(pixel_at(44, 20), penguin_used);
+    EXPECT_EQ(pixel_at(44, 36), penguin_used);
     EXPECT_EQ(pixel_at(8, 10), penguin_used);
+    EXPECT_NE(count_area(), two_left) << "the count follows the penguins used";
     EXPECT_TRUE(is_purple(colour_at(square.x, 0, square.z))) << "the unlit penguin square";
 
     // "Level 1" for level number 0: where a reference drawing of that text is

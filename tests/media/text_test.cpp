@@ -190,3 +190,61 @@ TEST_F(Text, EmptyTextDrawsNothing) {
     EXPECT_EQ(rect.h, 0);
     EXPECT_EQ(read_window(), before);
 }
+
+// White text on snow: the rim darkens what lies round the glyphs, the glyphs
+// themselves stay white, and nothing beyond a pixel of the text box changes.
+TEST_F(Text, OutlinedTextHasADarkRimOnAWhiteBackground) {
+    prepare_hud(1.0f);
+    glColor3f(0.2f, 0.3f, 0.4f);
+    TextRect rect = {20, 30, 0, 0};
+    draw_outlined_text(get_fonts(), "Floe 57", 1, {255, 255, 255, 0}, &rect);
+    int text_width = 0;
+    int text_height = 0;
+    ASSERT_EQ(TTF_SizeText(get_fonts().at(1), "Floe 57", &text_width, &text_height), 0);
+    EXPECT_EQ(rect.w, text_width);
+    EXPECT_EQ(rect.h, text_height);
+    GLint blend[2] = {};
+    glGetIntegerv(GL_BLEND_SRC, &blend[0]);
+    glGetIntegerv(GL_BLEND_DST, &blend[1]);
+    EXPECT_EQ(blend[0], GL_ONE);
+    EXPECT_EQ(blend[1], GL_ONE);
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_FLOAT_EQ(colour[2], 1);
+
+    SDL_Surface* coverage = TTF_RenderText_Blended(get_fonts().at(1), "Floe 57", {255, 255, 255, 0});
+    ASSERT_NE(coverage, nullptr);
+    const auto covered = [coverage](int x, int y) {
+        if (x < 0 || y < 0 || x >= coverage->w || y >= coverage->h) return 0;
+        Uint32 value = 0;
+        std::memcpy(&value, static_cast<const Uint8*>(coverage->pixels) + y * coverage->pitch + 4 * x, 4);
+        Uint8 r, g, b, a;
+        SDL_GetRGBA(value, coverage->format, &r, &g, &b, &a);
+        return int{a};
+    };
+    const std::vector<GLubyte> pixels = read_window();
+    int glyphs = 0, grey_glyphs = 0, rim = 0, light_rim = 0, changed_far = 0;
+    for (int y = 0; y < gl_window_height(); ++y)
+        for (int x = 0; x < gl_window_width(); ++x) {
+            const GLubyte* p = &pixels[std::size_t{4} * ((gl_window_height() - 1 - y) * gl_window_width() + x)];
+            const int tx = x - rect.x, ty = y - rect.y;
+            int near = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) near = std::max(near, covered(tx + dx, ty + dy));
+            if (covered(tx, ty) == 255) {
+                ++glyphs;
+                grey_glyphs += std::min({p[0], p[1], p[2]}) < 250;
+            } else if (covered(tx, ty) == 0 && near == 255) {
+                ++rim;
+                light_rim += std::max({p[0], p[1], p[2]}) > 60;
+            } else if (near == 0) {
+                changed_far += p[0] != 255 || p[1] != 255 || p[2] != 255;
+            }
+        }
+    SDL_FreeSurface(coverage);
+    EXPECT_GT(glyphs, 20);
+    EXPECT_EQ(grey_glyphs, 0);
+    EXPECT_GT(rim, glyphs / 2);
+    EXPECT_EQ(light_rim, 0) << "a pixel next to a solid glyph pixel is dark";
+    EXPECT_EQ(changed_far, 0);
+}

@@ -15,7 +15,7 @@ TextStyle style(int point_size, Rgba colour, bool bold) { return {point_size, co
 
 Image splash() {
     Image picture = blank_picture(kIntroWidth, kIntroHeight);
-    draw_panel(picture, {150, 60, 490, 420}, 28);
+    draw_panel(picture, {150, 60, 490, 420}, 28, kSolidPanel);
     paste(picture, draw_kelp_emblem(170), kCentre - 85, 86);
     const int below = draw_lettering(picture, "Kelpworks", style(48, kWhite, true), kCentre, 272);
     draw_lettering(picture, "presents", style(20, kIce, false), kCentre, below + 14);
@@ -24,7 +24,7 @@ Image splash() {
 
 Image title_card() {
     Image picture = blank_picture(kIntroWidth, kIntroHeight);
-    draw_panel(picture, {40, 36, 600, 444}, 30);
+    draw_panel(picture, {40, 36, 600, 444}, 30, kSolidPanel);
     draw_lettering(picture, "Floebound", style(72, kWhite, true), kCentre, 52);
     draw_lettering(picture, "eight penguins, one cow", style(18, kIce, false), kCentre, 144);
     Canvas penguin(200, 200);
@@ -37,7 +37,7 @@ Image title_card() {
 
 Image credits() {
     Image picture = blank_picture(kIntroWidth, kIntroHeight);
-    draw_panel(picture, {90, 24, 550, 456}, 30);
+    draw_panel(picture, {90, 24, 550, 456}, 30, kSolidPanel);
     int top = draw_lettering(picture, "Floebound", style(44, kWhite, true), kCentre, 40);
     top = draw_lettering(picture, "A Kelpworks game", style(20, kIce, false), kCentre, top + 4);
     const struct {
@@ -58,9 +58,11 @@ Image credits() {
 
 Image instructions() {
     Image picture = blank_picture(kIntroWidth, kIntroHeight);
-    draw_panel(picture, {24, 16, 616, 464}, 28);
-    draw_lettering(picture, "How to play", style(32, kWhite, true), kCentre, 28);
-    constexpr int kKeyLeft = 48, kTextLeft = 212;
+    draw_panel(picture, {24, 16, 616, 464}, 28, kSolidPanel);
+    int top = draw_lettering(picture, "How to play", style(30, kWhite, true), kCentre, 26);
+    draw_lettering(picture, "Get eight penguins onto the cow to tip it over.", style(17, kIce, true), kCentre, top + 6);
+    constexpr int kKeyLeft = 48, kTextLeft = 210;
+    // The goat colours match the field's squares and the menu's buttons.
     const struct {
         const char* key;
         const char* what;
@@ -68,20 +70,23 @@ Image instructions() {
                 {"Space", "open the menu for the square"},
                 {"Penguin square", "drop a penguin; it walks on its own"},
                 {"Empty square", "place a goat turning square:"},
-                {"", "clockwise or counter-clockwise,"},
-                {"", "it turns the penguins that reach it"},
-                {"W S A D", "turn the camera"},
-                {"[  ]", "zoom in and out"},
+                {"", "orange turns penguins clockwise,"},
+                {"", "blue turns them counter-clockwise"},
+                {"W S A D  [  ]", "turn and zoom the camera"},
+                {"F (hold)", "fast forward"},
+                {"M", "mute or unmute"},
+                {"F11", "window or full screen"},
+                {"Page Up / Down", "previous / next level reached"},
                 {"Escape", "quit"}};
-    int top = 86;
+    top = 100;
     for (const auto& row : rows) {
-        const TextStyle key = style(17, kGold, true), what = style(17, kWhite, false);
+        const TextStyle key = style(16, kGold, true), what = style(16, kWhite, false);
         if (*row.key) draw_lettering_from(picture, row.key, key, kKeyLeft, top);
-        top = draw_lettering_from(picture, row.what, what, kTextLeft, top) + 8;
+        top = draw_lettering_from(picture, row.what, what, kTextLeft, top) + 3;
     }
-    top = draw_lettering(picture, "Get eight penguins onto the cow", style(20, kIce, true), kCentre, top + 8);
-    draw_lettering(picture, "to tip it over.", style(20, kIce, true), kCentre, top + 2);
-    draw_lettering(picture, "Press space to continue", style(18, kGold, true), kCentre, 420);
+    top = draw_lettering(picture, "Progress is saved in", style(15, kIce, false), kCentre, top + 10);
+    draw_lettering(picture, "~/.local/share/floebound/", style(15, kIce, true), kCentre, top + 1);
+    draw_lettering(picture, "Press space to continue", style(18, kGold, true), kCentre, 424);
     return picture;
 }
 

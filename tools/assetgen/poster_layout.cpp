@@ -17,6 +17,7 @@ float distance_to_panel(float x, float y, PixelRect panel, float radius) {
 }
 
 const PanelLook kGlassPanel{{0.10f, 0.19f, 0.33f, 0.80f}, {0.04f, 0.09f, 0.18f, 0.86f}, rgb(255, 216, 84), 3.0f};
+const PanelLook kSolidPanel{rgb(34, 60, 100), rgb(14, 30, 58), rgb(255, 216, 84), 3.0f};
 
 void draw_panel(Image& picture, PixelRect panel, int corner_radius, const PanelLook& look) {
     const float w = static_cast<float>(picture.width), h = static_cast<float>(picture.height);

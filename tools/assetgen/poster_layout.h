@@ -25,6 +25,9 @@ struct PanelLook {
 
 // See-through enough to show the snow behind, dark enough for white letters.
 extern const PanelLook kGlassPanel;
+// The same slate blue, solid: the intro cards stand in front of the field's
+// grid and cursor, which must not show through the lettering.
+extern const PanelLook kSolidPanel;
 
 // Paints a rounded panel over `picture`, which must still be blank there: the
 // panel's pixels replace what was underneath.

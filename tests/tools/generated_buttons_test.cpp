@@ -86,3 +86,26 @@ TEST(PopupButtons, EachShowsItsOwnPictureAndANameInLightLettersBelowIt) {
         for (std::size_t j = i + 1; j < calm.size(); ++j)
             EXPECT_NE(calm[i].rgba, calm[j].rgba) << kCommands[i] << " looks like " << kCommands[j];
 }
+
+// The goat buttons wear the field's goat colours, orange for clockwise and
+// blue for counter-clockwise, which a red-green-blind eye tells apart too.
+TEST(PopupButtons, GoatButtonsShowTheirTurnInOrangeOrBlue) {
+    const auto orange = [](const std::uint8_t* p) { return p[0] > 220 && p[1] > 110 && p[1] < 190 && p[2] < 90; };
+    const auto blue = [](const std::uint8_t* p) { return p[2] > 240 && p[1] > 150 && p[0] < 140; };
+    for (char state : {'U', 'S'}) {
+        SCOPED_TRACE(state);
+        int cw_orange = 0, cw_blue = 0, ccw_orange = 0, ccw_blue = 0;
+        const Picture cw = read_button("Goat1", state), ccw = read_button("Goat2", state);
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) {
+                cw_orange += orange(cw.at(x, y));
+                cw_blue += blue(cw.at(x, y));
+                ccw_orange += orange(ccw.at(x, y));
+                ccw_blue += blue(ccw.at(x, y));
+            }
+        EXPECT_GT(cw_orange, 200);
+        EXPECT_GT(ccw_blue, 200);
+        EXPECT_LT(cw_blue, cw_orange / 10);
+        EXPECT_LT(ccw_orange, ccw_blue / 10);
+    }
+}

@@ -23,6 +23,19 @@ double light(const Picture& picture) {
     return sum;
 }
 
+// How far the picture leans to yellow (positive) or to blue (negative), on
+// average over what it covers: the colour axis left to a red-green-blind eye.
+double yellow_over_blue(const Picture& picture) {
+    double sum = 0, coverage = 0;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint8_t* p = picture.at(x, y);
+            sum += ((p[0] + p[1]) / 2.0 - p[2]) * p[3];
+            coverage += p[3];
+        }
+    return coverage > 0 ? sum / coverage : 0;
+}
+
 Picture read_square(const std::string& name) {
     Picture picture = read_png("data/" + name + ".png");
     EXPECT_EQ(picture.colour_type, 6) << name << ": 8-bit RGBA";
@@ -101,13 +114,24 @@ TEST(FieldMarkers, SuppliedSquaresLightUpAndUsedUpOnesAreGrey) {
     const Picture penguin = read_square("fbdPengNOn"), skateboard = read_square("fbdPengSOn");
     EXPECT_NE(penguin.rgba, skateboard.rgba);
 
-    const Picture target = read_square("fbdTarget");
-    const int n = target.width;
-    EXPECT_EQ(target.at(0, 0)[3], 0);
-    const std::uint8_t* bull = target.at(n / 2, n / 2);
-    EXPECT_TRUE(bull[0] > 180 && bull[1] < 100 && bull[3] == 255) << "a red bull's eye";
-    const std::uint8_t* ring = target.at(n / 2 + n / 8, n / 2);
-    EXPECT_TRUE(luminance(ring) > 220 && ring[3] == 255) << "a white ring round it";
+    // The marked square forbids goats: a goat in a red ring, struck through
+    // one way only, so it cannot pass for a bull's eye's rings.
+    const Picture sign = read_square("fbdTarget");
+    const int n = sign.width;
+    EXPECT_EQ(sign.at(0, 0)[3], 0);
+    const auto at = [&](double x, double y) {
+        return sign.at(static_cast<int>((0.5 + x / 2) * n), static_cast<int>((0.5 + y / 2) * n));
+    };
+    const auto red = [](const std::uint8_t* p) { return p[0] > 180 && p[1] < 90 && p[2] < 90 && p[3] == 255; };
+    for (auto [x, y] : {std::pair{0.82, 0.0}, {-0.82, 0.0}, {0.0, 0.82}, {0.0, -0.82}})
+        EXPECT_TRUE(red(at(x, y))) << "the ring at " << x << "," << y;
+    EXPECT_TRUE(red(at(0.35, 0.35)) && red(at(-0.35, -0.35))) << "the stroke";
+    EXPECT_FALSE(red(at(0.35, -0.35)) || red(at(-0.35, 0.35))) << "struck through once, not ringed";
+    int drawn_inside = 0;
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+            drawn_inside += std::hypot(x - n / 2.0, y - n / 2.0) < 0.3 * n && luminance(sign.at(x, y)) < 60;
+    EXPECT_GT(drawn_inside, n * n / 200) << "the goat's dark outline inside the sign";
 }
 
 TEST(GoatSquares, ArrowsKeepTurningTheGoatsWayAsSeenFromAbove) {
@@ -123,12 +147,20 @@ TEST(GoatSquares, ArrowsKeepTurningTheGoatsWayAsSeenFromAbove) {
         ASSERT_EQ(ccw[i].width, n);
         EXPECT_NE(cw[i].rgba, cw[(i + 1) % 3].rgba);
         EXPECT_NE(ccw[i].rgba, ccw[(i + 1) % 3].rgba);
-        // Counter-clockwise frames are the clockwise ones in a mirror.
-        double mirror_error = 0;
+        // Counter-clockwise frames are the clockwise ones in a mirror, in
+        // another colour: their light arrows and goat match.
+        const auto light_part = [](const std::uint8_t* p) { return p[3] > 200 && luminance(p) > 170; };
+        int mirror_mismatch = 0, light_pixels = 0;
         for (int y = 0; y < n; ++y)
-            for (int x = 0; x < n; ++x)
-                for (int c = 0; c < 4; ++c) mirror_error += std::abs(cw[i].at(x, y)[c] - ccw[i].at(n - 1 - x, y)[c]);
-        EXPECT_LT(mirror_error / (n * n * 4), 1.0);
+            for (int x = 0; x < n; ++x) {
+                light_pixels += light_part(cw[i].at(x, y));
+                mirror_mismatch += light_part(cw[i].at(x, y)) != light_part(ccw[i].at(n - 1 - x, y));
+            }
+        EXPECT_GT(light_pixels, n * n / 10);
+        EXPECT_LT(mirror_mismatch, light_pixels / 50);
+        // Told apart at a glance by colour too, also by an eye that cannot
+        // tell red from green: it still sees yellow against blue.
+        EXPECT_GT(yellow_over_blue(cw[i]) - yellow_over_blue(ccw[i]), 60);
     }
     // Frames play 1, 2, 3, 1, ...: every step, the wrap included, turns the
     // arrows clockwise on a clockwise square.
@@ -144,7 +176,7 @@ TEST(GoatSquares, ArrowsKeepTurningTheGoatsWayAsSeenFromAbove) {
 
 // The HUD blends these by alpha and sets them 8 pixels apart, each later one
 // further left and over the earlier ones.
-TEST(HudIcons, BrightTokensOnClearGroundThatDoNotRunIntoTheirNeighbours) {
+TEST(HudIcons, BrightOutlinedTokensThatDoNotRunIntoTheirNeighbours) {
     for (const char* kind : {"Peng", "Skat", "Goat"}) {
         SCOPED_TRACE(kind);
         const Picture on = read_png(std::string("data/hud/") + kind + "ONs.png");
@@ -157,6 +189,22 @@ TEST(HudIcons, BrightTokensOnClearGroundThatDoNotRunIntoTheirNeighbours) {
             for (int y = 0; y < 32; ++y)
                 for (int x = 8; x < 32; ++x) covering_beyond_token += icon->at(x, y)[3] != 0;
             EXPECT_EQ(covering_beyond_token, 0) << "the neighbour 8 pixels on must show through";
+            // Pale sky or snow lies round the token: a light figure needs a
+            // dark rim wherever it would meet the clear ground.
+            int unrimmed = 0, rim = 0;
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x) {
+                    const std::uint8_t* p = icon->at(x, y);
+                    rim += p[3] == 255 && luminance(p) < 40;
+                    if (p[3] < 200 || luminance(p) < 100) continue;
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx) {
+                            const int nx = x + dx, ny = y + dy;
+                            unrimmed += nx < 0 || ny < 0 || nx >= 32 || ny >= 32 || icon->at(nx, ny)[3] < 200;
+                        }
+                }
+            EXPECT_EQ(unrimmed, 0);
+            EXPECT_GT(rim, 40);
         }
         EXPECT_GT(light(on), 1.8 * light(off)) << "an available token outshines a used one";
         EXPECT_GT(light(off), 0.0) << "a used token still shows";

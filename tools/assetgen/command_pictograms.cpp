@@ -11,7 +11,6 @@ constexpr double kRadiansPerDegree = 3.14159265358979 / 180.0;
 constexpr Rgba kSnow{244, 249, 255, 255};
 constexpr Rgba kOutline{18, 32, 52, 255};
 constexpr Rgba kShadow{8, 20, 38, 90};
-constexpr Rgba kArrowGold{255, 200, 64, 255};
 constexpr Rgba kCrossRed{236, 86, 86, 255};
 constexpr Rgba kTickGreen{96, 206, 110, 255};
 constexpr Rgba kBackBlue{126, 206, 255, 255};
@@ -123,12 +122,12 @@ void draw_clear_pictogram(Canvas& canvas, const PictogramBox& box) {
 }
 
 void draw_goat_cw_pictogram(Canvas& canvas, const PictogramBox& box) {
-    draw_arc_arrow(canvas, box, {0, 0}, 0.86, 0.14, -64, 226, kArrowGold);
+    draw_arc_arrow(canvas, box, {0, 0}, 0.86, 0.14, -64, 226, kClockwiseOrange);
     draw_goat_head(canvas, box);
 }
 
 void draw_goat_ccw_pictogram(Canvas& canvas, const PictogramBox& box) {
-    draw_arc_arrow(canvas, box, {0, 0}, 0.86, 0.14, 244, -46, kArrowGold);
+    draw_arc_arrow(canvas, box, {0, 0}, 0.86, 0.14, 244, -46, kCounterClockwiseBlue);
     draw_goat_head(canvas, box);
 }
 

@@ -25,6 +25,11 @@ void draw_quit_yes_pictogram(Canvas& canvas, const PictogramBox& box);     // a 
 void draw_quit_no_pictogram(Canvas& canvas, const PictogramBox& box);      // an arrow turning back
 
 // Shared with the goat squares on the field.
+// Clockwise goats are orange and counter-clockwise ones blue wherever they
+// are drawn: a pair that stays apart for players who confuse red and green,
+// as well as by the arrows.
+constexpr Rgba kClockwiseOrange{255, 150, 36, 255};
+constexpr Rgba kCounterClockwiseBlue{96, 186, 255, 255};
 // An arc of a circle around `centre` (local units) with an arrowhead at its
 // `to_degrees` end, pointing the way the arc turns; angles run from +x toward
 // +y, so increasing angles turn clockwise on the picture.

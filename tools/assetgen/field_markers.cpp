@@ -12,7 +12,6 @@ namespace {
 constexpr int kSize = 128;
 constexpr Rgba kOutline{18, 32, 52, 255};
 constexpr Rgba kFootOrange{247, 148, 29, 255};
-constexpr Rgba kArrowGold{255, 200, 64, 255};
 
 const PanelLook kPenguinPlate{rgb(92, 168, 236), rgb(40, 96, 174), rgb(255, 216, 84), 5.0f};
 const PanelLook kSkateboardPlate{rgb(84, 196, 170), rgb(30, 116, 110), rgb(255, 216, 84), 5.0f};
@@ -62,12 +61,16 @@ Image skateboard_square() {
     return canvas.image();
 }
 
-Image target_square() {
+// The marked square forbids goats, so it carries a "no goats" sign: a goat's
+// head in a red ring, struck through.
+Image no_goat_square() {
     Canvas canvas(kSize, kSize);
-    const Rgba red{222, 54, 60, 255}, white{250, 250, 252, 255};
-    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.9), kOutline);
-    const Rgba rings[] = {red, white, red, white, red};
-    for (int i = 0; i < 5; ++i) canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.84 - i * 0.17), rings[i]);
+    const Rgba red{214, 40, 44, 255}, white{250, 250, 252, 255};
+    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.97), kOutline);
+    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.92), red);
+    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.7), white);
+    draw_goat_head(canvas, {kWhole.at(0, 0.02), kWhole.length(0.66)});
+    canvas.draw_line(kWhole.at(-0.52, -0.52), kWhole.at(0.52, 0.52), kWhole.length(0.17), red);
     return canvas.image();
 }
 
@@ -82,19 +85,28 @@ Image greyed(Image picture) {
     return picture;
 }
 
+// A goat square's disc, darker toward the goat, and its arrows: orange for
+// clockwise, blue for counter-clockwise, as on the menu's goat buttons.
+struct GoatLook {
+    Rgba disc, centre, arrow;
+};
+const GoatLook kClockwiseLook{{214, 110, 20, 235}, {140, 64, 10, 235}, {255, 220, 130, 255}};
+const GoatLook kCounterClockwiseLook{{40, 98, 200, 235}, {20, 52, 128, 235}, {176, 228, 255, 255}};
+
 // One frame of a goat square; `turn` is +1 for clockwise on the picture and
 // -1 for counter-clockwise, and the arrows are mirror images of each other.
 Image goat_square(int turn, int frame) {
+    const GoatLook& look = turn > 0 ? kClockwiseLook : kCounterClockwiseLook;
     Canvas canvas(kSize, kSize);
     canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.97), kOutline);
-    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.92), {52, 86, 128, 235});
-    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.6), {30, 54, 90, 235});
+    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.92), look.disc);
+    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.6), look.centre);
     for (int arrow = 0; arrow < 3; ++arrow) {
         const double from = -90 + frame * kGoatFrameStepDegrees + arrow * 120.0, to = from + 72;
         if (turn > 0)
-            draw_arc_arrow(canvas, kWhole, {0, 0}, 0.76, 0.13, from, to, kArrowGold);
+            draw_arc_arrow(canvas, kWhole, {0, 0}, 0.76, 0.13, from, to, look.arrow);
         else
-            draw_arc_arrow(canvas, kWhole, {0, 0}, 0.76, 0.13, 180 - from, 180 - to, kArrowGold);
+            draw_arc_arrow(canvas, kWhole, {0, 0}, 0.76, 0.13, 180 - from, 180 - to, look.arrow);
     }
     draw_goat_head(canvas, {kWhole.at(0, 0), kWhole.length(0.78)});
     return canvas.image();
@@ -108,7 +120,7 @@ std::vector<NamedPicture> draw_field_markers() {
             {"fbdPengNOff.png", greyed(penguin)},
             {"fbdPengSOn.png", skateboard},
             {"fbdPengSOff.png", greyed(skateboard)},
-            {"fbdTarget.png", target_square()}};
+            {"fbdTarget.png", no_goat_square()}};
 }
 
 std::vector<NamedPicture> draw_goat_squares() {

@@ -6,7 +6,8 @@
 
 // The pictures laid flat on the field's squares, 128 by 128, transparent
 // around the drawing: the penguin and skateboard squares, lit while supplies
-// are left ("On") and grey once they are used up ("Off"), and the target.
+// are left ("On") and grey once they are used up ("Off"), and the marked
+// square where no goat may stand.
 std::vector<NamedPicture> draw_field_markers();
 
 // The goat turning squares: for each direction three frames the field cycles

@@ -6,11 +6,11 @@
 
 // The supply counters in the corner of the screen, 32 by 32: one token per
 // penguin, skateboard and goat, bright while still available ("ONs") and dim
-// once used ("OFFs"). The game adds them onto the view (black shows nothing)
-// and sets them only 8 pixels apart, so each token is a narrow upright figure
-// in the picture's first kHudTokenWidth columns and the rest is black: a row
-// of them reads as a row of separate figures.
+// once used ("OFFs"). The game blends them by alpha only 8 pixels apart, so
+// each token is a narrow upright figure with a dark outline in the picture's
+// first kHudTokenWidth columns and the rest is clear: a row of them reads as
+// a row of separate figures, over sky and snow alike.
 std::vector<NamedPicture> draw_hud_icons();
 
 constexpr int kHudIconSize = 32;
-constexpr int kHudTokenWidth = 7;
+constexpr int kHudTokenWidth = 8;

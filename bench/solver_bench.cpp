@@ -1,5 +1,6 @@
 // The level checker on shipped levels: the simplest, and the three-cow level
-// whose fewest-goats proof searches out every two-goat plan.
+// whose fewest-goats proof searches out every plan with one goat standing,
+// clears included, before it finds one with two.
 
 #include <benchmark/benchmark.h>
 
@@ -26,7 +27,7 @@ void BM_SolveLevel(benchmark::State& state, const std::string& path) {
 }
 
 BENCHMARK_CAPTURE(BM_SolveLevel, first_level, std::string("data/level.txt"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SolveLevel, three_cows_three_goats, std::string("data/level018.txt"))
+BENCHMARK_CAPTURE(BM_SolveLevel, three_cows_goats_cleared, std::string("data/level018.txt"))
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

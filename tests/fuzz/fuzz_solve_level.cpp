@@ -34,24 +34,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (solution.penguins > penguin_max || solution.penguins < cow_tip_count) std::abort();
     // A negative supply lets the player place no goat at all.
-    if (solution.goats > std::max(goat_max, 0)) std::abort();
+    const int goat_supply = std::max(goat_max, 0);
+    int standing = 0;
+    int most_standing = 0;
     Grid grid = field;
     for (const PlayerCommand& command : solution.commands) {
         const CellKind here = grid.cell_at(command.column, command.row);
+        const bool goat_here = here == CellKind::goat_cw || here == CellKind::goat_ccw;
         switch (command.kind) {
         case PlayerCommand::place_goat:
             // Goats go on empty squares; a tipped cow's square is empty by then.
             if (here != CellKind::empty && here != CellKind::cow) std::abort();
             grid.set_cell(command.column, command.row, command.goat);
+            if (++standing > goat_supply) std::abort();
+            most_standing = std::max(most_standing, standing);
             break;
         case PlayerCommand::turn_goat:
-            if (here == command.goat || (here != CellKind::goat_cw && here != CellKind::goat_ccw)) std::abort();
+            if (here == command.goat || !goat_here) std::abort();
             grid.set_cell(command.column, command.row, command.goat);
+            break;
+        case PlayerCommand::clear_goat:
+            if (!goat_here || command.goat != CellKind::empty) std::abort();
+            grid.set_cell(command.column, command.row, CellKind::empty);
+            --standing;
             break;
         case PlayerCommand::drop_penguins:
             if (here != CellKind::penguin_square || command.penguins < 1) std::abort();
             break;
         }
     }
+    if (solution.goats != most_standing) std::abort();
     return 0;
 }

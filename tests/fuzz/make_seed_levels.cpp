@@ -1,7 +1,8 @@
 // Writes the seed corpus of fuzz_level_file and fuzz_solve_level: a full
 // level, the same with CR LF line ends, settings that go wrong in each known
 // way, a short file and one with NUL bytes, so the fuzzer starts from every
-// branch of the format.
+// branch of the format; and a level won only by clearing a goat to place it
+// elsewhere, so the checker's search starts from that branch too.
 
 #include <cstdio>
 #include <string>
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
         {"short_lines.txt", "..C.....xx\n..#\nDDD\n"},
         {"no_goats.txt", ".C......\n.C......\n........\n........\n........\n........\n.D......\n........\n"
                          "penguinMax=8\ngoatMax=-3\n"},
+        {"clear_goat.txt", "........\n........\n.....CB.\n........\n.....CB.\n........\n.D......\n........\n"
+                           "penguinMax=16\ngoatMax=1\n"},
         {"nul_bytes.txt", std::string("x\0x.....\n", 9) + field.substr(9) + std::string("goat\0Max=1\n", 11)},
     };
     for (const auto& [name, bytes] : seeds) {

@@ -32,9 +32,10 @@ void repeat(std::vector<KeyCode>& keys, KeyCode key, int times) {
 }
 
 // An empty square's popup offers the clockwise goat, then the
-// counter-clockwise one; a goat square's and a penguin square's popups offer
-// their one command first.
+// counter-clockwise one; a goat square's the other way round, then clear; a
+// penguin square's the penguin first.
 int entry_of(const PlayerCommand& command) {
+    if (command.kind == PlayerCommand::clear_goat) return 1;
     return command.kind == PlayerCommand::place_goat && command.goat == CellKind::goat_ccw ? 1 : 0;
 }
 

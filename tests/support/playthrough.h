@@ -39,7 +39,7 @@ struct PopupChoice {
 // left the row. The cursor is kept across levels, as the game keeps it.
 class PlayerKeys {
 public:
-    // One choice per goat placed or turned and per penguin dropped.
+    // One choice per goat placed, turned or cleared and per penguin dropped.
     std::vector<PopupChoice> choices_for(const PlayerCommand& command);
 
 private:

@@ -45,7 +45,7 @@ struct Position {
     // lets a penguin do that.
     Squares stuck;
     int penguins_used = 0;
-    int goats_used = 0;
+    int goats_standing = 0;
     int cows_left = 0;
 };
 
@@ -173,7 +173,8 @@ private:
 };
 
 // Depth first over the player's moves: change goats, then drop penguins that
-// all follow one route to a cow, either enough to tip it or a single one.
+// all follow one route to a cow, either enough to tip it or a single one; or
+// clear a goat, to place it elsewhere or let penguins pass.
 class Search {
 public:
     Search(const Grid& field, int penguin_max, int goat_limit, WorkBudget& budget)
@@ -183,7 +184,13 @@ public:
                 if (field.cell_at(column, row) == CellKind::penguin_square) drops_.push_back({column, row, 0});
     }
 
-    bool run(const Position& start) { return search(start); }
+    // The routes found stay known from one run to the next.
+    bool run(const Position& start, bool may_clear) {
+        may_clear_ = may_clear;
+        fewest_penguins_.clear();
+        plan_.clear();
+        return search(start);
+    }
     const std::vector<PlayerCommand>& plan() const { return plan_; }
 
 private:
@@ -210,7 +217,7 @@ private:
                     if (count < 1 || count > penguins_left) continue;
                     Position next = position;
                     next.grid = route.grid;
-                    next.goats_used += route.new_goats;
+                    next.goats_standing += route.new_goats;
                     next.penguins_used += count;
                     next.resting[route.cow_cell][route.heading] += count;
                     if (count == needed && !tip(next, route.cow_cell)) continue;
@@ -221,6 +228,22 @@ private:
                     plan_.resize(plan_size);
                 }
             }
+        }
+        return may_clear_ && clear_a_goat(position);
+    }
+
+    // Tried after the routes, so that a plan clears a goat only when it must.
+    // A stuck penguin's square is left alone, as the routes leave it.
+    bool clear_a_goat(const Position& position) {
+        for (int cell = 0; cell < grid_cells; ++cell) {
+            if (!is_goat(position.grid.cells[cell]) || position.stuck[cell]) continue;
+            if (budget_.exhausted()) return false;
+            Position next = position;
+            next.grid.cells[cell] = CellKind::empty;
+            --next.goats_standing;
+            plan_.push_back({PlayerCommand::clear_goat, cell % grid_side, cell / grid_side, CellKind::empty});
+            if (search(next)) return true;
+            plan_.pop_back();
         }
         return false;
     }
@@ -242,7 +265,7 @@ private:
     // The map's entries stay where they are while it grows, so the deeper
     // searches that add to it leave the routes being walked through alone.
     const std::vector<Route>& routes_from(const Position& position, const Walker& drop) {
-        const int goats_left = goat_limit_ - position.goats_used;
+        const int goats_left = goat_limit_ - position.goats_standing;
         std::string key = grid_key(position.grid) + position.stuck.to_string();
         key += static_cast<char>(drop.row * grid_side + drop.column);
         key += static_cast<char>(goats_left);
@@ -300,15 +323,21 @@ private:
     int penguin_max_;
     int goat_limit_;
     WorkBudget& budget_;
+    bool may_clear_ = false;
     std::vector<Walker> drops_;
     std::vector<PlayerCommand> plan_;
     std::unordered_map<std::string, int> fewest_penguins_;
     std::unordered_map<std::string, std::vector<Route>> routes_;
 };
 
-int goats_placed(const std::vector<PlayerCommand>& commands) {
-    return static_cast<int>(std::count_if(commands.begin(), commands.end(),
-                                          [](const PlayerCommand& c) { return c.kind == PlayerCommand::place_goat; }));
+int most_goats_standing(const std::vector<PlayerCommand>& commands) {
+    int standing = 0;
+    int most = 0;
+    for (const PlayerCommand& command : commands) {
+        standing += (command.kind == PlayerCommand::place_goat) - (command.kind == PlayerCommand::clear_goat);
+        most = std::max(most, standing);
+    }
+    return most;
 }
 
 // Drops on one square with no goat change between them are one command.
@@ -420,14 +449,20 @@ Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work
     for (CellKind kind : field.cells) start.cows_left += kind == CellKind::cow;
 
     // No goat, then one, and so on: each smaller supply is searched out
-    // completely first, so the first solution uses the fewest goats.
+    // completely first, so the first solution keeps the fewest goats standing.
+    // With each supply, plans that never clear a goat come first: they read
+    // best, and usually drop fewer penguins.
     WorkBudget budget(work_limit);
-    for (int goats = 0; goats <= goat_supply; ++goats) {
+    for (int goats = 0; goats <= goat_supply && solution.verdict != Verdict::solvable; ++goats) {
         Search search(field, penguin_max, goats, budget);
-        if (search.run(start)) {
-            solution.verdict = Verdict::solvable;
-            solution.commands = search.plan();
-            break;
+        for (bool may_clear : {false, true}) {
+            if (may_clear && goats == 0) break;
+            if (search.run(start, may_clear)) {
+                solution.verdict = Verdict::solvable;
+                solution.commands = search.plan();
+                break;
+            }
+            if (budget.exhausted()) break;
         }
         if (budget.exhausted()) break;
     }
@@ -444,7 +479,7 @@ Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work
         return solution;
     }
     solution.commands = merge_drops(solution.commands);
-    solution.goats = goats_placed(solution.commands);
+    solution.goats = most_goats_standing(solution.commands);
     solution.penguins = penguins_dropped(solution.commands);
     return solution;
 }
@@ -465,6 +500,7 @@ std::string describe_commands(const std::vector<PlayerCommand>& commands) {
         switch (command.kind) {
         case PlayerCommand::place_goat: text += std::string("goat ") + direction + " " + square; break;
         case PlayerCommand::turn_goat: text += std::string("turn goat ") + square + " to " + direction; break;
+        case PlayerCommand::clear_goat: text += "clear goat " + square; break;
         case PlayerCommand::drop_penguins: text += plural(command.penguins, "penguin") + " " + square; break;
         }
     }

@@ -7,11 +7,11 @@
 
 // What the player does, in order.
 struct PlayerCommand {
-    enum Kind { place_goat, turn_goat, drop_penguins };
+    enum Kind { place_goat, turn_goat, clear_goat, drop_penguins };
     Kind kind;
     int column;
     int row;
-    CellKind goat;     // the goat's direction after the command
+    CellKind goat;     // the goat's direction after the command; empty once cleared
     int penguins = 0;  // drop_penguins: how many, one after another
 };
 
@@ -24,7 +24,7 @@ enum class Verdict {
 struct Solution {
     Verdict verdict = Verdict::unsolvable;
     std::vector<PlayerCommand> commands;  // when solvable
-    int goats = 0;                        // goat squares the commands place: the fewest possible
+    int goats = 0;                        // the most goat squares standing at once: the fewest possible
     int penguins = 0;                     // penguins they drop
     std::string reason;                   // when not solvable
     long work = 0;                        // penguin decisions the search took
@@ -34,13 +34,15 @@ struct Solution {
 constexpr long default_work_limit = 500'000'000;
 
 // Searches for commands that tip every cow within the supplies; see the
-// checker's --help for what it assumes. Tries 0 goats, then 1, and so on, so
-// a solution uses the fewest goat squares possible; gives up, undecided, when
-// the bound runs out first.
+// checker's --help for what it assumes. Tries 0 goats standing at once, then
+// 1, and so on, so a solution keeps the fewest goat squares standing at once
+// possible; gives up, undecided, when the bound runs out first.
 Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit = default_work_limit);
 
-// Player commands: one per goat placed or turned, one per penguin dropped.
+// Player commands: one per goat placed, turned or cleared, one per penguin
+// dropped.
 int command_count(const std::vector<PlayerCommand>& commands);
 
-// "goat cw (1,2); 8 penguins (1,6)": squares are (column,row).
+// "goat cw (1,2); 8 penguins (1,6); clear goat (1,2)": squares are
+// (column,row).
 std::string describe_commands(const std::vector<PlayerCommand>& commands);

@@ -29,32 +29,35 @@ first line of the file being row 0 and its first character column 0:
   goat cw (c,r)           place a clockwise goat square there
   goat ccw (c,r)          place a counter-clockwise goat square there
   turn goat (c,r) to cw   turn a placed goat the other way
+  clear goat (c,r)        clear a placed goat, to place it again elsewhere
   N penguins (c,r)        drop N penguins on that penguin square
 Drop the penguins of one command one after another, and give the next
 command once every penguin has come to rest: on a cow, or (walked on from a
 tipped cow) stuck for good before something it cannot pass. G is the fewest goat
-squares any solution needs; N counts one command per goat placed or turned
-and per penguin dropped.
+squares any solution needs standing at once; N counts one command per goat
+placed, turned or cleared and per penguin dropped.
 
 What it searches: every way of placing goats on empty squares (at most
-goatMax, since a placed goat stays) and of turning placed goats, between
-drops of penguins that all follow one route to a cow, either enough to tip
-it or one at a time. A tipped cow's penguins walk on and may tip other cows.
-The decisions are the game's own walking rules.
+goatMax standing at once), of turning placed goats and of clearing them,
+between drops of penguins that all follow one route to a cow, either enough
+to tip it or one at a time. A tipped cow's penguins walk on and may tip
+other cows. The decisions are the game's own walking rules. With each number
+of goats, plans that clear none are tried first.
 
-What it assumes: the player changes goats only while no penguin walks, and
-drops no penguin that would not come to rest on a cow (one walking in
-circles would meet later goat changes). Penguins walking on from a tipped
-cow must each reach a cow or get stuck for good, and none may walk straight
-through a square where one stands stuck (who waits behind whom would depend
-on timing), unless the level is won by then and that one got stuck after the
-same cow was tipped. Skateboards, targets and the camera do not change the
-puzzle.
+What it assumes: the player changes goats only while no penguin walks and
+never under a penguin that stands stuck, and drops no penguin that would not
+come to rest on a cow (one walking in circles would meet later goat
+changes). Penguins walking on from a tipped cow must each reach a cow or get
+stuck for good, and none may walk straight through a square where one stands
+stuck (who waits behind whom would depend on timing), unless the level is
+won by then and that one got stuck after the same cow was tipped.
+Skateboards, targets and the camera do not change the puzzle.
 
 The search ends: every walk stops at a cow, when stuck, or when it comes back
-to a square with the same heading, and the search gives up after
---limit penguin decisions (default 500000000, ten seconds or so), reporting the
-level unsolvable with "gave up" in its reason.
+to a square with the same heading; goats are placed only with a drop, so
+cleared no more often than penguins are dropped; and the search gives up
+after --limit penguin decisions (default 500000000, ten seconds or so),
+reporting the level unsolvable with "gave up" in its reason.
 
 Exit status: 0 when every level is solvable, 1 when any is not, 2 when a file
 cannot be read or the command line is wrong.

@@ -125,6 +125,23 @@ TEST(LevelSolver, TurnsAGoatBetweenDropsWhenOneGoatServesTwoCows) {
     EXPECT_EQ(command_count(solution.commands), 18);
 }
 
+TEST(LevelSolver, ClearsAGoatToPlaceItElsewhereWhenOneMayStandAtATime) {
+    // Each cow needs a clockwise goat where its row meets column 1, and each
+    // cow's penguins stand stuck before its bucket. Turned the other way, a
+    // goat at (1,2) or (1,4) sends penguins round to its own cow again.
+    const std::vector<std::string> two_rows = {
+        "........", "........", ".....CB.", "........", ".....CB.", "........", ".D......", "........",
+    };
+    for (int goat_max : {1, 2}) {
+        const Solution solution = solve_level(field(two_rows), 16, goat_max);
+        ASSERT_EQ(solution.verdict, Verdict::solvable) << goat_max << ": " << solution.reason;
+        EXPECT_EQ(solution.goats, 1);
+        EXPECT_EQ(describe_commands(solution.commands),
+                  "goat cw (1,4); 8 penguins (1,6); clear goat (1,4); goat cw (1,2); 8 penguins (1,6)");
+        EXPECT_EQ(command_count(solution.commands), 19);
+    }
+}
+
 TEST(LevelSolver, RefusesPlansThatDependOnWhoArrivesFirst) {
     // The upper cow needs no goat, but its penguins walk on down column 5 and
     // stand stuck at (5,5) before the bucket. The other cow's only route, from

@@ -87,6 +87,6 @@ TEST(SolveCommand, BindsItsSearchAndExplainsItself) {
 
     const CommandResult help = run_command({checker(), "--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* topic : {"What it searches", "What it assumes", "Exit status", "--limit"})
+    for (const char* topic : {"What it searches", "What it assumes", "Exit status", "--limit", "clear goat (c,r)"})
         EXPECT_NE(help.output.find(topic), std::string::npos) << topic;
 }

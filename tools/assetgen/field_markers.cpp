@@ -90,8 +90,8 @@ Image greyed(Image picture) {
 struct GoatLook {
     Rgba disc, centre, arrow;
 };
-const GoatLook kClockwiseLook{{214, 110, 20, 235}, {140, 64, 10, 235}, {255, 220, 130, 255}};
-const GoatLook kCounterClockwiseLook{{40, 98, 200, 235}, {20, 52, 128, 235}, {176, 228, 255, 255}};
+const GoatLook kClockwiseLook{{245, 140, 30, 235}, {190, 94, 20, 235}, {255, 222, 140, 255}};
+const GoatLook kCounterClockwiseLook{{56, 126, 232, 235}, {30, 74, 170, 235}, {176, 228, 255, 255}};
 
 // One frame of a goat square; `turn` is +1 for clockwise on the picture and
 // -1 for counter-clockwise, and the arrows are mirror images of each other.

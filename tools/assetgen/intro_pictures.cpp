@@ -74,7 +74,7 @@ Image instructions() {
                 {"", "blue turns them counter-clockwise"},
                 {"W S A D  [  ]", "turn and zoom the camera"},
                 {"F (hold)", "fast forward"},
-                {"M", "mute or unmute"},
+                {"M", "sound on or off"},
                 {"F11", "window or full screen"},
                 {"Page Up / Down", "previous / next level reached"},
                 {"Escape", "quit"}};

@@ -124,6 +124,8 @@ void Level::draw() {
     draw_actors(cows);
     draw_actors(skateboards);
     draw_actors(buckets);
+    // Tunafish stop penguins, so the player must see them; like buckets they stand still.
+    draw_actors(tunafish_list);
     for (const ParticleEmitter& fire : fires) emitter_draw(fire);
     // The trees' leaves are cut out of their skins by alpha.
     glEnable(GL_ALPHA_TEST);

@@ -218,11 +218,14 @@ void Level::open_command_popup() {
             std::printf("Out of skateboards!\n");
         }
         break;
+    // A goat can be turned, or cleared to be placed elsewhere.
     case CellKind::goat_cw:
         choices.add_entry(PopupCommand::goat_ccw);
+        choices.add_entry(PopupCommand::clear);
         break;
     case CellKind::goat_ccw:
         choices.add_entry(PopupCommand::goat_cw);
+        choices.add_entry(PopupCommand::clear);
         break;
     default:
         break;

@@ -211,12 +211,12 @@ TEST_F(LevelPlay, SquarePopupsOfferWhatTheSquareAndSuppliesAllow) {
     EXPECT_EQ(level_->goats, (std::deque<int>{3 * 8 + 3}));
 
     // Turning a goat round uses no further goat.
-    EXPECT_EQ(open_popup_at(3, 3), entries({Cmd::goat_ccw, Cmd::close, Cmd::restart}));
+    EXPECT_EQ(open_popup_at(3, 3), entries({Cmd::goat_ccw, Cmd::clear, Cmd::close, Cmd::restart}));
     choose(0);
     EXPECT_EQ(level_->cell_at(3, 3), CellKind::goat_ccw);
     EXPECT_EQ(level_->goats.size(), 1u);
-    EXPECT_EQ(open_popup_at(3, 3), entries({Cmd::goat_cw, Cmd::close, Cmd::restart}));
-    choose(1);
+    EXPECT_EQ(open_popup_at(3, 3), entries({Cmd::goat_cw, Cmd::clear, Cmd::close, Cmd::restart}));
+    choose(2);
     EXPECT_EQ(level_->cell_at(3, 3), CellKind::goat_ccw);
 
     EXPECT_EQ(open_popup_at(4, 3), entries({Cmd::goat_cw, Cmd::goat_ccw, Cmd::close, Cmd::restart}));
@@ -229,6 +229,15 @@ TEST_F(LevelPlay, SquarePopupsOfferWhatTheSquareAndSuppliesAllow) {
     EXPECT_EQ(supply_messages(testing::internal::GetCapturedStdout()), std::vector<std::string>{"Out of goats!"});
     choose(0);
     EXPECT_EQ(level_->cell_at(5, 3), CellKind::empty);
+
+    // Clearing a goat gives it back, so one can stand elsewhere.
+    open_popup_at(3, 3);
+    choose(1);
+    EXPECT_EQ(level_->cell_at(3, 3), CellKind::empty);
+    EXPECT_EQ(level_->goats.size(), 1u);
+    EXPECT_EQ(open_popup_at(5, 3), entries({Cmd::goat_cw, Cmd::goat_ccw, Cmd::close, Cmd::restart}));
+    choose(0);
+    EXPECT_EQ(level_->cell_at(5, 3), CellKind::goat_cw);
 
     EXPECT_EQ(open_popup_at(1, 1), entries({Cmd::penguin, Cmd::close, Cmd::restart}));
     choose(0);
@@ -256,7 +265,7 @@ TEST_F(LevelPlay, SquarePopupsOfferWhatTheSquareAndSuppliesAllow) {
     move_cursor_to(4, 3);
     tap(key_return);
     ASSERT_NE(level_->popup, nullptr);
-    EXPECT_EQ(level_->popup->entries, entries({Cmd::goat_cw, Cmd::close, Cmd::restart}));
+    EXPECT_EQ(level_->popup->entries, entries({Cmd::goat_cw, Cmd::clear, Cmd::close, Cmd::restart}));
     Popup* const first = level_->popup;
     press(key_return);
     EXPECT_EQ(level_->popup, first);

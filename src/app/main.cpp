@@ -1,9 +1,13 @@
 #include "app/camera.h"
+#include "app/command_line.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
+#include "app/keys.h"
+#include "app/profile.h"
 #include "app/window.h"
 #include "frontend/menu.h"
 #include "game/level.h"
+#include "game/level_sequence.h"
 #include "game/popup.h"
 #include "media/sound.h"
 #include "media/text.h"
@@ -13,8 +17,14 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,19 +43,79 @@ void draw_fps_readout(FpsReadout& readout, float rate, int elapsed_ms) {
     end_hud(camera);
 }
 
+// A level file named on the command line must be a file that opens: a FIFO
+// would block the start, a folder reads as nothing.
+bool check_level_file(const std::string& path, std::string& error) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = "cannot read " + path + ": not a regular file";
+        return false;
+    }
+    if (!level_file_exists(path.c_str())) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+// The furthest level saved in the profile, counted from 0; 0 when there is
+// none or it cannot be trusted.
+int saved_furthest_level(const Profile& profile, int level_count) {
+    const ProfileNumber saved = profile.read(progress_file, progress_key, 1, 1000000000);
+    if (saved.status != ProfileNumber::found) return 0;
+    if (saved.value > level_count) {
+        std::printf("Saved progress names level %d, but there are %d; continuing at level %d\n", saved.value,
+                    level_count, level_count);
+        return level_count - 1;
+    }
+    return saved.value - 1;
+}
+
+bool is_press_of(const SDL_Event& event, int key) {
+    return event.type == SDL_KEYDOWN && event.key.keysym.sym == key;
+}
+
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
     // Console lines go to logs and pipes as they happen, not when a buffer fills.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    CommandLine options;
+    std::string error;
+    if (!parse_command_line(argc - 1, argv + 1, options, error)) {
+        std::fprintf(stderr, "floebound: %s\nTry \"floebound --help\" for the options.\n", error.c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(usage_text, stdout);
+        return 0;
+    }
+    const int level_count = count_levels();
+    if (options.level > level_count) {
+        std::fprintf(stderr, "floebound: there is no level %d; the game has %d\n", options.level, level_count);
+        return 2;
+    }
+    if (!options.level_file.empty() && !check_level_file(options.level_file, error)) {
+        std::fprintf(stderr, "floebound: %s\n", error.c_str());
+        return 2;
+    }
+    Profile profile(profile_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    if (profile.folder().empty()) std::printf("No home folder: progress and settings will not be saved\n");
+
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
     if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) != 0) {
         std::printf("Unable to open audio!\n");
         std::exit(1);
     }
     sound_bank();
+    bool muted = profile.read(settings_file, mute_key, 0, 1).value == 1;
+    set_muted(muted);
     SDL_JoystickOpen(0);
-    open_window(false);
+    open_window(options.windowed);
     set_view_state();
     init_texture_pool();
     set_light();
@@ -53,7 +123,21 @@ int main(int, char**) {
     Menu menu;
     Level level;
     Popup popup;  // never shown: constructing it loads the pictures every popup shares
-    level.load_level("data/level.txt");
+    level.progress.count = level_count;
+    int furthest_saved = 0;
+    if (!options.level_file.empty()) {
+        level.play_only(options.level_file.c_str());
+    } else {
+        // Play continues where it was left, unless a level is asked for;
+        // a level asked for counts as reached.
+        furthest_saved = saved_furthest_level(profile, level_count);
+        const int first = options.level ? options.level - 1 : furthest_saved;
+        level.progress.furthest = std::max(furthest_saved, first);
+        if (first == 0)
+            level.load_level("data/level.txt");
+        else
+            level.go_to_level(first);
+    }
 
     InputState input;
     FpsReadout readout;
@@ -75,7 +159,9 @@ int main(int, char**) {
         const float rate = 1.0f / (elapsed / 1000.0f);
         if (input.show_fps) draw_fps_readout(readout, rate, elapsed);
 
-        for (int slice : update_slices(elapsed)) {
+        // Fast forward runs more of the same slices, so the rules see no difference.
+        const int game_time = menu.is_active() ? elapsed : elapsed * level.time_scale();
+        for (int slice : update_slices(game_time)) {
             if (menu.is_active())
                 menu.update(slice);
             else
@@ -83,8 +169,20 @@ int main(int, char**) {
         }
         SDL_GL_SwapBuffers();
 
+        if (level.progress.furthest > furthest_saved) {
+            furthest_saved = level.progress.furthest;
+            profile.save(progress_file, progress_key, furthest_saved + 1);
+        }
+
         SDL_Event event;
-        while (SDL_PollEvent(&event)) dispatch_event(event, input, menu, level, level.quit_requested);
+        while (SDL_PollEvent(&event)) {
+            if (is_press_of(event, key_m)) {
+                muted = !muted;
+                set_muted(muted);
+                profile.save(settings_file, mute_key, muted);
+            }
+            dispatch_event(event, input, menu, level, level.quit_requested);
+        }
     }
 
     // The objects outlive the window; none of them needs a live context to die.

@@ -4,10 +4,12 @@
 #include "app/renderable.h"
 #include "game/actor.h"
 #include "game/grid.h"
+#include "game/level_sequence.h"
 #include "game/particles.h"
 #include "game/popup.h"
 
 #include <deque>
+#include <string>
 
 class Terrain;
 struct Image;
@@ -26,6 +28,10 @@ public:
     void load_level(const char* path);
     void restart_level();
     void advance_level();
+    // Starts level n of the sequence afresh, the camera reset as on advancing.
+    void go_to_level(int number);
+    // From now on restarting and advancing both come back to this one file.
+    void play_only(const char* path);
 
     CellKind cell_at(int column, int row) const { return grid.cell_at(column, row); }
     void set_cell(int column, int row, CellKind kind) { grid.set_cell(column, row, kind); }
@@ -46,6 +52,10 @@ public:
     void update(int elapsed_ms) override;
     bool handle_key(int key, bool released) override;
     bool is_active() const override { return true; }
+
+    // How many times faster than real time the level runs: held f fast-forwards.
+    int time_scale() const { return fast_forward ? fast_forward_scale : 1; }
+    static constexpr int fast_forward_scale = 4;
 
     bool quit_requested = false;
     std::deque<Actor> penguins;
@@ -69,12 +79,21 @@ public:
     int goat_clock = 1500;
     int level_number = 0;
     int hint_index = 0;
+    bool fast_forward = false;
+    // Winning a level reaches the next; Page Up and Page Down move within
+    // what has been reached. Saving it is the caller's business.
+    LevelProgress progress;
 
 private:
+    void start_current_level();
+    void note_won();
+    void step_level(int step);
     void close_popup();
     // Replaces any popup left open with a new, empty one.
     Popup& open_popup();
     void move_cursor(int arrow_key);
+
+    std::string only_file_;  // the one level file played, when not the sequence
 };
 
 // Names handed to activated penguins alternate "Gus" and "Penguin" across

@@ -48,6 +48,7 @@ void Level::update(int elapsed_ms) {
     // A won level takes no more commands: space moves on instead.
     if (cows.empty()) {
         hint_index = hint_index > hint_out_of_goats ? hint_blank : hint_camera;
+        note_won();
         return;
     }
 
@@ -119,6 +120,15 @@ bool Level::handle_key(int key, bool released) {
     case key_tab:
         cows.clear();
         return true;
+    case key_f:
+        fast_forward = !released;
+        return true;
+    case key_page_up:
+        if (!released) step_level(-1);
+        return true;
+    case key_page_down:
+        if (!released) step_level(+1);
+        return true;
     case key_return:
     case key_space:
         if (released) return true;
@@ -147,6 +157,20 @@ bool Level::handle_key(int key, bool released) {
     default:
         return false;
     }
+}
+
+// The next level counts as reached once this one is won, whether played or
+// skipped; the last level's next is the first, already reached.
+void Level::note_won() {
+    if (only_file_.empty() && level_number + 1 < progress.count && level_number + 1 > progress.furthest)
+        progress.furthest = level_number + 1;
+}
+
+// Page Up and Page Down: one level back or on, never past the furthest reached.
+void Level::step_level(int step) {
+    const int number = level_number + step;
+    if (!only_file_.empty() || number < 0 || number > progress.furthest || number >= progress.count) return;
+    go_to_level(number);
 }
 
 // Up and down step along the columns, right and left along the rows, never

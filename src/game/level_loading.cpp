@@ -1,11 +1,10 @@
 #include "game/level.h"
 #include "game/level_file.h"
+#include "game/level_sequence.h"
 
 #include <cstdio>
 
 namespace {
-
-constexpr const char* first_level_path = "data/level.txt";
 
 struct ActorLook {
     const char* name;
@@ -31,24 +30,6 @@ Actor& add_actor(std::deque<Actor>& actors, const ActorLook& look, int column, i
 void add_fire(std::deque<ParticleEmitter>& fires, EmitterParams* params, int column, int row) {
     const CellCentre centre = cell_centre(column, row);
     emitter_start(fires.emplace_back(), params, centre.x, centre.y, centre.z);
-}
-
-// Level 0 is data/level.txt; this is the name level n would have if numbered.
-struct NumberedLevelPath {
-    char text[32];
-};
-
-NumberedLevelPath numbered_level_path(int level_number) {
-    NumberedLevelPath path;
-    std::snprintf(path.text, sizeof path.text, "data/level%03d.txt", level_number);
-    return path;
-}
-
-bool file_exists(const char* path) {
-    std::FILE* stream = std::fopen(path, "r");
-    if (!stream) return false;
-    std::fclose(stream);
-    return true;
 }
 
 }  // namespace
@@ -97,25 +78,42 @@ void Level::load_level(const char* path) {
 }
 
 void Level::restart_level() {
-    const NumberedLevelPath path = numbered_level_path(level_number);
-    if (file_exists(path.text)) {
+    if (!only_file_.empty()) {
+        load_level(only_file_.c_str());
+        return;
+    }
+    const LevelPath path = numbered_level_path(level_number);
+    if (level_file_exists(path.text)) {
         load_level(path.text);
         return;
     }
     level_number = 0;
-    load_level(first_level_path);
+    load_level(level_path(0).text);
 }
 
 void Level::advance_level() {
-    ++level_number;
-    const NumberedLevelPath path = numbered_level_path(level_number);
-    if (file_exists(path.text)) {
-        load_level(path.text);
-    } else {
-        // After the last numbered level the game starts again at the first.
-        level_number = 0;
-        load_level(first_level_path);
+    // A level played on its own comes round again, as the last one does.
+    if (only_file_.empty()) {
+        ++level_number;
+        if (!level_file_exists(level_path(level_number).text)) level_number = 0;
     }
+    start_current_level();
+}
+
+void Level::go_to_level(int number) {
+    level_number = number;
+    start_current_level();
+}
+
+void Level::play_only(const char* path) {
+    only_file_ = path;
+    level_number = 0;
+    start_current_level();
+}
+
+// Loads the current level fresh, with the camera back where a level starts.
+void Level::start_current_level() {
+    load_level(only_file_.empty() ? level_path(level_number).text : only_file_.c_str());
     orbit.orbit_theta = 1.0f;
     orbit.orbit_phi = 4.74f;
     orbit.orbit_dist = 800;

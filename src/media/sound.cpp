@@ -51,3 +51,9 @@ void play_sound(SoundId id) {
     Mix_Chunk* chunk = sound_bank().effects[id];
     if (chunk) Mix_PlayChannelTimed(-1, chunk, 0, -1);
 }
+
+void set_muted(bool muted) {
+    const int volume = muted ? 0 : MIX_MAX_VOLUME;
+    Mix_VolumeMusic(volume);
+    Mix_Volume(-1, volume);
+}

@@ -32,3 +32,6 @@ void play_music(SoundId id);
 
 // Plays an effect once on the first free mixing channel.
 void play_sound(SoundId id);
+
+// Silences or restores all music and effects, whatever plays now or later.
+void set_muted(bool muted);

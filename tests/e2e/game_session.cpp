@@ -19,9 +19,14 @@ GameSession::GameSession(const Options& options) : x_(options.screen_width, opti
     }
     if (options.screensize_txt) dir_.write_file("screensize.txt", *options.screensize_txt);
 
-    std::map<std::string, std::string> env = {{"DISPLAY", x_.display()}, {"SDL_AUDIODRIVER", "dummy"}};
+    std::string home = options.home.value_or(dir_.path() + "/home");
+    mkdir(home.c_str(), 0755);
+    std::map<std::string, std::string> env = {{"DISPLAY", x_.display()}, {"SDL_AUDIODRIVER", "dummy"},
+                                              {"HOME", home}, {"XDG_DATA_HOME", ""}, {"XDG_CONFIG_HOME", ""}};
     for (const auto& [name, value] : options.env) env[name] = value;
-    game_ = std::make_unique<ChildProcess>(std::vector<std::string>{FLOEBOUND_GAME_BINARY}, dir_.path(), env);
+    std::vector<std::string> argv = {FLOEBOUND_GAME_BINARY};
+    argv.insert(argv.end(), options.args.begin(), options.args.end());
+    game_ = std::make_unique<ChildProcess>(argv, dir_.path(), env);
 }
 
 std::string GameSession::find_window(int timeout_ms) {

@@ -24,12 +24,18 @@ public:
         // When set, data/ holds only these of the generated files (paths
         // below data/) instead of all of them.
         std::optional<std::vector<std::string>> only_data;
+        // The player's home folder; a fresh one inside the session when unset,
+        // so saved progress never leaks between runs.
+        std::optional<std::string> home;
+        std::vector<std::string> args;
     };
 
     explicit GameSession(const Options& options);
 
     bool display_ok() const { return !x_.display().empty(); }
     ChildProcess& game() { return *game_; }
+    // The game's working directory.
+    const std::string& folder() const { return dir_.path(); }
 
     // The X window id of the window titled "Floebound by Kelpworks", or empty
     // if none appears within the timeout.

@@ -380,6 +380,49 @@ TEST_F(LevelPlay, WonLevelDropsCommandsAndSpaceAdvancesWithTheCameraReset) {
     EXPECT_TRUE(level_->goats.empty());
 }
 
+// Winning, or skipping with tab, reaches the next level; Page Up and Page
+// Down move within what is reached, and a level played on its own stays put.
+TEST_F(LevelPlay, PageKeysMoveWithinTheLevelsReached) {
+    load(practice_level(8, 2, 1));
+    write_text("data/level001.txt", practice_level(3, 1, 0));
+    write_text("data/level002.txt", practice_level(5, 0, 0));
+    level_->progress.count = 3;
+
+    tap(key_page_down);
+    EXPECT_EQ(level_->level_number, 0) << "level 2 is not reached yet";
+    tap(key_tab);
+    step();
+    EXPECT_EQ(level_->progress.furthest, 1);
+    tap(key_page_down);
+    EXPECT_EQ(level_->level_number, 1);
+    EXPECT_EQ(level_->penguinMax, 3);
+    tap(key_page_down);
+    EXPECT_EQ(level_->level_number, 1);
+    tap(key_page_up);
+    tap(key_page_up);
+    EXPECT_EQ(level_->level_number, 0);
+    EXPECT_EQ(level_->cows.size(), 1u);
+
+    // The last level's next is the first, which adds nothing.
+    level_->go_to_level(2);
+    tap(key_tab);
+    step();
+    EXPECT_EQ(level_->progress.furthest, 1);
+
+    level_->play_only("data/level001.txt");
+    tap(key_tab);
+    step();
+    tap(key_space);
+    EXPECT_EQ(level_->penguinMax, 3) << "a level played on its own comes round again";
+    tap(key_page_up);
+    EXPECT_EQ(level_->penguinMax, 3);
+
+    press('f');
+    EXPECT_EQ(level_->time_scale(), Level::fast_forward_scale);
+    release('f');
+    EXPECT_EQ(level_->time_scale(), 1);
+}
+
 TEST_F(LevelPlay, CameraKeysWorkWhileAPopupIsOpenButArrowsDoNotMoveTheCursor) {
     load(practice_level(8, 2, 1));
     ASSERT_FALSE(open_popup_at(3, 3).empty());

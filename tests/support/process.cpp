@@ -30,7 +30,12 @@ std::string make_temp_dir(const char* stem) {
     dup2(output_fd, STDOUT_FILENO);
     dup2(output_fd, STDERR_FILENO);
     if (!working_dir.empty() && chdir(working_dir.c_str()) != 0) _exit(126);
-    for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
+    for (const auto& [name, value] : env) {
+        if (value.empty())
+            unsetenv(name.c_str());
+        else
+            setenv(name.c_str(), value.c_str(), 1);
+    }
     std::vector<char*> args;
     for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);

@@ -11,7 +11,8 @@
 // to a file. Killed on destruction if still running.
 class ChildProcess {
 public:
-    // env entries are added to (or replace those of) the test's environment.
+    // env entries are added to (or replace those of) the test's environment;
+    // an empty value removes the variable.
     ChildProcess(const std::vector<std::string>& argv, const std::string& working_dir,
                  const std::map<std::string, std::string>& env = {});
     ~ChildProcess();

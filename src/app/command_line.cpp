@@ -1,0 +1,87 @@
+#include "app/command_line.h"
+
+#include <cstdlib>
+#include <cstring>
+
+const char* const usage_text =
+    "Usage: floebound [--windowed] [--level N | FILE]\n"
+    "Penguins drop onto the field and walk on their own; steer them with goat\n"
+    "squares until eight stand on the cow and tip it over.\n"
+    "\n"
+    "Options:\n"
+    "  --windowed   start in a window instead of full screen\n"
+    "  --level N    start at level N (1 is the first)\n"
+    "  FILE         play this one level file (for people who write levels)\n"
+    "  --help       show this text\n"
+    "\n"
+    "Keys:\n"
+    "  arrow keys        move the cursor over the field\n"
+    "  space, return     open the menu for the square; choose in a menu; next level once won\n"
+    "  left, right       move the highlight in a menu\n"
+    "  escape            close a menu; ask whether to quit\n"
+    "  w, s, a, d, [, ]  tilt, turn and zoom the camera\n"
+    "  f (hold)          fast forward: the penguins walk four times as fast\n"
+    "  page up, down     previous level, next level reached\n"
+    "  tab               skip the level\n"
+    "  m                 sound on or off\n"
+    "  F11               window or full screen\n"
+    "  F12               show or hide the frame rate\n"
+    "\n"
+    "Progress and settings are kept in $XDG_DATA_HOME/floebound/\n"
+    "(~/.local/share/floebound/ when XDG_DATA_HOME is not set).\n";
+
+namespace {
+
+// A level number from 1 up, in plain digits; anything else, including a
+// number too large for the game to count to, is refused.
+bool parse_level_number(const char* text, int& level) {
+    const std::size_t length = std::strlen(text);
+    if (length == 0 || length > 9) return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    level = std::atoi(text);
+    return level >= 1;
+}
+
+}  // namespace
+
+bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, std::string& error) {
+    bool options_ended = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (!options_ended && argument == "--") {
+            options_ended = true;
+        } else if (!options_ended && argument == "--help") {
+            parsed.help = true;
+        } else if (!options_ended && argument == "--windowed") {
+            parsed.windowed = true;
+        } else if (!options_ended && (argument == "--level" || argument.rfind("--level=", 0) == 0)) {
+            const bool joined = argument != "--level";
+            if (!joined && i + 1 == argc) {
+                error = "--level needs a level number";
+                return false;
+            }
+            const char* value = joined ? argv[i] + std::strlen("--level=") : argv[++i];
+            if (!parse_level_number(value, parsed.level)) {
+                error = std::string("--level takes a level number from 1 up, not \"") + value + "\"";
+                return false;
+            }
+        } else if (!options_ended && argument.size() > 1 && argument[0] == '-') {
+            error = "unknown option " + argument;
+            return false;
+        } else if (argument.empty()) {
+            error = "a level file's name cannot be empty";
+            return false;
+        } else if (!parsed.level_file.empty()) {
+            error = "only one level file can be played at a time";
+            return false;
+        } else {
+            parsed.level_file = argument;
+        }
+    }
+    if (parsed.level && !parsed.level_file.empty()) {
+        error = "give either --level or a level file, not both";
+        return false;
+    }
+    return true;
+}

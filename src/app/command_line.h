@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// What the player asked for on the command line.
+struct CommandLine {
+    bool help = false;
+    bool windowed = false;
+    int level = 0;           // --level N, counted from 1 as the HUD shows it; 0 when not given
+    std::string level_file;  // a single level file to play, when given
+};
+
+// Reads the arguments after the program name: --help, --windowed,
+// --level N (or --level=N), and at most one level file. False with a message
+// for the player on anything else; range checks that need the game folder
+// are the caller's.
+bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, std::string& error);
+
+// The --help text: the options and the keys.
+extern const char* const usage_text;

@@ -1,0 +1,162 @@
+#include "app/profile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A profile file holds a line or two; anything larger is not ours.
+constexpr std::size_t max_profile_bytes = 4096;
+
+bool set(const char* variable) { return variable && *variable; }
+
+// The digits of a whole value: optional minus, then 1 to 9 digits.
+bool parse_value(const std::string& text, long& value) {
+    std::size_t i = text[0] == '-' ? 1 : 0;
+    if (text.size() == i || text.size() - i > 9) return false;
+    for (std::size_t k = i; k < text.size(); ++k)
+        if (text[k] < '0' || text[k] > '9') return false;
+    value = std::strtol(text.c_str(), nullptr, 10);
+    return true;
+}
+
+ProfileNumber damaged(std::string problem) {
+    ProfileNumber result;
+    result.status = ProfileNumber::damaged;
+    result.problem = std::move(problem);
+    return result;
+}
+
+// Reads the whole file, refusing anything but a small regular file (a FIFO
+// would block the game, a device never end).
+bool read_small_file(const std::string& path, std::string& contents, ProfileNumber& failure) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) failure = damaged(std::strerror(errno));
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        failure = damaged("not a regular file");
+        return false;
+    }
+    if (static_cast<std::size_t>(info.st_size) > max_profile_bytes) {
+        failure = damaged("too large");
+        return false;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        failure = damaged(std::strerror(errno));
+        return false;
+    }
+    char buffer[max_profile_bytes + 1];
+    const std::size_t length = std::fread(buffer, 1, sizeof buffer, file);
+    const bool failed = std::ferror(file);
+    std::fclose(file);
+    if (failed) {
+        failure = damaged("unreadable");
+        return false;
+    }
+    if (length > max_profile_bytes) {
+        failure = damaged("too large");
+        return false;
+    }
+    contents.assign(buffer, length);
+    return true;
+}
+
+bool make_folders(const std::string& folder, std::string& error) {
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
+            error = part + ": " + std::strerror(errno);
+            return false;
+        }
+        if (slash == std::string::npos) return true;
+    }
+}
+
+}  // namespace
+
+std::string profile_folder(const char* xdg_data_home, const char* home) {
+    if (set(xdg_data_home)) return std::string(xdg_data_home) + "/floebound";
+    if (set(home)) return std::string(home) + "/.local/share/floebound";
+    return "";
+}
+
+ProfileNumber read_profile_number(const std::string& path, const char* key, int min, int max) {
+    ProfileNumber result;
+    std::string contents;
+    if (!read_small_file(path, contents, result)) return result;
+    if (contents.empty()) return damaged("empty");
+    if (contents.find('\0') != std::string::npos) return damaged("not text");
+
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        std::size_t end = contents.find('\n', start);
+        if (end == std::string::npos) end = contents.size();
+        std::string line = contents.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos || equals == 0) return damaged("not \"key=value\" lines");
+        if (line.compare(0, equals, key) != 0 || equals != std::strlen(key)) continue;
+        long value = 0;
+        if (!parse_value(line.substr(equals + 1), value) || value < min || value > max)
+            return damaged(std::string(key) + " is not a number from " + std::to_string(min) + " to " +
+                           std::to_string(max));
+        result.status = ProfileNumber::found;
+        result.value = static_cast<int>(value);
+    }
+    if (result.status != ProfileNumber::found) return damaged(std::string("no ") + key);
+    return result;
+}
+
+bool write_profile_number(const std::string& folder, const char* name, const char* key, int value,
+                          std::string& error) {
+    if (folder.empty()) {
+        error = "no home folder";
+        return false;
+    }
+    if (!make_folders(folder, error)) return false;
+
+    std::string temporary = folder + "/." + name + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        error = folder + ": " + std::strerror(errno);
+        return false;
+    }
+    const std::string text = std::string(key) + "=" + std::to_string(value) + "\n";
+    const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) && fsync(fd) == 0;
+    const int write_errno = errno;
+    const bool closed = close(fd) == 0;
+    const std::string path = folder + "/" + name;
+    if (!written || !closed || rename(temporary.c_str(), path.c_str()) != 0) {
+        error = path + ": " + std::strerror(written && closed ? errno : write_errno);
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+ProfileNumber Profile::read(const char* name, const char* key, int min, int max) const {
+    if (folder_.empty()) return {};
+    const ProfileNumber number = read_profile_number(path_of(name), key, min, max);
+    if (number.status == ProfileNumber::damaged)
+        std::printf("Ignoring %s: %s\n", path_of(name).c_str(), number.problem.c_str());
+    return number;
+}
+
+void Profile::save(const char* name, const char* key, int value) {
+    std::string error;
+    if (write_profile_number(folder_, name, key, value, error) || save_failure_reported_) return;
+    std::printf("Couldn't save %s: %s\n", name, error.c_str());
+    save_failure_reported_ = true;
+}

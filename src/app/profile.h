@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+
+// A player's own files: the furthest level reached and the settings, each a
+// small "key=value" text file in the profile folder. Reading never trusts the
+// file; writing goes through a temporary file and a rename, so a crash or a
+// full disk never leaves half a file behind.
+
+// $XDG_DATA_HOME/floebound, else $HOME/.local/share/floebound; empty when
+// neither variable is set (or set but empty), and nothing is saved then.
+std::string profile_folder(const char* xdg_data_home, const char* home);
+
+struct ProfileNumber {
+    enum Status { missing, found, damaged } status = missing;
+    int value = 0;
+    std::string problem;  // why a damaged file was refused
+};
+
+// The value of "key=N" in a file of at most a few kilobytes of text lines.
+// Lines with other keys are ignored; N outside min..max, a missing key, a
+// line that is not "key=value", a NUL byte or an oversized file make the
+// file damaged. A file that does not exist is missing.
+ProfileNumber read_profile_number(const std::string& path, const char* key, int min, int max);
+
+// Writes "key=N\n" as the whole file, creating the folder (and its parents)
+// when needed. False with the reason in error when anything failed; the old
+// file is then left as it was.
+bool write_profile_number(const std::string& folder, const char* name, const char* key, int value,
+                          std::string& error);
+
+// The profile as the game uses it: where it is, and saving that says once
+// when it cannot.
+class Profile {
+public:
+    explicit Profile(std::string folder) : folder_(std::move(folder)) {}
+
+    const std::string& folder() const { return folder_; }
+    std::string path_of(const char* name) const { return folder_ + "/" + name; }
+
+    // Reads a number, printing one console line when the file is damaged.
+    ProfileNumber read(const char* name, const char* key, int min, int max) const;
+    // Saves a number; the first failure is reported on the console, later
+    // ones quietly, so a read-only home does not flood it.
+    void save(const char* name, const char* key, int value);
+
+private:
+    std::string folder_;
+    bool save_failure_reported_ = false;
+};
+
+// The files of the profile.
+constexpr const char* progress_file = "progress.txt";
+constexpr const char* progress_key = "furthest_level";
+constexpr const char* settings_file = "settings.txt";
+constexpr const char* mute_key = "mute";

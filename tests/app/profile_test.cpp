@@ -1,0 +1,140 @@
+#include "app/command_line.h"
+#include "app/profile.h"
+#include "process.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string read_all(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+ProfileNumber read_text(const ScratchDir& dir, const std::string& contents) {
+    dir.write_file("progress.txt", contents);
+    return read_profile_number(dir.path() + "/progress.txt", "furthest_level", 1, 1000);
+}
+
+void expect_damaged(const ScratchDir& dir, const std::string& contents) {
+    EXPECT_EQ(read_text(dir, contents).status, ProfileNumber::damaged) << "for \"" << contents << "\"";
+}
+
+std::vector<std::string> files_in(const std::string& folder) {
+    const CommandResult listing = run_command({"ls", "-A", folder});
+    std::vector<std::string> names;
+    std::istringstream lines(listing.output);
+    for (std::string name; std::getline(lines, name);) names.push_back(name);
+    return names;
+}
+
+}  // namespace
+
+TEST(Profile, FolderFollowsXdgDataHomeThenHome) {
+    EXPECT_EQ(profile_folder("/x/data", "/home/p"), "/x/data/floebound");
+    EXPECT_EQ(profile_folder("", "/home/p"), "/home/p/.local/share/floebound");
+    EXPECT_EQ(profile_folder(nullptr, "/home/p"), "/home/p/.local/share/floebound");
+    EXPECT_EQ(profile_folder(nullptr, nullptr), "");
+    EXPECT_EQ(profile_folder("", ""), "");
+}
+
+TEST(Profile, ReadsItsNumberAndRefusesAnythingDamaged) {
+    const ScratchDir dir;
+    EXPECT_EQ(read_profile_number(dir.path() + "/none.txt", "furthest_level", 1, 1000).status,
+              ProfileNumber::missing);
+
+    const ProfileNumber plain = read_text(dir, "furthest_level=12\n");
+    EXPECT_EQ(plain.status, ProfileNumber::found);
+    EXPECT_EQ(plain.value, 12);
+    EXPECT_EQ(read_text(dir, "other=3\r\nfurthest_level=7\r\n\r\n").value, 7);
+    EXPECT_EQ(read_text(dir, "furthest_level=1").value, 1);
+
+    expect_damaged(dir, "");
+    expect_damaged(dir, "furthest_level=0\n");
+    expect_damaged(dir, "furthest_level=1001\n");
+    expect_damaged(dir, "furthest_level=-2\n");
+    expect_damaged(dir, "furthest_level=99999999999999999999\n");
+    expect_damaged(dir, "furthest_level=12 levels\n");
+    expect_damaged(dir, "furthest_level =12\n");
+    expect_damaged(dir, "other=3\n");
+    expect_damaged(dir, "garbage\n");
+    expect_damaged(dir, std::string("furthest_level=3\n\0\x01\xff", 20));
+    expect_damaged(dir, "furthest_level=3\n" + std::string(8000, '#'));
+
+    // A folder or a FIFO in its place is refused, never waited on.
+    mkdir((dir.path() + "/folder.txt").c_str(), 0755);
+    EXPECT_EQ(read_profile_number(dir.path() + "/folder.txt", "furthest_level", 1, 9).status, ProfileNumber::damaged);
+    mkfifo((dir.path() + "/fifo.txt").c_str(), 0644);
+    EXPECT_EQ(read_profile_number(dir.path() + "/fifo.txt", "furthest_level", 1, 9).status, ProfileNumber::damaged);
+}
+
+TEST(Profile, WritesWholeFilesThroughARenameAndKeepsTheOldOneOnFailure) {
+    const ScratchDir home;
+    const std::string folder = home.path() + "/.local/share/floebound";
+    std::string error;
+    ASSERT_TRUE(write_profile_number(folder, "progress.txt", "furthest_level", 3, error)) << error;
+    ASSERT_TRUE(write_profile_number(folder, "progress.txt", "furthest_level", 12, error)) << error;
+    EXPECT_EQ(read_all(folder + "/progress.txt"), "furthest_level=12\n");
+    EXPECT_EQ(files_in(folder), std::vector<std::string>{"progress.txt"}) << "no temporary file left behind";
+
+    // A folder that cannot be written (root ignores modes, so make the
+    // folder's place a file instead when running as root).
+    chmod(folder.c_str(), 0555);
+    const bool can_write_anyway = access(folder.c_str(), W_OK) == 0;
+    chmod(folder.c_str(), 0755);
+    if (can_write_anyway) {
+        const std::string blocked = home.path() + "/blocked";
+        home.write_file("blocked", "");
+        EXPECT_FALSE(write_profile_number(blocked + "/floebound", "progress.txt", "furthest_level", 1, error));
+    } else {
+        chmod(folder.c_str(), 0555);
+        EXPECT_FALSE(write_profile_number(folder, "progress.txt", "furthest_level", 20, error));
+        chmod(folder.c_str(), 0755);
+    }
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(read_all(folder + "/progress.txt"), "furthest_level=12\n");
+    EXPECT_EQ(files_in(folder), std::vector<std::string>{"progress.txt"});
+
+    EXPECT_FALSE(write_profile_number("", "progress.txt", "furthest_level", 1, error));
+}
+
+TEST(CommandLine, TakesTheOptionsAndRefusesWhatItCannotUse) {
+    auto parse = [](std::vector<const char*> args, CommandLine& parsed, std::string& error) {
+        parsed = CommandLine{};
+        return parse_command_line(static_cast<int>(args.size()), args.data(), parsed, error);
+    };
+    CommandLine parsed;
+    std::string error;
+    ASSERT_TRUE(parse({}, parsed, error));
+    EXPECT_FALSE(parsed.windowed || parsed.help || parsed.level || !parsed.level_file.empty());
+    ASSERT_TRUE(parse({"--windowed", "--level", "12"}, parsed, error));
+    EXPECT_TRUE(parsed.windowed);
+    EXPECT_EQ(parsed.level, 12);
+    ASSERT_TRUE(parse({"--level=3"}, parsed, error));
+    EXPECT_EQ(parsed.level, 3);
+    ASSERT_TRUE(parse({"mine.txt", "--windowed"}, parsed, error));
+    EXPECT_EQ(parsed.level_file, "mine.txt");
+    ASSERT_TRUE(parse({"--", "--odd-name.txt"}, parsed, error));
+    EXPECT_EQ(parsed.level_file, "--odd-name.txt");
+    ASSERT_TRUE(parse({"--help"}, parsed, error));
+    EXPECT_TRUE(parsed.help);
+
+    for (std::vector<const char*> wrong : std::vector<std::vector<const char*>>{
+             {"--level"}, {"--level", "0"}, {"--level", "-3"}, {"--level", "abc"}, {"--level", "4x"},
+             {"--level", "99999999999"}, {"--level="}, {"--level", "2", "mine.txt"}, {"a.txt", "b.txt"},
+             {"--fullscreen"}, {""}}) {
+        error.clear();
+        EXPECT_FALSE(parse(wrong, parsed, error)) << wrong.size() << " arguments, first " << wrong[0];
+        EXPECT_FALSE(error.empty());
+    }
+}

@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -50,8 +51,21 @@ struct TextTexture {
     int text_width = 0, text_height = 0;  // the rendered line within it
 };
 
-// Null font, empty text or a failed render: no texture, name 0.
-TextTexture make_text_texture(FontTable& fonts, const char* text, int font_id, TextColour colour) {
+// Scales every colour byte by `gain`, clamped: coverage rendered in white
+// grows by that much.
+void brighten(SDL_Surface* surface, int gain) {
+    auto* bytes = static_cast<Uint8*>(surface->pixels);
+    for (int y = 0; y < surface->h; ++y)
+        for (int x = 0; x < surface->w; ++x)
+            for (int channel = 0; channel < 3; ++channel) {
+                Uint8& byte = bytes[y * surface->pitch + x * 4 + channel];
+                byte = static_cast<Uint8>(std::min(255, byte * gain));
+            }
+}
+
+// Null font, empty text or a failed render: no texture, name 0. A gain above
+// 1 brightens the texture by that factor.
+TextTexture make_text_texture(FontTable& fonts, const char* text, int font_id, TextColour colour, int gain = 1) {
     TextTexture texture;
     // find, not [], so that an unknown id does not grow the table.
     const auto found = fonts.find(font_id);
@@ -75,6 +89,7 @@ TextTexture make_text_texture(FontTable& fonts, const char* text, int font_id, T
     }
     SDL_FillRect(padded, nullptr, 0);
     SDL_UpperBlit(rendered, nullptr, padded, nullptr);
+    if (gain != 1) brighten(padded, gain);
 
     // A name of its own, not one of the pool's: the pool never takes names
     // back, and this texture lives for one call.
@@ -133,7 +148,10 @@ void draw_outlined_text(FontTable& fonts, const char* text, int font_id, TextCol
     rect->h = 0;
     // Rendered white, the texture is the glyphs' coverage in every channel:
     // a mask for the outline, tinted by the current colour for the glyphs.
-    const TextTexture texture = make_text_texture(fonts, text, font_id, {255, 255, 255, 0});
+    // Laid over a dark rim, soft edges turn grey and thin the strokes, so the
+    // coverage is doubled: the letters keep the weight they have when added
+    // onto light ground.
+    const TextTexture texture = make_text_texture(fonts, text, font_id, {255, 255, 255, 0}, 2);
     if (!texture.name) return;
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture.name);

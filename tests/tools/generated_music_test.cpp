@@ -70,3 +70,20 @@ TEST(PuzzleTheme, DecodesWithLibmadToAudibleStereo) {
     EXPECT_GE(theme.seconds(), kMinimumSeconds);
     expect_audible_throughout(theme);
 }
+
+TEST(PuzzleTheme, LoopsWithoutAGap) {
+    // SDL_mixer starts the file over through the same decoder, so an
+    // encoder's delay and padding would sound as silence at the seam. The
+    // tune's top is a kick on the downbeat: its attack must come on time.
+    const Pcm twice = decode_mp3_looping("data/puzzletheme.mp3", 2);
+    ASSERT_EQ(twice.channels, 2);
+    const std::size_t seam = twice.frames() / 2;
+    const std::size_t ms = static_cast<std::size_t>(twice.sample_rate) / 1000;
+    ASSERT_GT(seam, 20 * ms);
+    const float attack = 0.1f * peak(twice);
+    std::size_t onset = seam - 20 * ms;
+    while (onset < twice.frames() && std::max(std::fabs(twice.samples[onset * 2]), std::fabs(twice.samples[onset * 2 + 1])) < attack)
+        ++onset;
+    EXPECT_NEAR(static_cast<double>(onset), static_cast<double>(seam), 2.0 * ms)
+        << "the downbeat comes " << (static_cast<double>(onset) - static_cast<double>(seam)) / ms << " ms after the seam";
+}

@@ -82,8 +82,12 @@ Pcm decode_ogg(const std::string& path) {
     return pcm;
 }
 
-Pcm decode_mp3(const std::string& path) {
-    std::vector<std::uint8_t> bytes = read_bytes(path);
+Pcm decode_mp3(const std::string& path) { return decode_mp3_looping(path, 1); }
+
+Pcm decode_mp3_looping(const std::string& path, int laps) {
+    const std::vector<std::uint8_t> file = read_bytes(path);
+    std::vector<std::uint8_t> bytes;
+    for (int lap = 0; lap < laps; ++lap) bytes.insert(bytes.end(), file.begin(), file.end());
     const std::size_t size = bytes.size();
     // libmad needs zeros past the end to decode the final frame.
     bytes.resize(size + MAD_BUFFER_GUARD, 0);

@@ -30,6 +30,10 @@ Pcm decode_ogg(const std::string& path);
 // MPEG audio through libmad, as SDL_mixer plays it.
 Pcm decode_mp3(const std::string& path);
 
+// The file `laps` times over through one libmad decoder, as SDL_mixer loops
+// it: the decoder keeps its state from the end of one lap into the next.
+Pcm decode_mp3_looping(const std::string& path, int laps);
+
 // What walking an MPEG audio file header by header found.
 struct Mp3Frames {
     int count = 0;

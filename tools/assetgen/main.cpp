@@ -63,7 +63,7 @@ void write_font(const fs::path& data) {
 
 void write_music(const fs::path& data) {
     write_file(data / "song.ogg", encode_ogg_vorbis(compose_intro_song(), 0.4f, "Floebound intro"));
-    write_file(data / "puzzletheme.mp3", encode_mp3(compose_puzzle_theme(), 128));
+    write_file(data / "puzzletheme.mp3", encode_mp3_loop(compose_puzzle_theme(), 128));
 }
 
 // Each model goes into its own folder under models/, beside its skin, which

@@ -1,6 +1,9 @@
 #include "music.h"
 
+#include <cmath>
+
 #include "composer.h"
+#include "mp3_encoder.h"
 
 namespace {
 
@@ -11,14 +14,22 @@ void add(Score& score, int bar, double beat, double length, int pitch, float vel
     score.notes.push_back({bar * kBeats + beat, length, pitch, velocity, voice, pan, echo});
 }
 
-// Both tunes play equally loud (about -16 dBFS); rounding the drum peaks
-// off below full scale leaves the lossy encoders room to overshoot without
-// clipping.
+// Both tunes play equally loud (about -22 dBFS), with the drum peaks rounded
+// off below -7 dBFS: the mixer adds the effects on top and clamps, so the
+// music leaves them more than half of the range.
 Audio master(const Score& score) {
     Audio audio = render_loop(score, kMusicRate);
-    normalize_rms(audio, 0.16f);
-    soft_clip(audio, 0.85f);
+    normalize_rms(audio, 0.08f);
+    soft_clip(audio, 0.43f);
     return audio;
+}
+
+// An MP3 loops without a gap only when it is a whole number of frames long;
+// the nearest such tempo is well under a beat per minute away.
+double tempo_in_whole_mp3_frames(double bpm, int beats) {
+    const double frames = beats * 60.0 / bpm * kMusicRate;
+    const double whole_frames = std::round(frames / kMp3FrameSamples) * kMp3FrameSamples;
+    return beats * 60.0 * kMusicRate / whole_frames;
 }
 
 // ---- Intro: slow bells over a pad and a harp, brushed drums from bar 5 ----
@@ -150,7 +161,7 @@ void puzzle_drums(Score& score) {
     add(score, last, 0, 0.5, 0, 0.8f, Voice::kick);
     // The last bar stops on its downbeat; a few hats and a snare then lead
     // back into the top.
-    for (double beat : {0.0, 0.5, 2.0, 2.5, 3.0}) add(score, last, beat, 0.25, 0, 0.22f, Voice::hat, 0.3f);
+    for (double beat : {0.0, 0.5, 2.0, 2.5, 3.0, 3.5}) add(score, last, beat, 0.25, 0, 0.22f, Voice::hat, 0.3f);
     add(score, last, 3, 0.5, 0, 0.4f, Voice::snare, 0.1f);
 }
 
@@ -176,8 +187,8 @@ Audio compose_intro_song() {
 
 Audio compose_puzzle_theme() {
     Score score;
-    score.tempo_bpm = 116;
     score.bars = 16;
+    score.tempo_bpm = tempo_in_whole_mp3_frames(116, score.bars * kBeats);
     score.swing = 0.08;
     score.echo_beats = 0.75;
     score.echo_feedback = 0.2f;
@@ -191,11 +202,5 @@ Audio compose_puzzle_theme() {
     puzzle_melody(score, chords, key);
     puzzle_accompaniment(score, chords, key);
     puzzle_drums(score);
-    Audio audio = master(score);
-    // MP3 can't loop sample-exactly (the encoder adds a little silence at both
-    // ends), so the play tune is written to breathe at the loop and its very
-    // ends are faded to hide the gap instead of clicking.
-    fade_in(audio, 0.01);
-    fade_out(audio, 0.01);
-    return audio;
+    return master(score);
 }

@@ -18,7 +18,12 @@ Audio silence(double seconds) {
     return audio;
 }
 
-// Ramps both ends so nothing clicks, then sets the effect's loudness.
+// Ramps both ends so nothing clicks, then sets the effect's loudness. The
+// peaks are low because the mixer adds up to eight effects to the music and
+// clamps, and effects started during one mixer buffer begin on the same
+// sample. Penguins walking in a line turn or bounce within one buffer, so the
+// walking sounds must stay clear eight at a time; the popup's and the drop's
+// sounds only as often as a player can press keys.
 Audio finish(Audio audio, double attack, double release, float peak) {
     fade_in(audio, attack);
     fade_out(audio, release);
@@ -38,7 +43,7 @@ Audio turn_blip() {
         const double p = osc.next(1000.0 * std::pow(1.5, glide));
         a.samples[i] = (sine(p) + 0.3f * sine(2 * p) + 0.1f * sine(3 * p)) * amp.next();
     }
-    return finish(a, 0.003, 0.03, 0.5f);
+    return finish(a, 0.003, 0.03, 0.07f);
 }
 
 // A low body landing on its side, plus a smaller settling bump after it.
@@ -61,7 +66,7 @@ Audio tipped_thud() {
     Xorshift rng(0x71bbed);
     add_thud(a, 0.0, 1.0f, rng);
     add_thud(a, 0.12, 0.3f, rng);
-    return finish(a, 0.004, 0.05, 0.7f);
+    return finish(a, 0.004, 0.05, 0.07f);
 }
 
 // A long whistle sliding down, with a little breath in it.
@@ -79,7 +84,7 @@ Audio falling_whistle() {
         breath.tune(hz, 8.0);
         a.samples[i] = sine(p) + 0.15f * sine(2 * p) + 0.3f * breath.process(rng.bipolar()).band;
     }
-    return finish(a, 0.02, 0.3, 0.4f);
+    return finish(a, 0.02, 0.3, 0.13f);
 }
 
 // Ice dragged over ice: band-passed noise with an uneven, grainy loudness.
@@ -96,7 +101,7 @@ Audio push_scrape() {
         const float roughness = std::clamp(0.6f + 6.0f * grain.lowpass(rng.bipolar(), 25.0), 0.2f, 1.0f);
         a.samples[i] = scrape.process(rng.bipolar()).band * roughness + 0.25f * sine(rumble.next(70.0));
     }
-    return finish(a, 0.02, 0.1, 0.5f);
+    return finish(a, 0.02, 0.1, 0.2f);
 }
 
 // A crisp menu click: a short high tick over a tiny noise transient.
@@ -110,7 +115,7 @@ Audio select_click() {
         a.samples[i] = sine(high.next(2400.0)) * ring.next() + 0.4f * sine(body.next(1200.0)) * thump.next() +
                        0.5f * air.highpass(rng.bipolar(), 3000.0) * snap.next();
     }
-    return finish(a, 0.001, 0.02, 0.45f);
+    return finish(a, 0.001, 0.02, 0.22f);
 }
 
 // A rising three-note bell: C, E, G.
@@ -130,7 +135,7 @@ Audio next_chime() {
                                       0.12f * sine(3.01 * p) * twelfth.next());
         }
     }
-    return finish(a, 0.002, 0.15, 0.5f);
+    return finish(a, 0.002, 0.15, 0.16f);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "disk_audio.h"
 #include "game_session.h"
 #include "playthrough.h"
 
@@ -5,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -174,4 +176,44 @@ TEST(PlayFirstLevels, FromTheSplashThroughTwoWonLevelsToLevelThree) {
     ASSERT_TRUE(session.key_down("space"));
     ASSERT_TRUE(session.key_up("space"));
     EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
+}
+
+// The mix as SDL's disk audio driver writes it, through the intro, eight
+// penguins dropped as fast as the popup allows and the cow they tip: the
+// music and the overlapping effects leave headroom, so no sample is clamped.
+TEST(PlayFirstLevels, MusicDropsAndATippingCowMixWithoutClipping) {
+    ScratchDir audio;
+    const std::string mixed = audio.path() + "/mixed.raw";
+    GameSession::Options options;
+    options.screen_width = width;
+    options.screen_height = height;
+    options.env = {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", mixed}};
+    GameSession session(options);
+    ASSERT_TRUE(session.display_ok());
+    ASSERT_FALSE(session.find_window().empty()) << session.game().output();
+    ASSERT_TRUE(session.leave_intro());
+    PlayerKeys keys;
+    ASSERT_NO_FATAL_FAILURE(play_to_victory(session, keys, "level.txt"));
+    // The eight penguins that stood on the cow walk on in a line and bounce
+    // off the field's edge one update after another, two squares on.
+    std::this_thread::sleep_for(2 * 1280ms + 2s);
+    // A won level takes no quit popup; the next one does.
+    press(session, "space");
+    press(session, "Escape");
+    ASSERT_TRUE(session.key_down("space"));
+    ASSERT_TRUE(session.key_up("space"));
+    ASSERT_EQ(session.game().wait(10s), 0) << session.game().output();
+
+    const std::vector<std::int16_t> samples = read_disk_audio(mixed);
+    constexpr int samples_per_second = 2 * 22050;
+    ASSERT_GT(samples.size(), 10u * samples_per_second) << "less than ten seconds were mixed";
+    std::size_t audible = 0, clamped = 0;
+    std::string first_clamped;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        audible += std::abs(samples[i]) > 1000;
+        if (samples[i] < 32767 && samples[i] > -32767) continue;
+        if (!clamped++) first_clamped = std::to_string(static_cast<double>(i) / samples_per_second) + " s";
+    }
+    EXPECT_GT(audible, samples.size() / 20) << "the mix is nearly silent";
+    EXPECT_EQ(clamped, 0u) << "samples at full scale, the first at " << first_clamped;
 }

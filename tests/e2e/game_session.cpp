@@ -19,6 +19,8 @@ GameSession::GameSession(const Options& options) : x_(options.screen_width, opti
     }
     if (options.screensize_txt) dir_.write_file("screensize.txt", *options.screensize_txt);
 
+    // Held keys must not repeat: a held key is one press and one release.
+    run_command({"xset", "r", "off"}, x_env());
     std::string home = options.home.value_or(dir_.path() + "/home");
     mkdir(home.c_str(), 0755);
     std::map<std::string, std::string> env = {{"DISPLAY", x_.display()}, {"SDL_AUDIODRIVER", "dummy"},

@@ -139,5 +139,6 @@ TEST(WindowMode, F11SwitchesModesAndTheContextKeepsTexturesAndLight) {
 
     const std::vector<std::pair<int, bool>> f11_calls = {{key_f11, false}, {key_f11, true}, {key_f11, false}};
     EXPECT_EQ(intro.calls, f11_calls);  // the key still reaches the active object
-    SDL_Quit();
+    // No SDL_Quit: it unloads the GL driver, whose few leaked blocks then come
+    // from no module a suppression could name.
 }

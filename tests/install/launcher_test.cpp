@@ -55,15 +55,19 @@ CommandResult run_from(const fs::path& working_dir, const std::vector<std::strin
 
 }  // namespace
 
-TEST(GameLauncher, StartsTheGameInItsDataFolderWithoutArgumentsFromAnywhereEvenThroughALink) {
+TEST(GameLauncher, StartsTheGameInItsDataFolderFromAnywhereEvenThroughALink) {
     FakePrefix prefix;
     const fs::path launcher = prefix.add_launcher("floebound");
     ScratchDir elsewhere;
+    const std::string here = fs::canonical(elsewhere.path()).string();
     const std::string started = "ran in " + prefix.game_folder().string() + "\n";
 
-    CommandResult run = run_from(elsewhere.path(), {launcher, "--level", "two words"});
+    // Options pass as they are; a level file is found from where the player stands.
+    CommandResult run = run_from(here, {launcher, "--windowed", "--level", "12", "my level.txt", "/abs.txt", "--",
+                                        "-odd.txt"});
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_EQ(run.output, started) << "the game takes no arguments and reads data/ from its folder";
+    EXPECT_EQ(run.output, started + "arg [--windowed]\narg [--level]\narg [12]\narg [" + here +
+                              "/my level.txt]\narg [/abs.txt]\narg [--]\narg [" + here + "/-odd.txt]\n");
 
     // A menu or a packager may link the launcher from elsewhere.
     const fs::path link = fs::path(elsewhere.path()) / "floebound";

@@ -49,7 +49,7 @@ void draw_marker(const Image* image, int column, int row) {
 }
 
 void draw_supply_row(int supply, int used, int y, const Image* used_icon, const Image* left_icon) {
-    for_each_supply_icon(supply, used, y, [&](const HudIcon& icon) {
+    for_each_supply_icon(supply, used, y, camera.screen_width, [&](const HudIcon& icon) {
         draw_screen_image(static_cast<float>(icon.x), static_cast<float>(icon.y), icon.used ? used_icon : left_icon);
     });
 }
@@ -71,13 +71,15 @@ void draw_field_markers(const Level& level) {
 }
 
 // What is left of a supply, just right of its row's rightmost token; a
-// level without that supply shows no row and no count.
+// level without that supply shows no row and no count, and a row running off
+// the screen takes its count with it.
 void draw_supply_count(int supply, int used, int y) {
     if (supply <= 0) return;
+    const long long pen_x = static_cast<long long>(supply) * hud_icon_spacing + supply_count_gap;
+    if (pen_x >= camera.screen_width) return;
     char text[32];
     std::snprintf(text, sizeof text, "%d left", std::max(0, supply - used));
-    TextRect pen = {static_cast<std::int16_t>(supply * hud_icon_spacing + supply_count_gap),
-                    static_cast<std::int16_t>(y + supply_count_drop), 0, 0};
+    TextRect pen = {static_cast<std::int16_t>(pen_x), static_cast<std::int16_t>(y + supply_count_drop), 0, 0};
     draw_outlined_text(get_fonts(), text, hint_font, white_text, &pen);
 }
 

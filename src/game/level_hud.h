@@ -44,13 +44,20 @@ constexpr int hud_icon_spacing = 8;
 
 // Calls visit with each icon of a supply row in drawing order, right to left
 // from x = supply * 8, 8 pixels apart: the used icons first (at the right
-// end), then the ones left. The rows are drawn every frame, so the icons are
+// end), then the ones left. A row never holds more icons than its supply, and
+// a supply of 0 or less draws none. Only icons starting left of screen_width
+// are visited, and the first of them is found without walking the ones beyond,
+// so a level file's largest supply costs no more than a screenful of icons
+// and no position overflows. The rows are drawn every frame, so the icons are
 // handed over one by one rather than collected.
 template <typename Visit>
-void for_each_supply_icon(int supply, int used, int y, Visit visit) {
-    int x = supply * hud_icon_spacing;
-    for (int i = 0; i < used; ++i, x -= hud_icon_spacing) visit(HudIcon{x, y, true});
-    for (int i = used; i < supply; ++i, x -= hud_icon_spacing) visit(HudIcon{x, y, false});
+void for_each_supply_icon(int supply, int used, int y, int screen_width, Visit visit) {
+    if (supply <= 0 || screen_width <= 0) return;
+    // Icon i stands at x = (supply - i) * 8, which is on screen while
+    // supply - i is at most this.
+    const int icons_on_screen = (screen_width - 1) / hud_icon_spacing;
+    const int first = supply > icons_on_screen ? supply - icons_on_screen : 0;
+    for (int i = first; i < supply; ++i) visit(HudIcon{(supply - i) * hud_icon_spacing, y, i < used});
 }
 
 // The tops of the penguin, skateboard and goat rows.

@@ -292,6 +292,18 @@ TEST_F(LevelDrawing, HudShowsSuppliesLevelNumberAndLitPenguinSquares) {
     EXPECT_GT(glyph_pixels, 20);
 }
 
+// The largest supplies a level file can give draw a row from x 8 to the
+// screen's right edge, and the frame completes.
+TEST_F(LevelDrawing, LargestSuppliesFillTheRowToTheRightEdge) {
+    load(false, "penguinMax=2147483647\ngoatMax=-2147483648\n");
+    ASSERT_EQ(level_->penguinMax, 2147483647);
+    ASSERT_NO_FATAL_FAILURE(frame());
+    EXPECT_EQ(pixel_at(8, 10), penguin_left);
+    EXPECT_EQ(pixel_at(camera.screen_width - 1, 10), penguin_left);
+    EXPECT_EQ(pixel_at(camera.screen_width / 2, 41), penguin_left);
+    EXPECT_NE(pixel_at(7, 20), penguin_left);
+}
+
 TEST_F(LevelDrawing, WonLevelShowsTheVictoryPictureCentredAndCirclesTheField) {
     load(false);
     level_->handle_key(key_tab, false);

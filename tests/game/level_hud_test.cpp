@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <ostream>
 #include <vector>
 
@@ -51,9 +52,11 @@ TEST(FieldMarkers, GoatSquaresStepThroughTheirFramesAsTheClockRunsDown) {
     EXPECT_EQ(marker(CellKind::goat_cw, 0, 3, 969), level_art(1));
 }
 
-std::vector<HudIcon> supply_row(int supply, int used, int y) {
+constexpr int wide_screen = 1920;
+
+std::vector<HudIcon> supply_row(int supply, int used, int y, int screen_width = wide_screen) {
     std::vector<HudIcon> icons;
-    for_each_supply_icon(supply, used, y, [&](const HudIcon& icon) { icons.push_back(icon); });
+    for_each_supply_icon(supply, used, y, screen_width, [&](const HudIcon& icon) { icons.push_back(icon); });
     return icons;
 }
 
@@ -62,6 +65,36 @@ TEST(SupplyRows, UsedIconsStandAtTheRightEndEightPixelsApart) {
     EXPECT_EQ(supply_row(3, 3, 42), (std::vector<HudIcon>{{24, 42, true}, {16, 42, true}, {8, 42, true}}));
     EXPECT_EQ(supply_row(2, 0, 74), (std::vector<HudIcon>{{16, 74, false}, {8, 74, false}}));
     EXPECT_TRUE(supply_row(0, 0, 10).empty());
+}
+
+// Any supply a level file can hold: a row is cut at the screen's right edge,
+// found without walking the icons beyond it, and nothing overflows.
+TEST(SupplyRows, ExtremeSuppliesDrawAtMostAScreenfulFromTheLeft) {
+    EXPECT_TRUE(supply_row(INT_MIN, 0, 10).empty());
+    EXPECT_TRUE(supply_row(-1, 0, 10).empty());
+    EXPECT_TRUE(supply_row(0, 5, 10).empty());
+
+    for (const int supply : {300, 1000000, INT_MAX - 1, INT_MAX}) {
+        SCOPED_TRACE(supply);
+        for (const int used : {0, 2, INT_MAX}) {
+            const std::vector<HudIcon> icons = supply_row(supply, used, 42);
+            ASSERT_LE(icons.size(), static_cast<std::size_t>(wide_screen / hud_icon_spacing));
+            ASSERT_FALSE(icons.empty());
+            EXPECT_GT(icons.front().x, wide_screen - 1 - hud_icon_spacing) << "the row reaches the right edge";
+            EXPECT_EQ(icons.back(), (HudIcon{hud_icon_spacing, 42, used == INT_MAX})) << "and ends where any row ends";
+            for (std::size_t i = 1; i < icons.size(); ++i)
+                ASSERT_EQ(icons[i].x, icons[i - 1].x - hud_icon_spacing) << i;
+            // The used icons stand beyond the edge unless all are used.
+            EXPECT_EQ(icons.front().used, used == INT_MAX);
+        }
+    }
+
+    // A row that fits keeps its own length; the first one that does not is cut
+    // to the same screenful.
+    const int fits = (wide_screen - 1) / hud_icon_spacing;
+    EXPECT_EQ(supply_row(fits, 0, 10).size(), static_cast<std::size_t>(fits));
+    EXPECT_EQ(supply_row(fits + 1, 0, 10), supply_row(INT_MAX, 0, 10));
+    EXPECT_TRUE(supply_row(3, 0, 10, 0).empty());
 }
 
 TEST(HintLines, KeepTheirWordingAndTheLastOneIsBlank) {

@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 std::optional<CellKind> kind_of_character(char c) {
@@ -107,8 +111,21 @@ Grid field_of(const LevelFile& file) {
     return grid;
 }
 
+std::FILE* open_level_file(const char* path) {
+    struct stat status {};
+    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
+    // Should a FIFO take the file's place after the check, opening it must
+    // not wait for a writer either.
+    const int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return nullptr;
+    std::FILE* stream = nullptr;
+    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) stream = fdopen(descriptor, "r");
+    if (!stream) close(descriptor);
+    return stream;
+}
+
 std::optional<LevelFile> read_level_file(const char* path) {
-    std::FILE* stream = std::fopen(path, "r");
+    std::FILE* stream = open_level_file(path);
     if (!stream) return std::nullopt;
     std::string bytes;
     char chunk[4096];

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 // What a level file says. The first eight lines draw the field, one character
@@ -27,5 +28,10 @@ constexpr std::size_t max_level_file_size = 1 << 20;
 // The field the file draws onto a new game's field, which starts empty.
 Grid field_of(const LevelFile& file);
 
-// The parsed file, or nothing when it does not open for reading.
+// The level file opened for reading, or null when it does not open or is no
+// regular file: a FIFO, a device or a folder is refused before it is opened,
+// since a FIFO without a writer would hold the game or the checker for good.
+std::FILE* open_level_file(const char* path);
+
+// The parsed file, or nothing when open_level_file refuses it.
 std::optional<LevelFile> read_level_file(const char* path);

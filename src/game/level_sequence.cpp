@@ -1,5 +1,7 @@
 #include "game/level_sequence.h"
 
+#include "game/level_file.h"
+
 #include <cstdio>
 
 namespace {
@@ -21,7 +23,7 @@ LevelPath numbered_level_path(int level_number) {
 }
 
 bool level_file_exists(const char* path) {
-    std::FILE* stream = std::fopen(path, "r");
+    std::FILE* stream = open_level_file(path);
     if (!stream) return false;
     std::fclose(stream);
     return true;

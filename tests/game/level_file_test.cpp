@@ -1,9 +1,12 @@
 #include "game/level_file.h"
+#include "game/level_sequence.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+
+#include <sys/stat.h>
 
 #include "process.h"
 
@@ -138,6 +141,16 @@ TEST(LevelFile, AnyBytesGiveSomeLevel) {
 TEST(LevelFile, ReadsFromAPathAtMostTheCappedSize) {
     const ScratchDir dir;
     EXPECT_EQ(read_level_file((dir.path() + "/missing.txt").c_str()), std::nullopt);
+
+    // Only a regular file is a level: a FIFO without a writer, a device or a
+    // folder reads as a file that does not open, for the game's sequence too,
+    // and none of them holds the reader up.
+    const std::string fifo = dir.path() + "/level001.txt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), dir.path()}) {
+        EXPECT_EQ(read_level_file(path.c_str()), std::nullopt) << path;
+        EXPECT_FALSE(level_file_exists(path.c_str())) << path;
+    }
 
     // A setting after the cap is not seen.
     const std::string text = worked_example + std::string(max_level_file_size, '#') + "=\ngoatMax=9\n";

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "process.h"
@@ -57,10 +58,16 @@ TEST(SolveCommand, PrintsOneLinePerFileAndTheWorstStatus) {
                   "goats a penguin dropped at (1,6) walks in circles\n");
 
     // A file that cannot be read outranks an unsolvable one, and the files
-    // after it are still checked.
-    const CommandResult unreadable =
-        run_command({checker(), dir.path() + "/missing.txt", dir.path(), dir.path() + "/empty.txt", good});
+    // after it are still checked. Only regular files are read: a FIFO with no
+    // writer is answered at once rather than waited on.
+    const std::string fifo = dir.path() + "/fifo.txt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const CommandResult unreadable = run_command(
+        {checker(), dir.path() + "/missing.txt", dir.path(), fifo, "/dev/zero", dir.path() + "/empty.txt", good});
     EXPECT_EQ(unreadable.status, 2);
+    EXPECT_NE(unreadable.output.find("\nunsolvable " + fifo + ": cannot read it: it is a FIFO\n"), std::string::npos)
+        << unreadable.output;
+    EXPECT_NE(unreadable.output.find("\nunsolvable /dev/zero: cannot read it: it is a device\n"), std::string::npos);
     EXPECT_EQ(unreadable.output.rfind("unsolvable " + dir.path() + "/missing.txt: cannot read it: No such file", 0), 0u)
         << unreadable.output;
     EXPECT_NE(unreadable.output.find("unsolvable " + dir.path() + ": cannot read it: it is a folder\n"),

@@ -60,8 +60,19 @@ after --limit penguin decisions (default 500000000, ten seconds or so),
 reporting the level unsolvable with "gave up" in its reason.
 
 Exit status: 0 when every level is solvable, 1 when any is not, 2 when a file
-cannot be read or the command line is wrong.
+cannot be read (a folder, FIFO or device is not read) or the command line is
+wrong.
 )";
+
+// Why something that exists is not read as a level, or null for a regular
+// file. A FIFO is never opened: without a writer the open would wait for good.
+const char* not_a_level_file(mode_t mode) {
+    if (S_ISREG(mode)) return nullptr;
+    if (S_ISDIR(mode)) return "it is a folder";
+    if (S_ISFIFO(mode)) return "it is a FIFO";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device";
+    return "it is not a regular file";
+}
 
 // 0 solvable, 1 not, 2 unreadable.
 int check(const char* path, long work_limit) {
@@ -70,8 +81,8 @@ int check(const char* path, long work_limit) {
         std::printf("unsolvable %s: cannot read it: %s\n", path, std::strerror(errno));
         return 2;
     }
-    if (S_ISDIR(status.st_mode)) {
-        std::printf("unsolvable %s: cannot read it: it is a folder\n", path);
+    if (const char* reason = not_a_level_file(status.st_mode)) {
+        std::printf("unsolvable %s: cannot read it: %s\n", path, reason);
         return 2;
     }
     errno = 0;

@@ -11,6 +11,11 @@
 namespace {
 
 constexpr png_uint_32 max_side = 1024;
+// Limits for chunks other than the pixel data, which libpng streams: text,
+// colour profiles and the like are a few kilobytes in any real picture. No
+// allocation of libpng's is larger for a picture we accept either.
+constexpr png_alloc_size_t max_chunk_bytes = 1 << 20;
+constexpr png_uint_32 max_stored_chunks = 64;
 
 // Everything one load holds. It lives outside the frame that calls setjmp, so
 // after a libpng error has jumped back every field still says what to release.
@@ -24,6 +29,16 @@ struct PngLoad {
 };
 
 void print_warning(png_structp, png_const_charp message) { std::printf("PNGERROR: %s\n", message); }
+
+// libpng sizes a chunk's buffer by the length the file claims, and a length
+// beyond the chunk limit only draws a warning. Refused here, such an
+// allocation fails the chunk instead, so a few hundred bytes of file claiming
+// gigabytes never take them.
+png_voidp capped_malloc(png_structp, png_alloc_size_t size) {
+    return size <= max_chunk_bytes ? std::malloc(size) : nullptr;
+}
+
+void plain_free(png_structp, png_voidp block) { std::free(block); }
 
 // Replaces libpng's default, which writes to stderr: the reason is kept for the
 // one line load_image prints when it gives up.
@@ -40,10 +55,10 @@ bool decode(PngLoad& load) {
     png_infop info = load.info;
     png_init_io(png, load.file);
     png_set_sig_bytes(png, 0);
-    // Only the header, palette, transparency and pixel data matter here. Every
-    // other chunk is skipped without being stored, so a damaged length in one
-    // (libpng merely warns about those) never becomes a huge allocation.
-    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    // Ancillary chunks are read, so that libpng can warn about a damaged one,
+    // within the limits above (capped_malloc keeps the size limit).
+    png_set_chunk_malloc_max(png, max_chunk_bytes);
+    png_set_chunk_cache_max(png, max_stored_chunks);
     png_read_info(png, info);
 
     png_uint_32 width = 0;
@@ -113,7 +128,8 @@ Image* load_image(const char* path) {
         return nullptr;
     }
 
-    load.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &load, abandon_load, print_warning);
+    load.png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &load, abandon_load, print_warning, nullptr,
+                                        capped_malloc, plain_free);
     if (load.png) load.info = png_create_info_struct(load.png);
     const bool loaded = load.info && decode_guarded(load);
 

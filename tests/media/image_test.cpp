@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -65,6 +66,17 @@ void reseal_chunk(Bytes& file, std::size_t data) {
     const std::uint32_t length = big_endian_at(file, data - 8);
     const std::uint32_t crc = crc32(0, &file[data - 4], length + 4);
     for (int i = 0; i < 4; ++i) file[data + length + i] = static_cast<unsigned char>(crc >> (24 - 8 * i));
+}
+
+// Puts a chunk with this type and data, its CRC right, at byte at of the file.
+void insert_chunk(Bytes& file, std::size_t at, const char* type, const Bytes& data) {
+    Bytes chunk;
+    for (int i = 0; i < 4; ++i) chunk.push_back(static_cast<unsigned char>(data.size() >> (24 - 8 * i)));
+    chunk.insert(chunk.end(), type, type + 4);
+    chunk.insert(chunk.end(), data.begin(), data.end());
+    chunk.resize(chunk.size() + 4);
+    reseal_chunk(chunk, 8);
+    file.insert(file.begin() + static_cast<std::ptrdiff_t>(at), chunk.begin(), chunk.end());
 }
 
 // A picture of one row holding these samples.
@@ -282,25 +294,38 @@ TEST_F(LoadImageTest, MissingFileIsNullWithoutAMessage) {
     EXPECT_EQ(err_, "");
 }
 
+// Damaged ancillary chunks: libpng's warnings about them reach the console,
+// and the picture still loads.
 TEST_F(LoadImageTest, WarningsArePrintedAndTheLoadGoesOn) {
     PngPicture picture = pattern_picture(4, 4);
     picture.comment = "made by a test";
     const std::string path = written("commented.png", picture);
-    Bytes file = read_bytes(path);
-    const std::size_t text = chunk_data(file, "tEXt");
+    const Bytes good = read_bytes(path);
+    const std::size_t text = chunk_data(good, "tEXt");
+    const std::size_t after_header = chunk_data(good, "IHDR") + 13 + 4;
     ASSERT_NE(text, 0u);
-    file[text] ^= 1;  // an ancillary chunk whose CRC no longer matches
-    write_bytes(path, file);
 
-    const Image* image = load(path);
-    ASSERT_NE(image, nullptr) << out_;
-    EXPECT_EQ(rgba_at(*image, 3, 3), pattern_colour(3, 3));
-    const std::string out = without_addresses(out_);
-    EXPECT_EQ(out.rfind("PNGERROR: ", 0), 0u) << out;
-    const std::string end = "\nLoaded " + path + " (@)\n";
-    ASSERT_GT(out.size(), end.size());
-    EXPECT_EQ(out.substr(out.size() - end.size()), end);
-    EXPECT_EQ(err_, "");
+    Bytes stale_text = good;
+    stale_text[text] ^= 1;  // a chunk whose CRC no longer matches
+    Bytes bad_intent = good;
+    insert_chunk(bad_intent, after_header, "sRGB", {9});  // intents run 0 to 3
+    Bytes zero_gamma = good;
+    insert_chunk(zero_gamma, after_header, "gAMA", {0, 0, 0, 0});
+
+    for (const auto& [name, file] : {std::pair{"text CRC", &stale_text}, std::pair{"sRGB intent", &bad_intent},
+                                     std::pair{"zero gamma", &zero_gamma}}) {
+        SCOPED_TRACE(name);
+        write_bytes(path, *file);
+        const Image* image = load(path);
+        ASSERT_NE(image, nullptr) << out_;
+        EXPECT_EQ(rgba_at(*image, 3, 3), pattern_colour(3, 3));
+        const std::string out = without_addresses(out_);
+        EXPECT_EQ(out.rfind("PNGERROR: ", 0), 0u) << out;
+        const std::string end = "\nLoaded " + path + " (@)\n";
+        ASSERT_GT(out.size(), end.size()) << out;
+        EXPECT_EQ(out.substr(out.size() - end.size()), end);
+        EXPECT_EQ(err_, "");
+    }
 }
 
 TEST_F(LoadImageTest, DamagedFilesAreRefused) {

@@ -37,6 +37,9 @@ void load_material_image(ObjMaterial& material, const char* model_name, const ch
     std::snprintf(path, sizeof path, "models/%s/%s", model_name, file_name);
     std::printf("Image '%s'\n", path);
     Image* image = load_image(path);
+    // Made before the check, so a picture that failed reports its missing
+    // texture as every failed texture does.
+    make_texture(image);
     if (!image) {
         std::printf("Couldn't locate '%s'\n", path);
         // A picture from an earlier line of the same material does not survive
@@ -44,7 +47,6 @@ void load_material_image(ObjMaterial& material, const char* model_name, const ch
         material.image = nullptr;
         return;
     }
-    make_texture(image);
     scenery_tables.material_images.push_back(image);
     material.image = image;
 }

@@ -116,9 +116,11 @@ TEST_F(ObjBadInput, MissingMaterialPicturesAreReportedAndLeaveNoPicture) {
               "read texture for 'mi'\n"
               "read materials for 'mi'\n"
               "Image 'models/mi/early.png'\n"
+              "*** Missing image.\n"
               "Couldn't locate 'models/mi/early.png'\n"
               "Located material 'gone'\n"
               "Image 'models/mi/gone.png'\n"
+              "*** Missing image.\n"
               "Couldn't locate 'models/mi/gone.png'\n"
               "Located material ''\n"
               "read 2 materials for mi\n");

@@ -3,6 +3,7 @@
 
 #include "game/level_file.h"
 
+#include "line_ends.h"
 #include "memory_file.h"
 
 #include <cstddef>
@@ -34,16 +35,6 @@ bool same(const LevelFile& a, const LevelFile& b) {
     for (int cell = 0; cell < grid_cells; ++cell)
         if (a.cells[cell] != b.cells[cell]) return false;
     return a.penguinMax == b.penguinMax && a.goatMax == b.goatMax && a.skateboardMax == b.skateboardMax;
-}
-
-// The same text with every CR that ends a line taken out.
-std::string without_crs_before_lfs(const std::uint8_t* data, std::size_t size) {
-    std::string text;
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') continue;
-        text += static_cast<char>(data[i]);
-    }
-    return text;
 }
 
 }  // namespace

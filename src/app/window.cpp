@@ -1,6 +1,7 @@
 #include "app/window.h"
 
 #include "app/camera.h"
+#include "app/driver_modules.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -61,11 +62,15 @@ void open_window(bool windowed) {
         modes.full_screen = fallback_full_screen;
         set_mode(modes.full_screen, false);  // nothing is left to try if this fails too
     }
+    keep_driver_modules_loaded();
     give_camera(modes.windowed ? modes.window : modes.full_screen);
     modes.open = true;
     SDL_WM_SetCaption("Floebound by Kelpworks", nullptr);
-    if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("data/icon.bmp", "rb"), 1))
+    // The window system gets its own copy of the picture.
+    if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("data/icon.bmp", "rb"), 1)) {
         SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
 }
 
 void toggle_window_mode() {

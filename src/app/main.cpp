@@ -43,23 +43,18 @@ void draw_fps_readout(FpsReadout& readout, float rate, int elapsed_ms) {
     end_hud(camera);
 }
 
-// A level file named on the command line must be a file that opens: a FIFO
-// would block the start, a folder reads as nothing.
+// A level file named on the command line must open the way the game opens
+// level files, which refuses a FIFO or a folder rather than wait on it or
+// read it as nothing; the refusal says why.
 bool check_level_file(const std::string& path, std::string& error) {
+    if (level_file_exists(path.c_str())) return true;
+    const int open_errno = errno;
     struct stat info;
-    if (stat(path.c_str(), &info) != 0) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error = "cannot read " + path + ": not a regular file";
-        return false;
-    }
-    if (!level_file_exists(path.c_str())) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
+    const char* reason = stat(path.c_str(), &info) != 0 ? std::strerror(errno)
+                         : S_ISREG(info.st_mode)        ? std::strerror(open_errno)
+                                                        : "not a regular file";
+    error = "cannot read " + path + ": " + reason;
+    return false;
 }
 
 // The furthest level saved in the profile, counted from 0; 0 when there is

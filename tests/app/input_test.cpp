@@ -1,6 +1,6 @@
 #include "app/input.h"
 #include "app/keys.h"
-#include "app/renderable.h"
+#include "key_recorder.h"
 
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
@@ -16,29 +16,6 @@ void PrintTo(const KeyCall& call, std::ostream* out) { *out << "{" << call.key <
 namespace {
 
 using Call = std::pair<int, bool>;
-
-// Records the keys it is given; active as long as the test says.
-class KeyRecorder : public Renderable {
-public:
-    explicit KeyRecorder(bool active) : active_(active) {}
-    void draw() override {}
-    void update(int) override {}
-    bool handle_key(int key, bool released) override {
-        calls.emplace_back(key, released);
-        return true;
-    }
-    bool is_active() const override { return active_; }
-
-    std::vector<Call> calls;
-    bool active_;
-};
-
-SDL_Event key_event(Uint8 type, int sym) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.keysym.sym = static_cast<SDLKey>(sym);
-    return event;
-}
 
 SDL_Event axis_event(int axis, int value) {
     SDL_Event event{};

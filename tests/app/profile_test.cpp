@@ -10,7 +10,6 @@
 #include <vector>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -87,24 +86,20 @@ TEST(Profile, WritesWholeFilesThroughARenameAndKeepsTheOldOneOnFailure) {
     EXPECT_EQ(read_all(folder + "/progress.txt"), "furthest_level=12\n");
     EXPECT_EQ(files_in(folder), std::vector<std::string>{"progress.txt"}) << "no temporary file left behind";
 
-    // A folder that cannot be written (root ignores modes, so make the
-    // folder's place a file instead when running as root).
-    chmod(folder.c_str(), 0555);
-    const bool can_write_anyway = access(folder.c_str(), W_OK) == 0;
-    chmod(folder.c_str(), 0755);
-    if (can_write_anyway) {
-        const std::string blocked = home.path() + "/blocked";
-        home.write_file("blocked", "");
-        EXPECT_FALSE(write_profile_number(blocked + "/floebound", "progress.txt", "furthest_level", 1, error));
-    } else {
-        chmod(folder.c_str(), 0555);
-        EXPECT_FALSE(write_profile_number(folder, "progress.txt", "furthest_level", 20, error));
-        chmod(folder.c_str(), 0755);
-    }
+    // A failed write leaves what stood there and no temporary file: here the
+    // rename fails, a folder standing in the file's place (modes would not
+    // stop root).
+    const std::string taken = home.path() + "/taken";
+    mkdir(taken.c_str(), 0755);
+    mkdir((taken + "/progress.txt").c_str(), 0755);
+    home.write_file("taken/progress.txt/kept", "x");
+    EXPECT_FALSE(write_profile_number(taken, "progress.txt", "furthest_level", 20, error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(read_all(folder + "/progress.txt"), "furthest_level=12\n");
-    EXPECT_EQ(files_in(folder), std::vector<std::string>{"progress.txt"});
+    EXPECT_EQ(read_all(taken + "/progress.txt/kept"), "x");
+    EXPECT_EQ(files_in(taken), std::vector<std::string>{"progress.txt"});
 
+    home.write_file("blocked", "");
+    EXPECT_FALSE(write_profile_number(home.path() + "/blocked/floebound", "progress.txt", "furthest_level", 1, error));
     EXPECT_FALSE(write_profile_number("", "progress.txt", "furthest_level", 1, error));
 }
 

@@ -1,8 +1,8 @@
 #include "app/camera.h"
 #include "app/input.h"
 #include "app/keys.h"
-#include "app/renderable.h"
 #include "app/window.h"
+#include "key_recorder.h"
 #include "xserver.h"
 
 #include <GL/gl.h>
@@ -21,26 +21,6 @@ namespace {
 constexpr int desktop_width = 1600;
 constexpr int desktop_height = 900;
 constexpr int corner = 8;
-
-class KeyRecorder : public Renderable {
-public:
-    void draw() override {}
-    void update(int) override {}
-    bool handle_key(int key, bool released) override {
-        calls.emplace_back(key, released);
-        return true;
-    }
-    bool is_active() const override { return true; }
-
-    std::vector<std::pair<int, bool>> calls;
-};
-
-SDL_Event f11(Uint8 type) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.keysym.sym = static_cast<SDLKey>(key_f11);
-    return event;
-}
 
 GLuint make_red_texture() {
     const std::array<std::uint8_t, 16> red = {255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255};
@@ -116,18 +96,18 @@ TEST(WindowMode, F11SwitchesModesAndTheContextKeepsTexturesAndLight) {
     glGetLightfv(GL_LIGHT0, GL_POSITION, light_before);
     EXPECT_EQ(draw_in_bottom_right_corner(texture)[0], 255);
 
-    KeyRecorder intro;
-    KeyRecorder level;
+    KeyRecorder intro(true);
+    KeyRecorder level(false);
     InputState input;
     const bool quit_requested = false;
-    dispatch_event(f11(SDL_KEYDOWN), input, intro, level, quit_requested);
+    dispatch_event(key_event(SDL_KEYDOWN, key_f11), input, intro, level, quit_requested);
     expect_mode(false, windowed_size({640, 480}, full_screen));
     EXPECT_EQ(draw_in_bottom_right_corner(texture)[0], 255);
 
-    dispatch_event(f11(SDL_KEYUP), input, intro, level, quit_requested);
+    dispatch_event(key_event(SDL_KEYUP, key_f11), input, intro, level, quit_requested);
     expect_mode(false, windowed_size({640, 480}, full_screen));
 
-    dispatch_event(f11(SDL_KEYDOWN), input, intro, level, quit_requested);
+    dispatch_event(key_event(SDL_KEYDOWN, key_f11), input, intro, level, quit_requested);
     expect_mode(true, full_screen);
     EXPECT_EQ(draw_in_bottom_right_corner(texture)[0], 255);
     EXPECT_TRUE(glIsTexture(texture));

@@ -256,12 +256,12 @@ TEST(PlayerSettings, MuteIsRememberedAndF11LeavesTheWindow) {
     EXPECT_EQ(loud, 0);
 }
 
-// Command-line mistakes end at once with status 2 and a message.
+// Command-line mistakes end at once with status 2 and a message: one the
+// parser refuses, and those only the game folder can tell.
 TEST(PlayerCommandLine, MistakesEndWithStatusTwo) {
     const ScratchDir home;
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--level", "0"}, {"--level", "-1"}, {"--level", "999"}, {"--level", "x"}, {"missing.txt"},
-             {"data"}, {"--unknown"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--level", "0"}, {"--level", "999"}, {"missing.txt"}, {"data"}}) {
         std::vector<std::string> argv = {FLOEBOUND_GAME_BINARY};
         argv.insert(argv.end(), args.begin(), args.end());
         ChildProcess game(argv, FLOEBOUND_GAME_DIR, {{"HOME", home.path()}, {"DISPLAY", ""}});

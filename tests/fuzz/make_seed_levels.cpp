@@ -4,9 +4,9 @@
 // branch of the format; and a level won only by clearing a goat to place it
 // elsewhere, so the checker's search starts from that branch too.
 
-#include <cstdio>
+#include "seed_corpus.h"
+
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -20,22 +20,11 @@ std::string with_crlf(const std::string& text) {
     return out;
 }
 
-bool write_seed(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus-dir>\n", argv[0]);
-        return 2;
-    }
     const std::string field = full_level.substr(0, full_level.find('p'));
-    const std::pair<const char*, std::string> seeds[] = {
+    return write_seed_corpus(argc, argv, {
         {"example.txt", full_level},
         {"example_crlf.txt", with_crlf(full_level)},
         {"odd_settings.txt", field + "penguinMax=10\n\ngoatMax = 3\nskateboardMax=2 boards\npenguinMax=abc\n"
@@ -46,13 +35,5 @@ int main(int argc, char** argv) {
         {"clear_goat.txt", "........\n........\n.....CB.\n........\n.....CB.\n........\n.D......\n........\n"
                            "penguinMax=16\ngoatMax=1\n"},
         {"nul_bytes.txt", std::string("x\0x.....\n", 9) + field.substr(9) + std::string("goat\0Max=1\n", 11)},
-    };
-    for (const auto& [name, bytes] : seeds) {
-        const std::string path = std::string(argv[1]) + "/" + name;
-        if (!write_seed(path, bytes)) {
-            std::fprintf(stderr, "could not write %s\n", path.c_str());
-            return 1;
-        }
-    }
-    return 0;
+    });
 }

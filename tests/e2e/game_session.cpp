@@ -1,5 +1,6 @@
 #include "game_session.h"
 
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -7,14 +8,43 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-GameSession::GameSession(const Options& options) : x_(options.screen_width, options.screen_height) {
+namespace {
+
+// A copy of the game folder's tree whose files link to the generated ones,
+// except those changed.
+void link_tree(const std::string& top, const std::string& to,
+               const std::map<std::string, std::optional<std::string>>& changed) {
+    namespace fs = std::filesystem;
+    const fs::path game_dir = FLOEBOUND_GAME_DIR;
+    fs::create_directories(fs::path(to) / top);
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(game_dir / top)) {
+        const fs::path relative = entry.path().lexically_relative(game_dir);
+        const fs::path copy = fs::path(to) / relative;
+        const auto change = changed.find(relative.string());
+        if (entry.is_directory())
+            fs::create_directories(copy);
+        else if (change == changed.end())
+            fs::create_symlink(entry.path(), copy);
+        else if (change->second)
+            std::ofstream(copy, std::ios::binary) << *change->second;
+    }
+}
+
+}  // namespace
+
+GameSession::GameSession(const Options& options)
+    : key_pause_ms_(options.key_pause_ms), x_(options.screen_width, options.screen_height) {
     const std::string game_dir = FLOEBOUND_GAME_DIR;
-    symlink((game_dir + "/models").c_str(), (dir_.path() + "/models").c_str());
-    if (options.only_data) {
+    if (!options.changed_files.empty()) {
+        link_tree("models", dir_.path(), options.changed_files);
+        link_tree("data", dir_.path(), options.changed_files);
+    } else if (options.only_data) {
+        symlink((game_dir + "/models").c_str(), (dir_.path() + "/models").c_str());
         mkdir((dir_.path() + "/data").c_str(), 0755);
         for (const std::string& file : *options.only_data)
             symlink((game_dir + "/data/" + file).c_str(), (dir_.path() + "/data/" + file).c_str());
     } else {
+        symlink((game_dir + "/models").c_str(), (dir_.path() + "/models").c_str());
         symlink((game_dir + "/data").c_str(), (dir_.path() + "/data").c_str());
     }
     if (options.screensize_txt) dir_.write_file("screensize.txt", *options.screensize_txt);
@@ -60,8 +90,7 @@ bool GameSession::leave_intro() {
 
 bool GameSession::xdotool_key(const char* action, const std::string& name) {
     const bool sent = run_command({"xdotool", action, name}, x_env()).status == 0;
-    // Keys that must land in different frames need a little room.
-    usleep(150 * 1000);
+    usleep(key_pause_ms_ * 1000);
     return sent;
 }
 

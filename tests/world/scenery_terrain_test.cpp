@@ -1,4 +1,5 @@
 #include "above_view.h"
+#include "damaged_bytes.h"
 #include "gl_window.h"
 #include "map_image.h"
 #include "media/texture.h"
@@ -15,6 +16,8 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -154,6 +157,34 @@ TEST_F(SceneryTerrain, DrawsTheTintedGroundAndNothingForTheItems) {
     free_scenery_items();
     ASSERT_NO_FATAL_FAILURE(draw_from_above(*terrain));
     EXPECT_TRUE(frame() == with_items);
+}
+
+// The generated scenery with each of its files missing, then damaged, in
+// turn: the form that loads it builds and draws all the same. Last, as it
+// spends the texture pool.
+TEST_F(SceneryTerrain, BuildsAndDrawsWithAnyGeneratedSceneryFileMissingOrDamaged) {
+    namespace fs = std::filesystem;
+    const fs::path generated = fs::path(FLOEBOUND_GAME_DIR) / "models/enviro";
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(generated))
+        if (entry.is_regular_file()) files.push_back(entry.path().lexically_relative(generated));
+    ASSERT_GT(files.size(), 20u) << "the scenery was not generated in " << generated;
+    for (const fs::path& file : files)
+        for (const bool damage : {false, true}) {
+            SCOPED_TRACE(file.string() + (damage ? " damaged" : " missing"));
+            fs::remove_all("models/enviro");
+            fs::copy(generated, "models/enviro", fs::copy_options::recursive);
+            const fs::path copy = fs::path("models/enviro") / file;
+            if (damage) {
+                std::ostringstream bytes;
+                bytes << std::ifstream(copy, std::ios::binary).rdbuf();
+                std::ofstream(copy, std::ios::binary) << damaged_bytes(bytes.str(), file.string());
+            } else {
+                fs::remove(copy);
+            }
+            std::unique_ptr<Terrain> terrain(build("data/height.png", "data/colour.png"));
+            ASSERT_NO_FATAL_FAILURE(draw_from_above(*terrain));
+        }
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +37,19 @@ std::vector<std::string> files_in(const std::string& folder) {
     std::istringstream lines(listing.output);
     for (std::string name; std::getline(lines, name);) names.push_back(name);
     return names;
+}
+
+// Runs a check in a child process that modes bind: as root it first becomes
+// nobody, since modes never stop root. The check's exit status comes back.
+template <typename Check> int as_unprivileged(Check check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(100);
+        _exit(check());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 }  // namespace
@@ -101,6 +116,32 @@ TEST(Profile, WritesWholeFilesThroughARenameAndKeepsTheOldOneOnFailure) {
     home.write_file("blocked", "");
     EXPECT_FALSE(write_profile_number(home.path() + "/blocked/floebound", "progress.txt", "furthest_level", 1, error));
     EXPECT_FALSE(write_profile_number("", "progress.txt", "furthest_level", 1, error));
+}
+
+// A progress file it may not read and a folder it may not write in cost the
+// player only the saved progress.
+TEST(Profile, AnUnreadableFileOrAReadOnlyFolderIsReportedAndNothingElse) {
+    const ScratchDir home;
+    chmod(home.path().c_str(), 0755);
+    home.write_file("progress.txt", "furthest_level=3\n");
+    chmod((home.path() + "/progress.txt").c_str(), 0);
+    const std::string read_only = home.path() + "/read-only";
+    mkdir(read_only.c_str(), 0555);
+
+    const int failures = as_unprivileged([&] {
+        const ProfileNumber unreadable = read_profile_number(home.path() + "/progress.txt", "furthest_level", 1, 9);
+        std::string error;
+        const bool written = write_profile_number(read_only, "progress.txt", "furthest_level", 2, error);
+        int failed = 0;
+        if (unreadable.status != ProfileNumber::damaged || unreadable.problem.find("Permission denied") == std::string::npos)
+            failed |= 1;
+        if (written || error.find("Permission denied") == std::string::npos) failed |= 2;
+        return failed;
+    });
+    EXPECT_NE(failures, 100) << "could not become an unprivileged user";
+    EXPECT_EQ(failures & 1, 0) << "the unreadable file was not refused as damaged";
+    EXPECT_EQ(failures & 2, 0) << "the write into the read-only folder was not refused with its reason";
+    EXPECT_EQ(files_in(read_only), std::vector<std::string>{});
 }
 
 TEST(CommandLine, TakesTheOptionsAndRefusesWhatItCannotUse) {

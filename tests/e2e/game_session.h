@@ -24,13 +24,13 @@ public:
         // When set, data/ holds only these of the generated files (paths
         // below data/) instead of all of them.
         std::optional<std::vector<std::string>> only_data;
-        // Generated files (paths below the game folder, as "data/sfx/drop.wav")
-        // missing from the session's folder (no contents) or replaced.
-        std::map<std::string, std::optional<std::string>> changed_files;
         // The player's home folder; a fresh one inside the session when unset,
         // so saved progress never leaks between runs.
         std::optional<std::string> home;
         std::vector<std::string> args;
+        // Generated files (paths below the game folder, as "data/sfx/drop.wav")
+        // missing from the session's folder (no contents) or replaced.
+        std::map<std::string, std::optional<std::string>> changed_files;
         // How long each key waits after it is sent, so that keys land in
         // different frames; a small screen draws its frames quicker.
         int key_pause_ms = 150;

@@ -137,7 +137,10 @@ GameSession::Screenshot next_level(GameSession& session, const std::vector<bool>
 // levels played as the level checker's solutions say, each to the victory
 // picture and on with space, and the frame-rate readout.
 TEST(PlayFirstLevels, FromTheSplashThroughTwoWonLevelsToLevelThree) {
-    GameSession session({width, height, std::nullopt, {}, std::nullopt, std::nullopt, {}});
+    GameSession::Options options;
+    options.screen_width = width;
+    options.screen_height = height;
+    GameSession session(options);
     ASSERT_TRUE(session.display_ok());
     ASSERT_FALSE(session.find_window().empty()) << session.game().output();
 

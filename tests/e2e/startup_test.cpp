@@ -48,7 +48,9 @@ TEST(GameStartup, OpensTheCaptionedWindowAtTheDesktopSizeWithSkyGroundAndSplash)
 }
 
 TEST(GameStartup, ScreensizeFileChoosesTheMode) {
-    GameSession session({1024, 768, std::string("800 600\n"), {}, std::nullopt, std::nullopt, {}});
+    GameSession::Options options;
+    options.screensize_txt = "800 600\n";
+    GameSession session(options);
     ASSERT_TRUE(session.display_ok());
     const std::string window = session.find_window();
     ASSERT_FALSE(window.empty()) << session.game().output();
@@ -58,7 +60,9 @@ TEST(GameStartup, ScreensizeFileChoosesTheMode) {
 }
 
 TEST(GameStartup, ScreensizeBelowTheMinimumMeansTheDesktopSize) {
-    GameSession session({1024, 768, std::string("300 200"), {}, std::nullopt, std::nullopt, {}});
+    GameSession::Options options;
+    options.screensize_txt = "300 200";
+    GameSession session(options);
     ASSERT_TRUE(session.display_ok());
     const std::string window = session.find_window();
     ASSERT_FALSE(window.empty()) << session.game().output();
@@ -68,7 +72,9 @@ TEST(GameStartup, ScreensizeBelowTheMinimumMeansTheDesktopSize) {
 }
 
 TEST(GameStartup, WithoutAnAudioDeviceTheGameSaysSoAndEnds) {
-    GameSession session({1024, 768, std::nullopt, {{"SDL_AUDIODRIVER", "no-such-driver"}}, std::nullopt, std::nullopt, {}});
+    GameSession::Options options;
+    options.env = {{"SDL_AUDIODRIVER", "no-such-driver"}};
+    GameSession session(options);
     ASSERT_TRUE(session.display_ok());
     EXPECT_EQ(session.game().wait(10s), 1);
     EXPECT_EQ(session.game().output(), "Unable to open audio!\n");
@@ -128,7 +134,9 @@ TEST(GameStartup, WithoutPicturesOrFontTheGameStillRunsAndQuits) {
 TEST(GameStartup, TheIntroSongIsMixed) {
     ScratchDir audio;
     const std::string mixed = audio.path() + "/mixed.raw";
-    GameSession session({1024, 768, std::nullopt, {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", mixed}}, std::nullopt, std::nullopt, {}});
+    GameSession::Options options;
+    options.env = {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", mixed}};
+    GameSession session(options);
     ASSERT_TRUE(session.display_ok());
     ASSERT_FALSE(session.find_window().empty()) << session.game().output();
     std::this_thread::sleep_for(1500ms);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "game/level_file.h"
-#include "level_solver.h"
+#include "game/level_solver.h"
 
 namespace {
 

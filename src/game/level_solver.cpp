@@ -1,7 +1,7 @@
-#include "level_solver.h"
+#include "game/level_solver.h"
 
 #include "game/rules.h"
-#include "penguin_walk.h"
+#include "game/penguin_walk.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 
 #include "game/level_file.h"
 #include "game/rules.h"
-#include "level_solver.h"
+#include "game/level_solver.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "game/level_file.h"
-#include "level_solver.h"
-#include "penguin_walk.h"
+#include "game/level_solver.h"
+#include "game/penguin_walk.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "app/keys.h"
 #include "game/grid.h"
-#include "level_solver.h"
+#include "game/level_solver.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // within its supplies, and how.
 
 #include "game/level_file.h"
-#include "level_solver.h"
+#include "game/level_solver.h"
 
 #include <algorithm>
 #include <cerrno>

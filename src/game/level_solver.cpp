@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bitset>
 #include <cstdint>
 #include <deque>
@@ -58,13 +59,14 @@ std::string grid_key(const Grid& grid) {
 // Shared by the decisions the search takes, so that it always ends.
 class WorkBudget {
 public:
-    explicit WorkBudget(long limit) : limit_(limit) {}
+    WorkBudget(long limit, const std::atomic<bool>* cancel) : limit_(limit), cancel_(cancel) {}
     void spend(long amount) { spent_ += amount; }
-    bool exhausted() const { return spent_ >= limit_; }
+    bool exhausted() const { return spent_ >= limit_ || (cancel_ && cancel_->load(std::memory_order_relaxed)); }
     long spent() const { return spent_; }
 
 private:
     long limit_;
+    const std::atomic<bool>* cancel_;
     long spent_ = 0;
 };
 
@@ -330,9 +332,9 @@ private:
     std::unordered_map<std::string, std::vector<Route>> routes_;
 };
 
-int most_goats_standing(const std::vector<PlayerCommand>& commands) {
-    int standing = 0;
-    int most = 0;
+int most_goats_standing(const std::vector<PlayerCommand>& commands, int standing_before) {
+    int standing = standing_before;
+    int most = standing_before;
     for (const PlayerCommand& command : commands) {
         standing += (command.kind == PlayerCommand::place_goat) - (command.kind == PlayerCommand::clear_goat);
         most = std::max(most, standing);
@@ -369,11 +371,11 @@ std::bitset<grid_cells> reachable_squares(const Grid& field) {
             reached[cell] = true;
             frontier.push_back(cell);
         }
+    // A cow's square holds the penguins that reach it, until it tips: then
+    // they walk on, and may reach a cow no drop reaches directly.
     while (!frontier.empty()) {
         const int cell = frontier.back();
         frontier.pop_back();
-        // A cow's square holds the penguins that reach it.
-        if (field.cells[cell] == CellKind::cow) continue;
         // Penguins land heading along a column and only ever turn by quarters.
         for (int heading = 0; heading < direction_count; heading += 2) {
             int column = 0;
@@ -432,29 +434,26 @@ std::string unguided_walk(const Grid& field) {
     return "";
 }
 
-}  // namespace
+int goats_on(const Grid& grid) {
+    int goats = 0;
+    for (CellKind kind : grid.cells) goats += is_goat(kind);
+    return goats;
+}
 
-Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit) {
+// The search from a position: no goat standing at once beyond those already
+// standing, then one more, and so on, each smaller supply searched out
+// completely first, so the first solution keeps the fewest goats standing.
+// With each supply, plans that never clear a goat come first: they read best,
+// and usually drop fewer penguins.
+Solution search_from(const Position& start, int penguin_max, int goat_max, long work_limit,
+                     const std::atomic<bool>* cancel, const std::string& unguided) {
     Solution solution;
-    const std::string hopeless = hopeless_field(field, penguin_max);
-    if (!hopeless.empty()) {
-        solution.reason = hopeless;
-        return solution;
-    }
     // More goats than squares change nothing, and keep the search's keys small.
     const int goat_supply = std::clamp(goat_max, 0, grid_cells);
-
-    Position start;
-    start.grid = field;
-    for (CellKind kind : field.cells) start.cows_left += kind == CellKind::cow;
-
-    // No goat, then one, and so on: each smaller supply is searched out
-    // completely first, so the first solution keeps the fewest goats standing.
-    // With each supply, plans that never clear a goat come first: they read
-    // best, and usually drop fewer penguins.
-    WorkBudget budget(work_limit);
-    for (int goats = 0; goats <= goat_supply && solution.verdict != Verdict::solvable; ++goats) {
-        Search search(field, penguin_max, goats, budget);
+    WorkBudget budget(work_limit, cancel);
+    for (int goats = std::min(start.goats_standing, goat_supply);
+         goats <= goat_supply && solution.verdict != Verdict::solvable; ++goats) {
+        Search search(start.grid, penguin_max, goats, budget);
         for (bool may_clear : {false, true}) {
             if (may_clear && goats == 0) break;
             if (search.run(start, may_clear)) {
@@ -474,14 +473,51 @@ Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work
                               " penguin decisions, the bound of the search, without finding a solution";
         } else {
             solution.reason = "no sequence of commands tips every cow with " + plural(penguin_max, "penguin") +
-                              " and " + plural(std::max(goat_max, 0), "goat") + unguided_walk(field);
+                              " and " + plural(std::max(goat_max, 0), "goat") + unguided;
         }
         return solution;
     }
     solution.commands = merge_drops(solution.commands);
-    solution.goats = most_goats_standing(solution.commands);
+    solution.goats = std::max(start.goats_standing, most_goats_standing(solution.commands, start.goats_standing));
     solution.penguins = penguins_dropped(solution.commands);
     return solution;
+}
+
+}  // namespace
+
+Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit) {
+    const std::string hopeless = hopeless_field(field, penguin_max);
+    if (!hopeless.empty()) {
+        Solution solution;
+        solution.reason = hopeless;
+        return solution;
+    }
+    Position start;
+    start.grid = field;
+    for (CellKind kind : field.cells) start.cows_left += kind == CellKind::cow;
+    start.goats_standing = goats_on(field);
+    return search_from(start, penguin_max, goat_max, work_limit, nullptr, unguided_walk(field));
+}
+
+Solution solve_from(const PlayState& state, int penguin_max, int goat_max, long work_limit,
+                    const std::atomic<bool>* cancel) {
+    Position start;
+    start.grid = state.grid;
+    for (int cell = 0; cell < grid_cells; ++cell) {
+        if (state.grid.cells[cell] != CellKind::cow) continue;
+        ++start.cows_left;
+        for (int heading = 0; heading < direction_count; ++heading)
+            start.resting[cell][heading] = static_cast<std::uint8_t>(std::clamp(state.resting[cell][heading], 0, 255));
+    }
+    start.stuck = state.stuck;
+    start.penguins_used = state.penguins_used;
+    start.goats_standing = goats_on(state.grid);
+    if (start.cows_left == 0) {
+        Solution won;
+        won.verdict = Verdict::solvable;
+        return won;
+    }
+    return search_from(start, penguin_max, goat_max, work_limit, cancel, "");
 }
 
 int command_count(const std::vector<PlayerCommand>& commands) {

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "game/grid.h"
+#include "game/rules.h"
 
+#include <array>
+#include <atomic>
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -38,6 +42,24 @@ constexpr long default_work_limit = 500'000'000;
 // 1, and so on, so a solution keeps the fewest goat squares standing at once
 // possible; gives up, undecided, when the bound runs out first.
 Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit = default_work_limit);
+
+// A level part-way through, at a moment when no penguin walks: the field with
+// the goats the player placed and the cows still standing, the penguins
+// resting on each cow's square (by the heading they face, which they walk on
+// with once it tips), the squares where a penguin stands stuck, and the
+// penguins dropped so far.
+struct PlayState {
+    Grid grid;
+    std::array<std::array<int, direction_count>, grid_cells> resting{};
+    std::bitset<grid_cells> stuck;
+    int penguins_used = 0;
+};
+
+// The search of solve_level from a state part-way through: the goats already
+// standing count against goat_max. Setting cancel makes it give up, undecided,
+// at its next decision.
+Solution solve_from(const PlayState& state, int penguin_max, int goat_max, long work_limit = default_work_limit,
+                    const std::atomic<bool>* cancel = nullptr);
 
 // Player commands: one per goat placed, turned or cleared, one per penguin
 // dropped.

@@ -95,6 +95,13 @@ TEST(LevelSolver, CountsTheTwoCowsEightPenguinsCanTipInARow) {
     const Solution chain = solve_level(field(in_a_row), 8, 0);
     ASSERT_EQ(chain.verdict, Verdict::solvable) << chain.reason;
     EXPECT_EQ(describe_commands(chain.commands), "8 penguins (1,6)");
+    // The cow in the corner is reached only by walking on from the other.
+    const std::vector<std::string> behind = {
+        "......CC", ".......x", "........", "........", "........", "........", ".D......", "........",
+    };
+    const Solution cascade = solve_level(field(behind), 8, 1);
+    ASSERT_EQ(cascade.verdict, Verdict::solvable) << cascade.reason;
+    EXPECT_EQ(cascade.penguins, 8);
 
     // Out of line, the second cow needs eight of its own.
     const std::vector<std::string> apart = {
@@ -110,6 +117,28 @@ TEST(LevelSolver, CountsTheTwoCowsEightPenguinsCanTipInARow) {
     ASSERT_EQ(sixteen.verdict, Verdict::solvable) << sixteen.reason;
     EXPECT_LE(sixteen.penguins, 16);
     EXPECT_GT(sixteen.penguins, 8);
+}
+
+// A hint's search: from the goats the player placed and the penguins already
+// on a cow, never past what the supplies leave.
+TEST(LevelSolver, GoesOnFromAStatePartWayThrough) {
+    PlayState state;
+    state.grid = field(corner);
+    state.grid.set_cell(1, 2, CellKind::goat_cw);
+    state.resting[2 * grid_side + 5][2] = 3;
+    state.penguins_used = 3;
+    const Solution rest = solve_from(state, 10, 1);
+    ASSERT_EQ(rest.verdict, Verdict::solvable) << rest.reason;
+    EXPECT_EQ(describe_commands(rest.commands), "5 penguins (1,6)");
+    EXPECT_EQ(solve_from(state, 7, 1).verdict, Verdict::unsolvable) << "four penguins left, five needed";
+
+    // Every penguin dropped would walk straight on past one stuck in front of
+    // the drop square, and wait behind it for ever.
+    state.stuck[5 * grid_side + 1] = true;
+    EXPECT_EQ(solve_from(state, 10, 1).verdict, Verdict::unsolvable);
+
+    const std::atomic<bool> cancelled{true};
+    EXPECT_EQ(solve_from(state, 10, 4, default_work_limit, &cancelled).verdict, Verdict::undecided);
 }
 
 TEST(LevelSolver, TurnsAGoatBetweenDropsWhenOneGoatServesTwoCows) {

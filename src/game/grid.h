@@ -34,6 +34,10 @@ struct Grid {
     void set_cell(int column, int row, CellKind kind) { cells[row * grid_side + column] = kind; }
 };
 
+// The terrain's cursor counts squares from the ground's edge: the field's
+// square (column, row) is cursor (row + 4, column + 4).
+constexpr int field_cursor_offset = 4;
+
 struct CellCentre {
     float x, y, z;
 };

@@ -6,9 +6,8 @@
 
 namespace {
 
-// The field's squares take cursor values 4 to 11 of the 16 by 16 terrain.
-constexpr int field_cursor_offset = 4;
-constexpr int start_cursor = 7;
+// The cursor starts on square (3,3).
+constexpr int start_cursor = field_cursor_offset + 3;
 
 constexpr const char* square_image_paths[5] = {
     "data/fbdPengNOff.png", "data/fbdPengNOn.png", "data/fbdPengSOff.png", "data/fbdPengSOn.png",

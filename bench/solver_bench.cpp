@@ -1,13 +1,20 @@
 // The level checker on shipped levels: the simplest, and the three-cow level
 // whose fewest-goats proof searches out every plan with one goat standing,
-// clears included, before it finds one with two.
+// clears included, before it finds one with two. Then the game's hint, asked
+// at the start of every shipped level, as the game asks it (on a thread of
+// its own): the slowest level's answer must come within half a second.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
 
+#include "game/hint.h"
 #include "game/level_file.h"
+#include "game/level_sequence.h"
 #include "game/level_solver.h"
 
 namespace {
@@ -29,5 +36,31 @@ void BM_SolveLevel(benchmark::State& state, const std::string& path) {
 BENCHMARK_CAPTURE(BM_SolveLevel, first_level, std::string("data/level.txt"))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SolveLevel, three_cows_goats_cleared, std::string("data/level018.txt"))
     ->Unit(benchmark::kMillisecond);
+
+void BM_HintAtEachLevelsStart(benchmark::State& state) {
+    std::vector<LevelFile> levels;
+    for (int number = 0; level_file_exists(level_path(number).text); ++number)
+        if (const std::optional<LevelFile> file = read_level_file(level_path(number).text)) levels.push_back(*file);
+    if (levels.empty()) {
+        state.SkipWithError("no level files; run from the game folder");
+        return;
+    }
+    double slowest_ms = 0;
+    for (auto _ : state) {
+        for (const LevelFile& file : levels) {
+            PlayState start;
+            read_play_state(field_of(file), {}, start);
+            const auto asked = std::chrono::steady_clock::now();
+            HintSearch search(start, file.penguinMax.value_or(0), file.goatMax.value_or(0));
+            while (!search.done()) std::this_thread::sleep_for(std::chrono::microseconds(100));
+            const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - asked;
+            slowest_ms = std::max(slowest_ms, took.count());
+        }
+    }
+    state.counters["levels"] = static_cast<double>(levels.size());
+    state.counters["slowest_ms"] = slowest_ms;
+}
+
+BENCHMARK(BM_HintAtEachLevelsStart)->Unit(benchmark::kMillisecond);
 
 }  // namespace

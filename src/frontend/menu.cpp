@@ -8,6 +8,8 @@
 #include "media/texture.h"
 #include "world/terrain.h"
 
+#include <cstdio>
+
 #include <GL/gl.h>
 
 Image* intro_images[4] = {};
@@ -82,6 +84,9 @@ bool Menu::handle_key(int key, bool released) {
     case key_return:
     case key_space:
         if (!released) step();
+        return true;
+    case key_h:
+        if (!released) std::printf("Hint: press space to start playing\n");
         return true;
     case key_up:
     case key_down:

@@ -4,11 +4,13 @@
 #include "app/renderable.h"
 #include "game/actor.h"
 #include "game/grid.h"
+#include "game/hint.h"
 #include "game/level_sequence.h"
 #include "game/particles.h"
 #include "game/popup.h"
 
 #include <deque>
+#include <memory>
 #include <string>
 
 class Terrain;
@@ -53,6 +55,12 @@ public:
     bool handle_key(int key, bool released) override;
     bool is_active() const override { return true; }
 
+    // h: the next command of a solution from here, searched off the frame
+    // loop; the answer shows on the hint line, which says it until the field
+    // changes.
+    void ask_hint();
+    const std::string& hint_text() const { return hint_text_; }
+
     // How many times faster than real time the level runs: held f fast-forwards.
     int time_scale() const { return fast_forward ? fast_forward_scale : 1; }
     static constexpr int fast_forward_scale = 4;
@@ -92,6 +100,17 @@ private:
     // Replaces any popup left open with a new, empty one.
     Popup& open_popup();
     void move_cursor(int arrow_key);
+    // Shows a hint for the field as it is now; say_hint prints it too.
+    void show_hint(const std::string& text);
+    void say_hint(const std::string& text);
+    void follow_hint();
+
+    std::unique_ptr<HintSearch> hint_search_;
+    std::string hint_text_;
+    bool hint_says_wait_ = false;
+    // The field and penguin count the hint was given for.
+    Grid hint_grid_;
+    std::size_t hint_penguins_ = 0;
 
     std::string only_file_;  // the one level file played, when not the sequence
 };

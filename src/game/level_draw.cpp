@@ -108,7 +108,8 @@ void draw_status(const Level& level) {
     draw_outlined_text(get_fonts(), level_text, level_font, white_text, &level_pen);
     TextRect hint_pen = {static_cast<std::int16_t>(camera.screen_width / 2 - 150),
                          static_cast<std::int16_t>(camera.screen_height - 25), 0, 0};
-    draw_outlined_text(get_fonts(), hint_lines[level.hint_index], hint_font, white_text, &hint_pen);
+    const char* hint = level.hint_text().empty() ? hint_lines[level.hint_index] : level.hint_text().c_str();
+    draw_outlined_text(get_fonts(), hint, hint_font, white_text, &hint_pen);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ constexpr int goat_cycle_ms = 1500;
 constexpr float drop_height = 2000;
 
 // Cursor values of the field's first and last squares on the terrain.
-constexpr int first_field_cursor = 4;
-constexpr int last_field_cursor = 11;
+constexpr int first_field_cursor = field_cursor_offset;
+constexpr int last_field_cursor = field_cursor_offset + grid_side - 1;
 
 // What the HUD's hint line says, by index; it only ever moves forward.
 enum Hint : int {
@@ -41,6 +41,7 @@ void Level::update(int elapsed_ms) {
 
     walk_penguins(elapsed_ms);
     update_cows(elapsed_ms);
+    follow_hint();
     update_actors(trees, elapsed_ms);
     update_actors(skateboards, elapsed_ms);
     update_fires(elapsed_ms);
@@ -122,6 +123,9 @@ bool Level::handle_key(int key, bool released) {
         return true;
     case key_f:
         fast_forward = !released;
+        return true;
+    case key_h:
+        if (!released) ask_hint();
         return true;
     case key_page_up:
         if (!released) step_level(-1);

@@ -86,7 +86,14 @@ TEST(GameStartup, AGoatDropsRestartAndSkipThenEscapeAsksBeforeTheGameEnds) {
     GameSession session(GameSession::Options{});
     ASSERT_TRUE(session.display_ok());
     ASSERT_FALSE(session.find_window().empty()) << session.game().output();
+    ASSERT_TRUE(session.key("h"));
     ASSERT_TRUE(session.leave_intro());
+    // The first level's whole solution is one drop; the hint moves the
+    // cursor onto its square, and left brings it back.
+    ASSERT_TRUE(session.key("h"));
+    EXPECT_TRUE(session.game().wait_for_output("Hint: 8 penguins (3,6)\n", 10s)) << session.game().output();
+    EXPECT_NE(session.game().output().find("Hint: press space to start playing\n"), std::string::npos);
+    for (const char* key : {"Left", "Left", "Left"}) ASSERT_TRUE(session.key(key));
     // The first level has no goats: skipped, the second has one. The cursor
     // starts on (3,3); down and left step along the column and row numbers.
     for (const char* key : {"Tab", "space", "space", "space"}) ASSERT_TRUE(session.key(key));

@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL/SDL.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <random>
 #include <string>
@@ -21,6 +24,8 @@ namespace {
 constexpr int settle_update_limit = 20000;
 // A closed popup is carried out by the next update.
 constexpr int popup_update_limit = 3;
+// Seconds for the hint's search, a millisecond an update.
+constexpr int hint_update_limit = 30000;
 
 bool same_field(const Grid& a, const Grid& b) {
     for (int cell = 0; cell < grid_cells; ++cell)
@@ -134,6 +139,45 @@ protected:
         EXPECT_EQ(static_cast<int>(most_goats), solution.goats) << "goats standing at once";
         EXPECT_LE(solution.penguins, to_play.penguin_max);
         EXPECT_LE(solution.goats, to_play.goat_max);
+    }
+
+    // h, and the updates until the answer comes: a first command of some
+    // solution, read off the hint line and the cursor as a player reads them;
+    // nothing when the hint names no command.
+    std::optional<PlayerCommand> ask_hint() {
+        press(key_h);
+        release(key_h);
+        for (int n = 0; n < hint_update_limit && level->hint_text() == "Hint: thinking..."; ++n) {
+            SDL_Delay(1);
+            update();
+        }
+        const std::string& hint = level->hint_text();
+        int column = 0;
+        int row = 0;
+        level->cursor_square(column, row);
+        keys.cursor_moved_to(column, row);
+        const CellKind here = level->cell_at(column, row);
+        int penguins = 0;
+        if (hint == "Hint: a clockwise goat here") return PlayerCommand{PlayerCommand::place_goat, column, row, CellKind::goat_cw};
+        if (hint == "Hint: a counter-clockwise goat here")
+            return PlayerCommand{PlayerCommand::place_goat, column, row, CellKind::goat_ccw};
+        if (hint == "Hint: turn this goat")
+            return PlayerCommand{PlayerCommand::turn_goat, column, row,
+                                 here == CellKind::goat_cw ? CellKind::goat_ccw : CellKind::goat_cw};
+        if (hint == "Hint: clear this goat") return PlayerCommand{PlayerCommand::clear_goat, column, row, CellKind::empty};
+        if (std::sscanf(hint.c_str(), "Hint: drop %d penguin", &penguins) == 1)
+            return PlayerCommand{PlayerCommand::drop_penguins, column, row, CellKind::empty, penguins};
+        return std::nullopt;
+    }
+
+    // Follows the game's hints to the win.
+    void play_by_hints() {
+        for (int commands = 0; !level->cows.empty(); ++commands) {
+            ASSERT_LT(commands, 200) << "the hints go round in circles";
+            const std::optional<PlayerCommand> hint = ask_hint();
+            ASSERT_TRUE(hint) << "no command in \"" << level->hint_text() << "\"";
+            ASSERT_NO_FATAL_FAILURE(give(*hint));
+        }
     }
 
     PlayerKeys keys;
@@ -278,8 +322,51 @@ TEST_F(LevelPlaythrough, RandomFieldsTheCheckerSolvesAreWonByItsSolution) {
         if (solve_level(to_play->field, penguin_max, 3, 2'000'000).verdict != Verdict::solvable) continue;
 
         level->load_level(path.c_str());
-        ASSERT_NO_FATAL_FAILURE(play(*to_play));
+        if (played % 2 == 0) {
+            ASSERT_NO_FATAL_FAILURE(play(*to_play));
+        } else {
+            SCOPED_TRACE("following the game's hints");
+            ASSERT_NO_FATAL_FAILURE(play_by_hints());
+        }
         ++played;
     }
     EXPECT_EQ(played, 16) << "too few of the fields were solvable to say much";
+}
+
+// The hint names a move that wins, says when nothing can win any more, and
+// gives a short answer whenever it cannot search.
+TEST_F(LevelPlaythrough, TheHintLeadsToTheWinAndSaysWhenTheLevelIsLost) {
+    // Up column 1 the penguins would stop before the bucket: one clockwise
+    // goat at (1,4) sends them along row 4 to the cow.
+    const std::vector<std::string> rows = {
+        "........", "........", "........", ".B......", ".....C..", "........", ".D......", "........",
+    };
+    const std::string path = write_level("hinted.txt", level_text(rows, "penguinMax=8\ngoatMax=1\n"));
+    level->load_level(path.c_str());
+    const std::optional<PlayerCommand> first = ask_hint();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(describe_commands({*first}), "goat cw (1,4)");
+    ASSERT_NO_FATAL_FAILURE(play_by_hints());
+
+    // A penguin dropped before the goat is placed gets stuck: seven are left.
+    level->load_level(path.c_str());
+    for (const PopupChoice& choice : keys.choices_for({PlayerCommand::drop_penguins, 1, 6, CellKind::empty, 1}))
+        ASSERT_NO_FATAL_FAILURE(give(choice));
+    ASSERT_NE(level->penguins.front().is_active(), false);
+    press(key_h);
+    EXPECT_EQ(level->hint_text(), "Hint: wait until the penguins stop");
+    ASSERT_NO_FATAL_FAILURE(wait_until_settled());
+    EXPECT_EQ(level->hint_text(), "") << "the wait is over";
+    EXPECT_FALSE(ask_hint());
+    EXPECT_EQ(level->hint_text(), "Hint: no way to win from here: restart the level");
+
+    press(key_space);
+    release(key_space);
+    ASSERT_NE(level->popup, nullptr);
+    press(key_h);
+    EXPECT_EQ(level->hint_text(), "Hint: close the menu first");
+
+    level->load_level("data/no-such-level.txt");
+    press(key_h);
+    EXPECT_EQ(level->hint_text(), "Hint: no cow left to tip: press space for the next level");
 }

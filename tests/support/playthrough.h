@@ -41,6 +41,11 @@ class PlayerKeys {
 public:
     // One choice per goat placed, turned or cleared and per penguin dropped.
     std::vector<PopupChoice> choices_for(const PlayerCommand& command);
+    // The game moved the cursor itself (as a hint does).
+    void cursor_moved_to(int column, int row) {
+        column_ = column;
+        row_ = row;
+    }
 
 private:
     PopupChoice choice_at(int column, int row, int entry);

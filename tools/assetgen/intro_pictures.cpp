@@ -73,9 +73,9 @@ Image instructions() {
                 {"", "orange turns penguins clockwise,"},
                 {"", "blue turns them counter-clockwise"},
                 {"W S A D  [  ]", "turn and zoom the camera"},
+                {"H", "a hint: the next move from here"},
                 {"F (hold)", "fast forward"},
-                {"M", "sound on or off"},
-                {"F11", "window or full screen"},
+                {"M  /  F11", "sound on or off  /  full screen"},
                 {"Page Up / Down", "previous / next level reached"},
                 {"Escape", "quit"}};
     top = 100;

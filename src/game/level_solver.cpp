@@ -48,6 +48,7 @@ struct Position {
     int penguins_used = 0;
     int goats_standing = 0;
     int cows_left = 0;
+    int cascades = 0;  // cows tipped by penguins walking on from another
 };
 
 std::string grid_key(const Grid& grid) {
@@ -63,11 +64,14 @@ public:
     void spend(long amount) { spent_ += amount; }
     bool exhausted() const { return spent_ >= limit_ || (cancel_ && cancel_->load(std::memory_order_relaxed)); }
     long spent() const { return spent_; }
+    void count_position() { ++positions_; }
+    long positions() const { return positions_; }
 
 private:
     long limit_;
     const std::atomic<bool>* cancel_;
     long spent_ = 0;
+    long positions_ = 0;
 };
 
 // One way a single dropped penguin reaches a cow: the goat changes made
@@ -194,10 +198,14 @@ public:
         return search(start);
     }
     const std::vector<PlayerCommand>& plan() const { return plan_; }
+    int plan_cascades() const { return plan_cascades_; }
 
 private:
     bool search(const Position& position) {
-        if (position.cows_left == 0) return true;
+        if (position.cows_left == 0) {
+            plan_cascades_ = position.cascades;
+            return true;
+        }
         if (budget_.exhausted()) return false;
         if (!first_visit(position)) return false;
 
@@ -258,9 +266,9 @@ private:
             if (position.grid.cells[cell] == CellKind::cow)
                 key.append(position.resting[cell].begin(), position.resting[cell].end());
         const auto [entry, inserted] = fewest_penguins_.emplace(std::move(key), position.penguins_used);
-        if (inserted) return true;
-        if (entry->second <= position.penguins_used) return false;
+        if (!inserted && entry->second <= position.penguins_used) return false;
         entry->second = position.penguins_used;
+        budget_.count_position();
         return true;
     }
 
@@ -299,6 +307,7 @@ private:
         };
         const Squares stuck_before = position.stuck;
         release(cow_cell);
+        const int cows_before = position.cows_left;
         bool all_at_rest = true;
         Squares went_straight;
         Squares got_stuck;
@@ -317,6 +326,7 @@ private:
             case WalkEnd::loops: all_at_rest = false; break;
             }
         }
+        position.cascades += cows_before - position.cows_left;
         if (position.cows_left == 0) return (went_straight & stuck_before).none();
         position.stuck |= got_stuck;
         return all_at_rest && (went_straight & position.stuck).none();
@@ -326,6 +336,7 @@ private:
     int goat_limit_;
     WorkBudget& budget_;
     bool may_clear_ = false;
+    int plan_cascades_ = 0;
     std::vector<Walker> drops_;
     std::vector<PlayerCommand> plan_;
     std::unordered_map<std::string, int> fewest_penguins_;
@@ -459,6 +470,7 @@ Solution search_from(const Position& start, int penguin_max, int goat_max, long 
             if (search.run(start, may_clear)) {
                 solution.verdict = Verdict::solvable;
                 solution.commands = search.plan();
+                solution.cascades = search.plan_cascades();
                 break;
             }
             if (budget.exhausted()) break;
@@ -466,6 +478,7 @@ Solution search_from(const Position& start, int penguin_max, int goat_max, long 
         if (budget.exhausted()) break;
     }
     solution.work = budget.spent();
+    solution.positions = budget.positions();
     if (solution.verdict != Verdict::solvable) {
         if (budget.exhausted()) {
             solution.verdict = Verdict::undecided;

@@ -32,6 +32,8 @@ struct Solution {
     int penguins = 0;                     // penguins they drop
     std::string reason;                   // when not solvable
     long work = 0;                        // penguin decisions the search took
+    long positions = 0;                   // moments between drops it looked at
+    int cascades = 0;                     // cows the solution tips by penguins walking on from another
 };
 
 // The default bound on the search, in penguin decisions: ten seconds or so.

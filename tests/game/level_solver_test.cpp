@@ -95,6 +95,8 @@ TEST(LevelSolver, CountsTheTwoCowsEightPenguinsCanTipInARow) {
     const Solution chain = solve_level(field(in_a_row), 8, 0);
     ASSERT_EQ(chain.verdict, Verdict::solvable) << chain.reason;
     EXPECT_EQ(describe_commands(chain.commands), "8 penguins (1,6)");
+    EXPECT_EQ(chain.cascades, 1);
+    EXPECT_GT(chain.positions, 0);
     // The cow in the corner is reached only by walking on from the other.
     const std::vector<std::string> behind = {
         "......CC", ".......x", "........", "........", "........", "........", ".D......", "........",

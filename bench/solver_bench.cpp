@@ -2,7 +2,8 @@
 // whose fewest-goats proof searches out every plan with one goat standing,
 // clears included, before it finds one with two. Then the game's hint, asked
 // at the start of every shipped level, as the game asks it (on a thread of
-// its own): the slowest level's answer must come within half a second.
+// its own): the slowest level's answer must come within half a second. And
+// the generator making a three-cow, three-goat level.
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +17,7 @@
 #include "game/level_file.h"
 #include "game/level_sequence.h"
 #include "game/level_solver.h"
+#include "level_generator.h"
 
 namespace {
 
@@ -62,5 +64,21 @@ void BM_HintAtEachLevelsStart(benchmark::State& state) {
 }
 
 BENCHMARK(BM_HintAtEachLevelsStart)->Unit(benchmark::kMillisecond);
+
+// floebound-generate --cows 3 --goats 3: one level, proven, within ten seconds.
+void BM_GenerateThreeCowsThreeGoats(benchmark::State& state) {
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        GeneratorRequest request;
+        request.cows = 3;
+        request.goats = 3;
+        request.seed = seed++;
+        const std::vector<GeneratedLevel> levels = generate_levels(request);
+        if (levels.empty()) state.SkipWithError("no level came out");
+        benchmark::DoNotOptimize(levels.data());
+    }
+}
+
+BENCHMARK(BM_GenerateThreeCowsThreeGoats)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace

@@ -82,7 +82,7 @@ TEST(DebianPackage, CpackBuildsAGamesPackageThatDependsOnTheRuntimeLibraries) {
     EXPECT_NE(status.output.find("Status: install ok installed"), std::string::npos) << status.output;
 
     for (const char* file : {"usr/games/floebound", "usr/lib/games/floebound/floebound", "usr/games/floebound-solve",
-                             "usr/lib/games/floebound/floebound-solve",
+                             "usr/lib/games/floebound/floebound-solve", "usr/games/floebound-generate",
                              "usr/share/games/floebound/data/level.txt", "usr/share/games/floebound/models",
                              "usr/share/applications/com.kelpworks.floebound.desktop",
                              "usr/share/metainfo/com.kelpworks.floebound.metainfo.xml",

@@ -46,8 +46,8 @@ std::set<std::string> file_names_in(const fs::path& folder) {
 }  // namespace
 
 TEST(InstalledTree, BinariesSitInAPrivateFolderAndLaunchersInGames) {
-    // The game and the level checker, each with a launcher of the same name.
-    const std::set<std::string> binaries = {"floebound", "floebound-solve"};
+    // The game and the level tools, each with a launcher of the same name.
+    const std::set<std::string> binaries = {"floebound", "floebound-solve", "floebound-generate"};
     ASSERT_TRUE(fs::is_directory(installed("lib/games/floebound")));
     EXPECT_EQ(file_names_in(installed("lib/games/floebound")), binaries);
     EXPECT_EQ(file_names_in(installed("games")), binaries);

@@ -92,14 +92,16 @@ TEST(GameLauncher, WithoutTheDataFolderSaysSoOnStandardErrorAndFails) {
     EXPECT_EQ(run.output.find("ran in"), std::string::npos) << "the game must not start";
 }
 
-TEST(SolverLauncher, PassesEveryArgumentAndStaysWhereTheUserStands) {
-    FakePrefix prefix;
-    const fs::path launcher = prefix.add_launcher("floebound-solve");
-    ScratchDir elsewhere;
-    const std::string here = fs::canonical(elsewhere.path()).string();
+TEST(ToolLaunchers, PassEveryArgumentAndStayWhereTheUserStands) {
+    for (const char* tool : {"floebound-solve", "floebound-generate"}) {
+        FakePrefix prefix;
+        const fs::path launcher = prefix.add_launcher(tool);
+        ScratchDir elsewhere;
+        const std::string here = fs::canonical(elsewhere.path()).string();
 
-    const CommandResult run = run_from(here, {launcher, "level.txt", "my levels/two.txt", "", "../up.txt"});
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_EQ(run.output, "ran in " + here +
-                              "\narg [level.txt]\narg [my levels/two.txt]\narg []\narg [../up.txt]\n");
+        const CommandResult run = run_from(here, {launcher, "level.txt", "my levels/two.txt", "", "../up.txt"});
+        EXPECT_EQ(run.status, 0) << tool << ": " << run.output;
+        EXPECT_EQ(run.output, "ran in " + here +
+                                  "\narg [level.txt]\narg [my levels/two.txt]\narg []\narg [../up.txt]\n") << tool;
+    }
 }

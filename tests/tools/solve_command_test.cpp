@@ -1,9 +1,13 @@
-// floebound-solve as a level designer runs it: one line per file, and an exit
-// status a script can trust.
+// floebound-solve and floebound-generate as a level designer runs them: one
+// line per file, and an exit status a script can trust.
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+#include <set>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +20,15 @@ std::string checker() {
     char folder[4096];
     EXPECT_NE(getcwd(folder, sizeof folder), nullptr);
     return std::string(folder) + "/floebound-solve";
+}
+
+std::string generator() { return checker().substr(0, checker().size() - 5) + "generate"; }
+
+std::string read_all(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 const char* const solvable_level =
@@ -96,4 +109,61 @@ TEST(SolveCommand, BindsItsSearchAndExplainsItself) {
     EXPECT_EQ(help.status, 0);
     for (const char* topic : {"What it searches", "What it assumes", "Exit status", "--limit", "clear goat (c,r)"})
         EXPECT_NE(help.output.find(topic), std::string::npos) << topic;
+}
+
+// Every file it writes is one the checker proves with exactly the goats asked
+// for; one call never repeats a level, and a seed always gives the same bytes.
+TEST(GenerateCommand, WritesDistinctLevelsTheCheckerSolvesWithTheGoatsAsked) {
+    ScratchDir dir;
+    const std::vector<std::string> make = {generator(), "--cows", "2", "--goats", "2", "--seed", "5", "--count", "4"};
+    std::vector<std::string> first = make;
+    first.insert(first.end(), {"--out", dir.path() + "/a"});
+    const CommandResult made = run_command(first, {}, std::chrono::seconds(60));
+    ASSERT_EQ(made.status, 0) << made.output;
+    std::set<std::string> levels;
+    for (int n = 1; n <= 4; ++n) {
+        const std::string path = dir.path() + "/a/c2g2-s5-" + std::to_string(n) + ".txt";
+        levels.insert(read_all(path));
+        EXPECT_NE(made.output.find(path + ": 2 goats, "), std::string::npos) << made.output;
+        const CommandResult checked = run_command({checker(), path});
+        EXPECT_EQ(checked.status, 0) << checked.output;
+        EXPECT_EQ(checked.output.rfind("solvable " + path + ": 2 goats, ", 0), 0u) << checked.output;
+    }
+    EXPECT_EQ(levels.size(), 4u) << "a level came twice";
+
+    std::vector<std::string> again = make;
+    again.insert(again.end(), {"--out", dir.path() + "/b"});
+    ASSERT_EQ(run_command(again, {}, std::chrono::seconds(60)).status, 0);
+    for (int n = 1; n <= 4; ++n) {
+        const std::string name = "/c2g2-s5-" + std::to_string(n) + ".txt";
+        EXPECT_EQ(read_all(dir.path() + "/a" + name), read_all(dir.path() + "/b" + name)) << name;
+    }
+}
+
+TEST(GenerateCommand, RefusesWhatItCannotDoAndLeavesNothingBehind) {
+    ScratchDir dir;
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--cows", "0", "--goats", "1"}, {"--cows", "2", "--goats", "1", "--count", "-3"},
+          {"--cows", "65", "--goats", "1"}, {"--cows", "1"}, {"--cows", "x", "--goats", "1"}, {"--size", "3"}}) {
+        std::vector<std::string> argv = {generator(), "--out", dir.path() + "/never"};
+        argv.insert(argv.end(), wrong.begin(), wrong.end());
+        const CommandResult refused = run_command(argv);
+        EXPECT_EQ(refused.status, 2) << wrong.front() << ": " << refused.output;
+        EXPECT_NE(refused.output.find("floebound-generate: "), std::string::npos) << refused.output;
+    }
+    struct stat info {};
+    EXPECT_NE(stat((dir.path() + "/never").c_str(), &info), 0) << "a refused call made its folder";
+
+    // A field with one cow never needs eight goats: the search gives up.
+    const CommandResult unmet = run_command({generator(), "--cows", "1", "--goats", "8", "--out", dir.path() + "/none"},
+                                            {}, std::chrono::seconds(120));
+    EXPECT_EQ(unmet.status, 1) << unmet.output;
+    EXPECT_NE(unmet.output.find("nothing written"), std::string::npos) << unmet.output;
+
+    // A file standing where the folder should be.
+    dir.write_file("taken", "");
+    const CommandResult blocked =
+        run_command({generator(), "--cows", "1", "--goats", "0", "--out", dir.path() + "/taken/levels"});
+    EXPECT_EQ(blocked.status, 1) << blocked.output;
+    EXPECT_NE(blocked.output.find("taken/levels"), std::string::npos) << blocked.output;
 }

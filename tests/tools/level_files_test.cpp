@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/rules.h"
+#include "level_generator.h"
 #include "playthrough.h"
 
 namespace {
@@ -112,6 +113,21 @@ TEST(LevelFiles, AreSolvableWithTightGoatSuppliesAndStartOneIdeaAtATime) {
     EXPECT_EQ(solutions[1].goats, 1);
     EXPECT_EQ(solutions[2].goats, 2);
     EXPECT_TRUE(turns_a_goat(solutions[3])) << describe_commands(solutions[3].commands);
+
+    // The expert set, from level020.txt on, is harder than the first twenty's
+    // last level by the generator's difficulty score, and uses cascades and
+    // clearing.
+    ASSERT_GE(solutions.size(), 41u);
+    const int last_of_first_set = difficulty_of(solutions[19]).score;
+    int cascades = 0;
+    int clears = 0;
+    for (std::size_t n = 20; n < solutions.size(); ++n) {
+        EXPECT_GT(difficulty_of(solutions[n]).score, last_of_first_set) << paths[n];
+        cascades += solutions[n].cascades;
+        for (const PlayerCommand& command : solutions[n].commands) clears += command.kind == PlayerCommand::clear_goat;
+    }
+    EXPECT_GT(cascades, 0);
+    EXPECT_GT(clears, 0);
 }
 
 // The README lists every level with the checker's figures and solution; a

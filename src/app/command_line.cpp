@@ -20,6 +20,7 @@ const char* const usage_text =
     "  left, right       move the highlight in a menu\n"
     "  escape            close a menu; ask whether to quit\n"
     "  w, s, a, d, [, ]  tilt, turn and zoom the camera\n"
+    "  h                 a hint: the next move of a way to win from here\n"
     "  f (hold)          fast forward: the penguins walk four times as fast\n"
     "  page up, down     previous level, next level reached\n"
     "  tab               skip the level\n"

@@ -2,12 +2,14 @@
 
 #include "media/texture.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 int md2_alloc_bytes = 0;
 
@@ -406,31 +408,73 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
     assert(model->frame_count > 0 && model->skin_width > 0 && model->skin_height > 0);
     const Md2Frame& from = model->frames[frame];
     const Md2Frame& to = model->frames[next_frame];
+    // Scale, translation, blend weight and the axis swap folded into one
+    // multiply-add pair per axis: output axis k reads the frames' axis 2 - k,
+    // negated.
     const float w = 1 - f;
+    float from_weight[3];
+    float to_weight[3];
+    float offset[3];
+    for (int k = 0; k < 3; ++k) {
+        const int axis = 2 - k;
+        from_weight[k] = -from.scale[axis] * w;
+        to_weight[k] = -to.scale[axis] * f;
+        offset[k] = -(from.translate[axis] * w + to.translate[axis] * f);
+    }
     const float ks = 1.0f / static_cast<float>(model->skin_width);
     const float kt = 1.0f / static_cast<float>(model->skin_height);
     const int corner_count = model->triangle_count * 3;
+    // Both frames' corners are runs of (x, y, z) shorts: blended as one flat
+    // run, weights repeating every third number, the loop vectorises.
+    const int numbers = corner_count * 3;
+    if (numbers == 0) return;
+    // Grows to the largest model once, so drawing allocates nothing per frame.
+    static thread_local std::vector<float> blended;
+    if (blended.size() < static_cast<std::size_t>(numbers)) blended.resize(static_cast<std::size_t>(numbers));
+    const std::int16_t* __restrict a = from.corners[0];
+    const std::int16_t* __restrict b = to.corners[0];
+    float* __restrict p = blended.data();
+    float wa[12], wb[12], wo[12];
+    for (int i = 0; i < 12; ++i) {
+        wa[i] = from_weight[2 - i % 3];
+        wb[i] = to_weight[2 - i % 3];
+        wo[i] = offset[2 - i % 3];
+    }
+    int i = 0;
+    for (; i + 12 <= numbers; i += 12)
+        for (int j = 0; j < 12; ++j)
+            p[i + j] = static_cast<float>(a[i + j]) * wa[j] + static_cast<float>(b[i + j]) * wb[j] + wo[j];
+    for (; i < numbers; ++i)
+        p[i] = static_cast<float>(a[i]) * wa[i % 12] + static_cast<float>(b[i]) * wb[i % 12] + wo[i % 12];
+
+    const std::int16_t(*__restrict st)[2] = model->corner_texcoords;
+    Md2CornerVertex* __restrict corner = out;
     for (int c = 0; c < corner_count; ++c) {
-        float p[3];
-        for (int k = 0; k < 3; ++k) {
-            const float a = static_cast<float>(from.corners[c][k]) * from.scale[k] + from.translate[k];
-            const float b = static_cast<float>(to.corners[c][k]) * to.scale[k] + to.translate[k];
-            p[k] = a * w + b * f;
-        }
-        Md2CornerVertex& corner = out[c];
-        corner.x = -p[2];
-        corner.y = -p[1];
-        corner.z = -p[0];
-        corner.s = static_cast<float>(model->corner_texcoords[c][0]) * ks;
-        corner.t = static_cast<float>(model->corner_texcoords[c][1]) * kt;
-        const float position[3] = {corner.x, corner.y, corner.z};
-        for (int k = 0; k < 3; ++k) {
-            if (c == 0) {
-                box[k] = box[k + 3] = position[k];
-            } else {
-                if (box[k] > position[k]) box[k] = position[k];
-                if (box[k + 3] < position[k]) box[k + 3] = position[k];
-            }
-        }
+        corner[c].s = static_cast<float>(st[c][0]) * ks;
+        corner[c].t = static_cast<float>(st[c][1]) * kt;
+        corner[c].x = p[3 * c + 2];
+        corner[c].y = p[3 * c + 1];
+        corner[c].z = p[3 * c];
+    }
+    // The box in a second pass over what was just written: the blend loop
+    // stays free of comparisons.
+    float low[3] = {0, 0, 0};
+    float high[3] = {0, 0, 0};
+    if (corner_count > 0) {
+        low[0] = high[0] = corner[0].x;
+        low[1] = high[1] = corner[0].y;
+        low[2] = high[2] = corner[0].z;
+    }
+    for (int c = 1; c < corner_count; ++c) {
+        low[0] = std::min(low[0], corner[c].x);
+        low[1] = std::min(low[1], corner[c].y);
+        low[2] = std::min(low[2], corner[c].z);
+        high[0] = std::max(high[0], corner[c].x);
+        high[1] = std::max(high[1], corner[c].y);
+        high[2] = std::max(high[2], corner[c].z);
+    }
+    for (int k = 0; k < 3; ++k) {
+        box[k] = low[k];
+        box[k + 3] = high[k];
     }
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -251,6 +252,49 @@ TEST_F(Md2Test, ZeroTrianglesLeaveTheOutputAloneAndTheBoxZero) {
         expect_at(out[i], {before[i].x, before[i].y, before[i].z}, "corner " + std::to_string(i));
     }
     release(model);
+}
+
+// The blend folds scale, translation and weight together: for every pair of
+// frames of the game's own models it must still give each corner and the box
+// as the plain formula does (stored corner times scale plus translate, blended,
+// axes swapped and negated), within 1e-4.
+TEST_F(Md2Test, GeneratedModelsBlendAsThePlainFormulaInEveryFramePair) {
+    for (const char* name : {"penguin", "cow"}) {
+        const std::string path = std::string(FLOEBOUND_GAME_DIR) + "/models/" + name + "/tris.md2";
+        Md2Model* model = nullptr;
+        console_of([&] { model = load_md2(path.c_str()); });
+        ASSERT_TRUE(model) << path;
+        const int corners = model->triangle_count * 3;
+        std::vector<Md2CornerVertex> out(static_cast<std::size_t>(corners));
+        Box box{};
+        const float f = 0.37f;
+        int worst_frame = -1;
+        float worst = 0;
+        for (int frame = 0; frame < model->frame_count; ++frame)
+            for (int next = 0; next < model->frame_count; ++next) {
+                md2_build_vertices(model, frame, next, f, out.data(), box.data());
+                const Md2Frame& a = model->frames[frame];
+                const Md2Frame& b = model->frames[next];
+                Box expected_box{};
+                for (int c = 0; c < corners; ++c) {
+                    float p[3];
+                    for (int k = 0; k < 3; ++k)
+                        p[k] = (a.corners[c][k] * a.scale[k] + a.translate[k]) * (1 - f) +
+                               (b.corners[c][k] * b.scale[k] + b.translate[k]) * f;
+                    const float expected[3] = {-p[2], -p[1], -p[0]};
+                    const float got[3] = {out[c].x, out[c].y, out[c].z};
+                    for (int k = 0; k < 3; ++k) {
+                        worst = std::max(worst, std::abs(got[k] - expected[k]));
+                        expected_box[k] = c == 0 ? expected[k] : std::min(expected_box[k], expected[k]);
+                        expected_box[k + 3] = c == 0 ? expected[k] : std::max(expected_box[k + 3], expected[k]);
+                    }
+                }
+                for (int k = 0; k < 6; ++k) worst = std::max(worst, std::abs(box[k] - expected_box[k]));
+                if (worst > 1e-4f && worst_frame < 0) worst_frame = frame;
+            }
+        EXPECT_LE(worst, 1e-4f) << name << ", first off in frame " << worst_frame;
+        release(model);
+    }
 }
 
 TEST_F(Md2Test, FramesOutOfRangeAreReportedAndReplacedByTheFirst) {

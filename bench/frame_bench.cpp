@@ -5,6 +5,7 @@
 
 #include "app/camera.h"
 #include "app/frame_clock.h"
+#include "app/heap_settings.h"
 #include "app/keys.h"
 #include "app/window.h"
 #include "game/level.h"
@@ -23,6 +24,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -109,6 +111,20 @@ double percentile(std::vector<double> values, double fraction) {
     return values[std::max<std::size_t>(rank, 1) - 1];
 }
 
+// Minor faults of the whole process: the driver's threads fault for the
+// frame too.
+long minor_page_faults() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+double main_thread_cpu_ms() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 double peak_rss_mib() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -119,6 +135,7 @@ double peak_rss_mib() {
 
 int main(int argc, char** argv) {
     const Clock::time_point started = Clock::now();
+    keep_freed_memory();
     const long frames = argc > 1 ? std::strtol(argv[1], nullptr, 10) : default_frames;
     if (frames < 1) {
         std::fprintf(stderr, "usage: floebound_frame_bench [frames]\n");
@@ -165,11 +182,15 @@ int main(int argc, char** argv) {
 
     std::vector<double> work_ms;
     work_ms.reserve(frames);
+    const long faults_before = minor_page_faults();
+    const double cpu_before = main_thread_cpu_ms();
     for (long i = 0; i < frames; ++i) {
         const Clock::time_point begin = Clock::now();
         run_frame(level);
         work_ms.push_back(ms_between(begin, Clock::now()));
     }
+    const double faults_per_frame = static_cast<double>(minor_page_faults() - faults_before) / frames;
+    const double cpu_per_frame = (main_thread_cpu_ms() - cpu_before) / frames;
     if (!level.popup_open || level.cows.empty() || !any_penguin_walking(level)) {
         std::fprintf(stderr, "frame bench: the level did not stay busy\n");
         return 1;
@@ -182,6 +203,8 @@ int main(int argc, char** argv) {
     std::printf("frames              %ld\n", frames);
     std::printf("frame work median   %.2f ms\n", percentile(work_ms, 0.5));
     std::printf("frame work p99      %.2f ms\n", percentile(work_ms, 0.99));
+    std::printf("main thread CPU     %.2f ms per frame\n", cpu_per_frame);
+    std::printf("page faults         %.2f per frame\n", faults_per_frame);
     std::printf("first frame after   %.0f ms\n", first_frame_ms);
     std::printf("peak RSS            %.1f MiB\n", peak_rss_mib());
     SDL_Quit();

@@ -1,6 +1,7 @@
 #include "app/camera.h"
 #include "app/command_line.h"
 #include "app/frame_clock.h"
+#include "app/heap_settings.h"
 #include "app/input.h"
 #include "app/keys.h"
 #include "app/profile.h"
@@ -77,6 +78,7 @@ bool is_press_of(const SDL_Event& event, int key) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    keep_freed_memory();
     // Console lines go to logs and pipes as they happen, not when a buffer fills.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     CommandLine options;

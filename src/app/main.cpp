@@ -117,7 +117,14 @@ int main(int argc, char** argv) {
     init_texture_pool();
     set_light();
 
+    // The intro's first picture is on screen before the level, its pictures
+    // and models load, in the order they always did.
     Menu menu;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    apply_camera(camera);
+    menu.draw();
+    SDL_GL_SwapBuffers();
+
     Level level;
     Popup popup;  // never shown: constructing it loads the pictures every popup shares
     level.progress.count = level_count;

@@ -117,13 +117,14 @@ int main(int argc, char** argv) {
     init_texture_pool();
     set_light();
 
-    // The intro's first picture is on screen before the level, its pictures
-    // and models load, in the order they always did.
+    // The intro's first picture is on screen before the other pictures, the
+    // level and its models load, in the order they always did.
     Menu menu;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     apply_camera(camera);
     menu.draw();
     SDL_GL_SwapBuffers();
+    menu.load_other_pictures();
 
     Level level;
     Popup popup;  // never shown: constructing it loads the pictures every popup shares

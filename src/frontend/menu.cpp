@@ -25,6 +25,9 @@ constexpr const char* intro_paths[4] = {
 
 constexpr int start_cursor = 7;
 
+// Set while the splash is loaded and the other three pictures are not yet.
+bool other_pictures_pending = false;
+
 void load_intro_images() {
     // A Menu made after a failed splash loads the set again; the records of
     // the earlier attempt are unreachable then (their textures stay).
@@ -32,7 +35,15 @@ void load_intro_images() {
         free_image(image);
         image = nullptr;
     }
-    for (int i = 0; i < 4; ++i) intro_images[i] = load_image(intro_paths[i]);
+    intro_images[0] = load_image(intro_paths[0]);
+    if (intro_images[0]) {
+        // The splash alone is needed for the first frame; the others follow
+        // with the same console lines in the same order.
+        make_texture(intro_images[0]);
+        other_pictures_pending = true;
+        return;
+    }
+    for (int i = 1; i < 4; ++i) intro_images[i] = load_image(intro_paths[i]);
     for (Image* image : intro_images) make_texture(image);
 }
 
@@ -64,6 +75,7 @@ Menu::~Menu() {
 }
 
 void Menu::draw() {
+    if (screen != IntroScreen::splash) load_other_pictures();
     if (terrain) terrain->draw();
     begin_hud(camera);
     glDisable(GL_LIGHTING);
@@ -74,6 +86,13 @@ void Menu::draw() {
     }
     glEnable(GL_LIGHTING);
     end_hud(camera);
+}
+
+void Menu::load_other_pictures() {
+    if (!other_pictures_pending) return;
+    other_pictures_pending = false;
+    for (int i = 1; i < 4; ++i) intro_images[i] = load_image(intro_paths[i]);
+    for (int i = 1; i < 4; ++i) make_texture(intro_images[i]);
 }
 
 void Menu::update(int elapsed_ms) { orbit_step(orbit, elapsed_ms); }

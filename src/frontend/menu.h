@@ -42,6 +42,10 @@ public:
     void update(int elapsed_ms) override;
     bool handle_key(int key, bool released) override;
     bool is_active() const override { return active; }
+    // The splash is loaded with the first Menu, the other pictures here: the
+    // game calls it once the splash is on screen, and drawing any other
+    // screen does at the latest. Later calls do nothing.
+    void load_other_pictures();
 
     IntroScreen screen = IntroScreen::splash;
     bool active = true;

@@ -1,5 +1,6 @@
 #include "app/orbit.h"
 
+#include "app/angles.h"
 #include "app/camera.h"
 #include "app/keys.h"
 
@@ -8,8 +9,7 @@
 
 namespace {
 
-constexpr float pi = 3.14159265358979f;
-constexpr float turn_per_second = pi / 3;
+constexpr float turn_per_second = static_cast<float>(pi) / 3;
 constexpr float zoom_per_second = 100;
 constexpr float min_dist = 5;
 constexpr float max_dist = 4000;

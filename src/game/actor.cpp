@@ -1,5 +1,6 @@
 #include "game/actor.h"
 
+#include "app/angles.h"
 #include "game/grid.h"
 #include "game/model_cache.h"
 
@@ -8,9 +9,9 @@
 
 namespace {
 
-constexpr double two_pi = 6.283185307179586;
-constexpr double eighth_pi = 0.39269908169872414;
-constexpr double quarter_pi = 0.7853981633974483;
+constexpr double two_pi = 2 * pi;
+constexpr double eighth_pi = pi / 8;
+constexpr double quarter_pi = pi / 4;
 
 float squared_distance(const float a[3], const float b[3]) {
     const float dx = b[0] - a[0];

@@ -1,5 +1,6 @@
 #include "game/particles.h"
 
+#include "app/angles.h"
 #include "media/image.h"
 #include "media/texture.h"
 
@@ -17,7 +18,7 @@ unsigned channel(PackedColour colour, int index) { return colour >> (8 * index) 
 
 PackedColour with_alpha(PackedColour colour, unsigned alpha) { return (colour & 0x00ffffffu) | (alpha & 0xff) << 24; }
 
-constexpr float two_pi = 6.2831855f;
+constexpr float two_pi = static_cast<float>(2 * pi);
 constexpr float random_max = 32767.0f;
 
 // glibc's rand reaches 2^31 - 1; the formulas expect 15 bits.

@@ -77,9 +77,9 @@ bool load_busy_level(Level& level) {
 
 void set_penguins_walking(Level& level) {
     for (const auto& square : goat_squares)
-        level.apply_command(static_cast<int>(PopupCommand::goat_cw), square[0], square[1]);
+        level.apply_command(PopupCommand::goat_cw, square[0], square[1]);
     for (int i = 0; i < penguin_count; ++i)
-        level.apply_command(static_cast<int>(PopupCommand::penguin), penguin_column, penguin_row);
+        level.apply_command(PopupCommand::penguin, penguin_column, penguin_row);
 }
 
 // Landed and walking: none is still falling or queued on the penguin square.

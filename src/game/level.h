@@ -45,7 +45,7 @@ public:
     void update_fires(int elapsed_ms);
 
     // Player commands on a square, and the popup that offers them.
-    void apply_command(int command, int column, int row);
+    void apply_command(PopupCommand command, int column, int row);
     void open_command_popup();
     // The square under the player's cursor.
     void cursor_square(int& column, int& row) const;

@@ -56,7 +56,7 @@ void Level::update(int elapsed_ms) {
     if (!popup) return;
     popup->update(elapsed_ms);
     popup_open = popup->is_active();
-    int command = static_cast<int>(PopupCommand::close);
+    PopupCommand command = PopupCommand::close;
     if (!popup_open) {
         command = popup->selected_command();
         close_popup();
@@ -67,9 +67,9 @@ void Level::update(int elapsed_ms) {
     apply_command(command, column, row);
 }
 
-void Level::apply_command(int command, int column, int row) {
+void Level::apply_command(PopupCommand command, int column, int row) {
     const CellCentre centre = cell_centre(column, row);
-    switch (static_cast<PopupCommand>(command)) {
+    switch (command) {
     case PopupCommand::clear:
         set_cell(column, row, CellKind::empty);
         // The goat count is the number of goats in use, which cannot go below none.

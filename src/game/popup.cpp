@@ -53,9 +53,9 @@ Popup::Popup() {
     if (!popup_images[0]) load_popup_images();
 }
 
-void Popup::add_entry(PopupCommand command) { entries.push_back(static_cast<int>(command)); }
+void Popup::add_entry(PopupCommand command) { entries.push_back(command); }
 
-int Popup::selected_command() const {
+PopupCommand Popup::selected_command() const {
     assert(selected >= 0 && static_cast<std::size_t>(selected) < entries.size());
     return entries[static_cast<std::size_t>(selected)];
 }
@@ -67,7 +67,7 @@ void Popup::draw() {
     int x = camera.screen_width / 2 - count * (button_spacing / 2);
     const int y = camera.screen_height / 2 - button_spacing / 2;
     for (int i = 0; i < count; ++i, x += button_spacing) {
-        const int command = entries[static_cast<std::size_t>(i)];
+        const int command = static_cast<int>(entries[static_cast<std::size_t>(i)]);
         if (command < 0 || command >= popup_command_count) continue;
         // A picture that failed to load, or got no texture, leaves its place empty.
         const Image* image = popup_images[2 * command + (i == selected ? 1 : 0)];

@@ -36,7 +36,7 @@ public:
 
     void add_entry(PopupCommand command);
     // The highlighted entry's command; asked once the popup has closed.
-    int selected_command() const;
+    PopupCommand selected_command() const;
 
     void draw() override;
     void update(int) override {}
@@ -45,7 +45,7 @@ public:
     bool handle_key(int key, bool released) override;
     bool is_active() const override { return active; }
 
-    std::vector<int> entries;  // command numbers in display order
+    std::vector<PopupCommand> entries;  // in display order
     int selected = 0;
     bool active = true;
 };

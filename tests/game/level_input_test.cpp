@@ -19,17 +19,11 @@
 
 namespace {
 
-using Entries = std::vector<int>;
+using Entries = std::vector<PopupCommand>;
 
 using Cmd = PopupCommand;
 
-Entries entries(std::initializer_list<PopupCommand> commands) {
-    Entries numbers;
-    for (PopupCommand c : commands) numbers.push_back(static_cast<int>(c));
-    return numbers;
-}
-
-int number(PopupCommand c) { return static_cast<int>(c); }
+Entries entries(std::initializer_list<PopupCommand> commands) { return Entries(commands); }
 
 constexpr int slice_ms = 18;  // the longest update the main loop makes
 
@@ -155,7 +149,7 @@ protected:
         for (int i = 0; i < count; ++i) {
             const Entries offered = open_popup_at(1, 1);
             ASSERT_FALSE(offered.empty()) << i;
-            ASSERT_EQ(offered.front(), number(Cmd::penguin)) << i;
+            ASSERT_EQ(offered.front(), Cmd::penguin) << i;
             choose(0);
         }
     }
@@ -547,20 +541,20 @@ TEST(LevelCommand, ClearEmptiesTheSquareAndFreesTheOldestGoatButNeverMore) {
     std::filesystem::current_path(dir.file(""));
     {
         Level level;
-        level.apply_command(number(Cmd::goat_cw), 2, 0);
-        level.apply_command(number(Cmd::goat_ccw), 5, 7);
+        level.apply_command(Cmd::goat_cw, 2, 0);
+        level.apply_command(Cmd::goat_ccw, 5, 7);
         ASSERT_EQ(level.goats, (std::deque<int>{2, 7 * 8 + 5}));
 
-        level.apply_command(number(Cmd::clear), 5, 7);
+        level.apply_command(Cmd::clear, 5, 7);
         EXPECT_EQ(level.cell_at(5, 7), CellKind::empty);
         EXPECT_EQ(level.goats, (std::deque<int>{7 * 8 + 5}));
-        level.apply_command(number(Cmd::clear), 2, 0);
-        level.apply_command(number(Cmd::clear), 2, 0);
+        level.apply_command(Cmd::clear, 2, 0);
+        level.apply_command(Cmd::clear, 2, 0);
         EXPECT_TRUE(level.goats.empty());
         EXPECT_EQ(level.cell_at(2, 0), CellKind::empty);
 
-        level.apply_command(number(Cmd::quit_no), 2, 0);
-        level.apply_command(number(Cmd::close), 2, 0);
+        level.apply_command(Cmd::quit_no, 2, 0);
+        level.apply_command(Cmd::close, 2, 0);
         EXPECT_FALSE(level.quit_requested);
         EXPECT_EQ(level.cell_at(2, 0), CellKind::empty);
     }

@@ -240,8 +240,8 @@ TEST_F(PopupDrawing, ButtonsSitInARowAcrossTheMiddleWithTheHighlightedOneSelecte
 
 TEST_F(PopupDrawing, UnknownCommandsAndMissingPicturesKeepTheirPlaces) {
     Popup popup;
-    popup.entries = {popup_command_count, static_cast<int>(PopupCommand::restart), -1,
-                     static_cast<int>(PopupCommand::quit_no)};
+    popup.entries = {static_cast<PopupCommand>(popup_command_count), PopupCommand::restart,
+                     static_cast<PopupCommand>(-1), PopupCommand::quit_no};
     popup.draw();
     for (int x : {64, 192, 320, 448}) {
         const Rgba expected = x == 448 ? picture_colour(quit_no_unselected) : background_rgba;

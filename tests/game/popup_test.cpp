@@ -16,7 +16,8 @@
 
 namespace {
 
-using Entries = std::vector<int>;
+using Entries = std::vector<PopupCommand>;
+using Cmd = PopupCommand;
 
 Popup popup_with(std::initializer_list<PopupCommand> commands) {
     Popup popup;
@@ -79,7 +80,7 @@ TEST_F(PopupKeys, ArrowReleasesMoveTheHighlightWithoutWrapping) {
 
     // A new entry goes to the end and the highlight stays on its entry.
     popup.add_entry(PopupCommand::penguin);
-    EXPECT_EQ(popup.entries, (Entries{2, 3, 0, 6, 4}));
+    EXPECT_EQ(popup.entries, (Entries{Cmd::goat_cw, Cmd::goat_ccw, Cmd::close, Cmd::restart, Cmd::penguin}));
     EXPECT_EQ(popup.selected, 2);
 
     EXPECT_TRUE(popup.is_active());
@@ -96,13 +97,13 @@ TEST_F(PopupKeys, ConfirmingOnThePressClosesWithTheHighlightedCommandAndOneSound
 
     EXPECT_TRUE(popup.handle_key(key_space, false));
     EXPECT_FALSE(popup.is_active());
-    EXPECT_EQ(popup.selected_command(), static_cast<int>(PopupCommand::goat_ccw));
+    EXPECT_EQ(popup.selected_command(), PopupCommand::goat_ccw);
     EXPECT_EQ(Mix_Playing(-1), 1);
 
     EXPECT_TRUE(popup.handle_key(key_space, true));
     EXPECT_FALSE(popup.is_active());
-    EXPECT_EQ(popup.selected_command(), static_cast<int>(PopupCommand::goat_ccw));
-    EXPECT_EQ(popup.entries, (Entries{2, 3, 0, 6}));
+    EXPECT_EQ(popup.selected_command(), PopupCommand::goat_ccw);
+    EXPECT_EQ(popup.entries, (Entries{Cmd::goat_cw, Cmd::goat_ccw, Cmd::close, Cmd::restart}));
     EXPECT_EQ(Mix_Playing(-1), 1);
     Mix_HaltChannel(-1);
 
@@ -112,7 +113,7 @@ TEST_F(PopupKeys, ConfirmingOnThePressClosesWithTheHighlightedCommandAndOneSound
     EXPECT_TRUE(other.is_active());
     EXPECT_TRUE(other.handle_key(key_return, false));
     EXPECT_FALSE(other.is_active());
-    EXPECT_EQ(other.selected_command(), static_cast<int>(PopupCommand::penguin));
+    EXPECT_EQ(other.selected_command(), PopupCommand::penguin);
     EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
@@ -120,14 +121,14 @@ TEST_F(PopupKeys, EscapeReleaseClosesWithAnAppendedClose) {
     Popup popup = popup_with({PopupCommand::quit_yes, PopupCommand::quit_no});
     EXPECT_TRUE(popup.handle_key(key_escape, false));
     EXPECT_TRUE(popup.is_active());
-    EXPECT_EQ(popup.entries, (Entries{7, 8}));
+    EXPECT_EQ(popup.entries, (Entries{Cmd::quit_yes, Cmd::quit_no}));
     EXPECT_EQ(Mix_Playing(-1), 0);
 
     EXPECT_TRUE(popup.handle_key(key_escape, true));
     EXPECT_FALSE(popup.is_active());
-    EXPECT_EQ(popup.entries, (Entries{7, 8, 0}));
+    EXPECT_EQ(popup.entries, (Entries{Cmd::quit_yes, Cmd::quit_no, Cmd::close}));
     EXPECT_EQ(popup.selected, 2);
-    EXPECT_EQ(popup.selected_command(), static_cast<int>(PopupCommand::close));
+    EXPECT_EQ(popup.selected_command(), PopupCommand::close);
     EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
@@ -142,7 +143,7 @@ TEST_F(PopupKeys, UpAndDownAreTakenWithoutMovingAndOtherKeysAreNot) {
         EXPECT_FALSE(popup.handle_key(key_f12, released));
     }
     EXPECT_EQ(popup.selected, 1);
-    EXPECT_EQ(popup.entries, (Entries{2, 0}));
+    EXPECT_EQ(popup.entries, (Entries{Cmd::goat_cw, Cmd::close}));
     EXPECT_TRUE(popup.is_active());
     EXPECT_EQ(Mix_Playing(-1), 0);
 }

@@ -69,8 +69,7 @@ void Actor::walk_to_cell(int column, int row) {
 }
 
 void Actor::cell_of(int& column, int& row) const {
-    column = static_cast<int>(std::floor((position[0] - cell_width / 2) / cell_width + 4));
-    row = static_cast<int>(std::floor((position[2] - cell_width / 2) / cell_width + 4));
+    square_at(position[0], position[2], column, row);
 }
 
 int Actor::facing_direction() const {

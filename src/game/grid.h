@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // What stands on one square of the field; the numbers are those of the game's
 // level files and rules.
 enum class CellKind : int {
@@ -42,7 +44,20 @@ struct CellCentre {
     float x, y, z;
 };
 
+// The field in world units: its middle is the origin, columns run along x
+// and rows along z. The world x of the line between columns n - 1 and n (or z
+// between rows), 0 and grid_side being the field's edges.
+inline float field_line(int n) { return static_cast<float>(n - grid_side / 2) * cell_width; }
+
 // The world point at the middle of a square, at ground height.
 inline CellCentre cell_centre(int column, int row) {
-    return {(column - 3.5f) * cell_width, 0, (row - 3.5f) * cell_width};
+    return {field_line(column) + cell_width / 2, 0, field_line(row) + cell_width / 2};
+}
+
+// The square an actor at world (x, z) counts as standing on: the one whose
+// centre is at or before it on each axis, so a walker keeps its square until
+// it reaches the next one's centre.
+inline void square_at(float x, float z, int& column, int& row) {
+    column = static_cast<int>(std::floor((x - cell_width / 2) / cell_width + grid_side / 2));
+    row = static_cast<int>(std::floor((z - cell_width / 2) / cell_width + grid_side / 2));
 }

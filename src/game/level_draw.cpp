@@ -41,8 +41,7 @@ void draw_marker(const Image* image, int column, int row) {
     for (const auto& corner : corners) {
         const int a = corner[0], b = corner[1];
         glTexCoord2f(static_cast<float>(b), static_cast<float>(1 - a));
-        glVertex3f((column + a) * cell_width - grid_side / 2 * cell_width, marker_height,
-                   (row + b) * cell_width - grid_side / 2 * cell_width);
+        glVertex3f(field_line(column + a), marker_height, field_line(row + b));
     }
     glEnd();
     glDisable(GL_BLEND);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Every generated file the game opens from its folder (src/app/main.cpp,
+// Every generated file the game opens from its folder (src/main.cpp,
 // src/media/sound.cpp, the level's actors, the particles, the terrain, the
 // popup, the field markers and HUD, the intro, the font and the scenery),
 // relative to the game folder. The levels are not generated; the

@@ -36,8 +36,15 @@ void axis_of(const EmitterParams& params, float axis[3]) {
     for (int k = 0; k < 3; ++k) axis[k] = length != 0 ? params.velocity[k] / length : params.velocity[k];
 }
 
-Particle* create_particle(const EmitterParams& params) {
-    auto* particle = new Particle{};
+// A new particle, in a spare node when the emitter has one.
+Particle* create_particle(ParticleEmitter& emitter, const EmitterParams& params) {
+    Particle* particle = emitter.spare;
+    if (particle) {
+        emitter.spare = particle->next;
+        *particle = Particle{};
+    } else {
+        particle = new Particle{};
+    }
     const float phi = static_cast<float>(random_source()) * two_pi / random_max;
     const float speed = length_of(params.velocity);
     float axis[3];
@@ -96,10 +103,19 @@ void step_particle(Particle& particle, const EmitterParams& params, const float 
     particle.life -= elapsed_ms;
 }
 
-void release_particles(ParticleEmitter& emitter) {
+void delete_list(Particle*& list) {
+    while (Particle* particle = list) {
+        list = particle->next;
+        delete particle;
+    }
+}
+
+// The live particles become spare nodes.
+void retire_particles(ParticleEmitter& emitter) {
     while (Particle* particle = emitter.particles) {
         emitter.particles = particle->next;
-        delete particle;
+        particle->next = emitter.spare;
+        emitter.spare = particle;
     }
     emitter.count = 0;
 }
@@ -143,7 +159,8 @@ ParticleEmitter::ParticleEmitter(const ParticleEmitter& other)
 
 ParticleEmitter::ParticleEmitter(ParticleEmitter&& other) noexcept
     : params(other.params), clock(other.clock), credit(other.credit),
-      particles(std::exchange(other.particles, nullptr)), count(std::exchange(other.count, 0)) {
+      particles(std::exchange(other.particles, nullptr)), count(std::exchange(other.count, 0)),
+      spare(std::exchange(other.spare, nullptr)) {
     for (int k = 0; k < 3; ++k) origin[k] = other.origin[k];
 }
 
@@ -154,10 +171,14 @@ ParticleEmitter& ParticleEmitter::operator=(ParticleEmitter other) noexcept {
     std::swap(credit, other.credit);
     std::swap(particles, other.particles);
     std::swap(count, other.count);
+    std::swap(spare, other.spare);
     return *this;
 }
 
-ParticleEmitter::~ParticleEmitter() { release_particles(*this); }
+ParticleEmitter::~ParticleEmitter() {
+    delete_list(particles);
+    delete_list(spare);
+}
 
 void emitter_start(ParticleEmitter& emitter, EmitterParams* params, float x, float y, float z) {
     emitter.params = params;
@@ -166,7 +187,7 @@ void emitter_start(ParticleEmitter& emitter, EmitterParams* params, float x, flo
     emitter.origin[2] = z;
     emitter.clock = 0;
     emitter.credit = params ? params->interval : 0;
-    release_particles(emitter);
+    retire_particles(emitter);
     if (!sprite_sheet) {
         sprite_sheet = load_image("data/particle.png");
         make_texture(sprite_sheet);
@@ -184,7 +205,8 @@ bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
         step_particle(*particle, *params, axis, elapsed_ms);
         if (particle->life <= 0) {
             *link = particle->next;
-            delete particle;
+            particle->next = emitter.spare;
+            emitter.spare = particle;
             --emitter.count;
         } else {
             link = &particle->next;
@@ -194,7 +216,7 @@ bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
     emitter.credit += elapsed_ms;
     if (params->interval == 0) params->interval = 1;
     while (emitter.clock < params->duration && emitter.credit > params->interval) {
-        Particle* particle = create_particle(*params);
+        Particle* particle = create_particle(emitter, *params);
         particle->next = emitter.particles;
         emitter.particles = particle;
         ++emitter.count;

@@ -56,6 +56,10 @@ struct ParticleEmitter {
     std::int32_t credit = 0;          // ms of emission not yet spent on particles
     Particle* particles = nullptr;    // newest first
     std::int32_t count = 0;
+    // Nodes of particles that died, for the next ones emitted: a burning
+    // emitter stops allocating once it has reached its steady size. Not
+    // copied; released with the emitter.
+    Particle* spare = nullptr;
 
     ParticleEmitter() = default;
     ParticleEmitter(const ParticleEmitter& other);

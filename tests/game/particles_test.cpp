@@ -185,11 +185,22 @@ TEST_F(Particles, ColoursMoveToTheEndColourAndFadeOverTheLastThird) {
     EXPECT_EQ(emitter.particles, nullptr);
 }
 
-TEST_F(Particles, EmissionStopsAfterTheDurationAndFinishesWhenTheLastParticleDies) {
+TEST_F(Particles, EmissionStopsAfterTheDurationReusingNodesAndFinishesWhenTheLastParticleDies) {
     set_particle_random(nullptr);
     ParticleEmitter emitter;
     emitter_start(emitter, &fire_params_1, 5, 0, 5);
+    // Dead particles' nodes are reused: after the first seconds the emitter
+    // holds about as many nodes as ever live at once, for the whole burn.
+    const auto nodes = [&] {
+        int total = 0;
+        for (const Particle* list : {emitter.particles, emitter.spare})
+            for (const Particle* p = list; p; p = p->next) ++total;
+        return total;
+    };
+    for (int elapsed = 0; elapsed < 3000; elapsed += 18) ASSERT_FALSE(emitter_update(emitter, 18));
+    const int steady = nodes();
     while (emitter.clock < fire_params_1.duration) ASSERT_FALSE(emitter_update(emitter, 18));
+    EXPECT_LE(nodes(), steady + steady / 4);
     // No particle outlives lifetime * (1 + spread) = 1260 ms.
     int count = emitter.count;
     for (int elapsed = 0; !emitter_update(emitter, 18); elapsed += 18) {

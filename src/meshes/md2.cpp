@@ -428,8 +428,9 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
     // run, weights repeating every third number, the loop vectorises.
     const int numbers = corner_count * 3;
     if (numbers == 0) return;
-    // Grows to the largest model once, so drawing allocates nothing per frame.
-    static thread_local std::vector<float> blended;
+    // Grows to the largest model once, so drawing allocates nothing per frame
+    // (models are blended on the main thread only).
+    static std::vector<float> blended;
     if (blended.size() < static_cast<std::size_t>(numbers)) blended.resize(static_cast<std::size_t>(numbers));
     const std::int16_t* __restrict a = from.corners[0];
     const std::int16_t* __restrict b = to.corners[0];

@@ -48,6 +48,7 @@ void free_md2(Md2Model* model);
 
 // The pose a fraction f of the way from frame to next_frame, as
 // triangle_count * 3 corners, and its bounding box (min x, y, z, max x, y, z).
-// Frame indices out of range are reported and replaced by 0.
+// Frame indices out of range are reported and replaced by 0. It blends
+// through one buffer of its own, so call it from one thread only.
 void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float f,
                         Md2CornerVertex* out, float box[6]);

@@ -1,4 +1,5 @@
 #include "game/actor.h"
+#include "app/angles.h"
 #include "media/image.h"
 #include "meshes/md2.h"
 
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr float degrees_per_radian = 57.29577951308232f;
+constexpr float degrees_per_radian = static_cast<float>(180 / pi);
 constexpr float model_lift = 24;  // models stand with their origin this far above the ground
 
 }  // namespace

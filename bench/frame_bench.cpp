@@ -8,6 +8,7 @@
 #include "app/heap_settings.h"
 #include "app/keys.h"
 #include "app/window.h"
+#include "frame_timing.h"
 #include "game/level.h"
 #include "game/popup.h"
 #include "media/sound.h"
@@ -21,10 +22,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -56,10 +55,6 @@ constexpr const char* busy_level_text =
 constexpr int penguin_column = 1;
 constexpr int penguin_row = 5;
 constexpr int goat_squares[4][2] = {{1, 1}, {6, 1}, {6, 6}, {1, 6}};
-
-double ms_between(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
 
 // The game reads data/ from the working directory, so the level goes to a
 // file of its own elsewhere rather than beside the real ones.
@@ -103,26 +98,6 @@ void run_frame(Level& level) {
     for (int slice : update_slices(frame_ms)) level.update(slice);
     SDL_GL_SwapBuffers();
     glFinish();
-}
-
-double percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const auto rank = static_cast<std::size_t>(std::ceil(fraction * values.size()));
-    return values[std::max<std::size_t>(rank, 1) - 1];
-}
-
-// Minor faults of the whole process: the driver's threads fault for the
-// frame too.
-long minor_page_faults() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_minflt;
-}
-
-double main_thread_cpu_ms() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 double peak_rss_mib() {
@@ -180,17 +155,7 @@ int main(int argc, char** argv) {
     level.handle_key(key_space, false);  // the popup stays open for every timed frame
     for (int i = 0; i < drawn_warm_up_frames; ++i) run_frame(level);
 
-    std::vector<double> work_ms;
-    work_ms.reserve(frames);
-    const long faults_before = minor_page_faults();
-    const double cpu_before = main_thread_cpu_ms();
-    for (long i = 0; i < frames; ++i) {
-        const Clock::time_point begin = Clock::now();
-        run_frame(level);
-        work_ms.push_back(ms_between(begin, Clock::now()));
-    }
-    const double faults_per_frame = static_cast<double>(minor_page_faults() - faults_before) / frames;
-    const double cpu_per_frame = (main_thread_cpu_ms() - cpu_before) / frames;
+    const FrameTiming timing = time_frames(frames, [&] { run_frame(level); });
     if (!level.popup_open || level.cows.empty() || !any_penguin_walking(level)) {
         std::fprintf(stderr, "frame bench: the level did not stay busy\n");
         return 1;
@@ -201,10 +166,7 @@ int main(int argc, char** argv) {
     std::printf("Frame benchmark\n");
     std::printf("resolution          %dx%d\n", camera.screen_width, camera.screen_height);
     std::printf("frames              %ld\n", frames);
-    std::printf("frame work median   %.2f ms\n", percentile(work_ms, 0.5));
-    std::printf("frame work p99      %.2f ms\n", percentile(work_ms, 0.99));
-    std::printf("main thread CPU     %.2f ms per frame\n", cpu_per_frame);
-    std::printf("page faults         %.2f per frame\n", faults_per_frame);
+    print_frame_timing(timing);
     std::printf("first frame after   %.0f ms\n", first_frame_ms);
     std::printf("peak RSS            %.1f MiB\n", peak_rss_mib());
     SDL_Quit();

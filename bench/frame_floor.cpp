@@ -5,8 +5,10 @@
 // few seconds (drawn, never updated), the field's markers, the HUD's icons and
 // its four text lines and the popup's two buttons, swap. Text is drawn as the
 // game must draw it (one texture uploaded, drawn with its dark rim, finished
-// and deleted per line), from pixels made once instead of by the font engine. Also the time a minimal
-// SDL + GL program takes from entering main to its first swapped frame.
+// and deleted per line), from pixels made once instead of by the font engine.
+// Its first frame, a clear and a swap right after the window opens, is the
+// minimal SDL + GL program whose start-up run-frame-bench times beside the
+// game's.
 // Run from the game folder under an X display of the size to measure:
 //   cd build/game && ../bench/floebound_frame_floor [frames]
 
@@ -14,6 +16,7 @@
 #include "app/heap_settings.h"
 #include "app/orbit.h"
 #include "app/window.h"
+#include "frame_timing.h"
 #include "game/grid.h"
 #include "game/particles.h"
 #include "media/image.h"
@@ -24,19 +27,12 @@
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>
-#include <sys/resource.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int default_frames = 600;
 constexpr float model_lift = 24;
@@ -66,10 +62,6 @@ struct Pose {
     float s_scale = 1;
     float t_scale = 1;
 };
-
-double ms_between(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
 
 bool load_pose(const char* model_path, const char* skin_path, Pose& pose) {
     Md2Model* model = load_md2(model_path);
@@ -142,28 +134,9 @@ void draw_text_line(const std::vector<unsigned char>& pixels, int width, int hei
     glDeleteTextures(1, &name);
 }
 
-double percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const auto rank = static_cast<std::size_t>(std::ceil(fraction * values.size()));
-    return values[std::max<std::size_t>(rank, 1) - 1];
-}
-
-double main_thread_cpu_ms() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-long minor_page_faults() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_minflt;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Clock::time_point started = Clock::now();
     keep_freed_memory();
     const long frames = argc > 1 ? std::strtol(argv[1], nullptr, 10) : default_frames;
     if (frames < 1) {
@@ -174,8 +147,6 @@ int main(int argc, char** argv) {
     open_window(false);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SDL_GL_SwapBuffers();
-    glFinish();
-    const double first_frame_ms = ms_between(started, Clock::now());
 
     set_view_state();
     init_texture_pool();
@@ -235,10 +206,10 @@ int main(int argc, char** argv) {
         begin_hud(camera);
         glBlendFunc(GL_ONE, GL_ONE);
         glEnable(GL_BLEND);
-        for (int i = 0; i < penguin_icons; ++i) draw_screen_image(static_cast<float>((penguin_icons - i) * icon_spacing), 10, hud);
-        for (int i = 0; i < goat_icons; ++i) draw_screen_image(static_cast<float>((goat_icons - i) * icon_spacing), 74, hud);
-        glBlendFunc(GL_ONE, GL_ONE);
-        glEnable(GL_BLEND);
+        for (int i = 0; i < penguin_icons; ++i)
+            draw_screen_image(static_cast<float>((penguin_icons - i) * icon_spacing), 10, hud);
+        for (int i = 0; i < goat_icons; ++i)
+            draw_screen_image(static_cast<float>((goat_icons - i) * icon_spacing), 74, hud);
         glEnable(GL_TEXTURE_2D);
         const int text_places[4][2] = {{78, 19}, {46, 83}, {camera.screen_width - 160, 20},
                                        {camera.screen_width / 2 - 150, camera.screen_height - 25}};
@@ -257,23 +228,10 @@ int main(int argc, char** argv) {
     };
     for (int i = 0; i < 30; ++i) frame();
 
-    std::vector<double> work_ms;
-    work_ms.reserve(frames);
-    const long faults_before = minor_page_faults();
-    const double cpu_before = main_thread_cpu_ms();
-    for (long i = 0; i < frames; ++i) {
-        const Clock::time_point begin = Clock::now();
-        frame();
-        work_ms.push_back(ms_between(begin, Clock::now()));
-    }
+    const FrameTiming timing = time_frames(frames, frame);
     std::printf("Frame floor\n");
     std::printf("resolution          %dx%d\n", camera.screen_width, camera.screen_height);
-    std::printf("frame work median   %.2f ms\n", percentile(work_ms, 0.5));
-    std::printf("frame work p99      %.2f ms\n", percentile(work_ms, 0.99));
-    std::printf("main thread CPU     %.2f ms per frame\n", (main_thread_cpu_ms() - cpu_before) / frames);
-    std::printf("page faults         %.2f per frame\n",
-                static_cast<double>(minor_page_faults() - faults_before) / frames);
-    std::printf("first frame after   %.0f ms\n", first_frame_ms);
+    print_frame_timing(timing);
     SDL_Quit();
     return 0;
 }

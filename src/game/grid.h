@@ -34,6 +34,12 @@ struct Grid {
         return cells[row * grid_side + column];
     }
     void set_cell(int column, int row, CellKind kind) { cells[row * grid_side + column] = kind; }
+    bool operator==(const Grid& other) const {
+        for (int cell = 0; cell < grid_cells; ++cell)
+            if (cells[cell] != other.cells[cell]) return false;
+        return true;
+    }
+    bool operator!=(const Grid& other) const { return !(*this == other); }
 };
 
 // The terrain's cursor counts squares from the ground's edge: the field's

@@ -4,7 +4,6 @@
 #include "game/level_solver.h"
 
 #include <atomic>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>

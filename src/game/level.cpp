@@ -1,5 +1,6 @@
 #include "game/level.h"
 
+#include "game/hint.h"
 #include "media/image.h"
 #include "media/texture.h"
 #include "world/terrain.h"

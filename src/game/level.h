@@ -4,7 +4,6 @@
 #include "app/renderable.h"
 #include "game/actor.h"
 #include "game/grid.h"
-#include "game/hint.h"
 #include "game/level_sequence.h"
 #include "game/particles.h"
 #include "game/popup.h"
@@ -13,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class HintSearch;
 class Terrain;
 struct Image;
 

@@ -1,18 +1,11 @@
 #include "game/level.h"
 
+#include "game/hint.h"
+
 #include "world/terrain.h"
 
+#include <algorithm>
 #include <cstdio>
-
-namespace {
-
-bool same_field(const Grid& a, const Grid& b) {
-    for (int cell = 0; cell < grid_cells; ++cell)
-        if (a.cells[cell] != b.cells[cell]) return false;
-    return true;
-}
-
-}  // namespace
 
 void Level::ask_hint() {
     hint_search_.reset();
@@ -57,9 +50,10 @@ void Level::say_hint(const std::string& text) {
 // its square; a hint whose field has changed since is taken back.
 void Level::follow_hint() {
     if (hint_text_.empty()) return;
-    bool moving = false;
-    for (const Actor& penguin : penguins) moving = moving || penguin.is_active();
-    if (!same_field(grid, hint_grid_) || penguins.size() != hint_penguins_ || (hint_says_wait_ && !moving)) {
+    // A request to wait lasts while anything still moves.
+    const bool wait_over = hint_says_wait_ && std::none_of(penguins.begin(), penguins.end(),
+                                                           [](const Actor& penguin) { return penguin.is_active(); });
+    if (grid != hint_grid_ || penguins.size() != hint_penguins_ || wait_over) {
         hint_search_.reset();
         hint_text_.clear();
         return;

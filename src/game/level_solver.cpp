@@ -491,7 +491,7 @@ Solution search_from(const Position& start, int penguin_max, int goat_max, long 
         return solution;
     }
     solution.commands = merge_drops(solution.commands);
-    solution.goats = std::max(start.goats_standing, most_goats_standing(solution.commands, start.goats_standing));
+    solution.goats = most_goats_standing(solution.commands, start.goats_standing);
     solution.penguins = penguins_dropped(solution.commands);
     return solution;
 }

@@ -408,24 +408,14 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
     assert(model->frame_count > 0 && model->skin_width > 0 && model->skin_height > 0);
     const Md2Frame& from = model->frames[frame];
     const Md2Frame& to = model->frames[next_frame];
-    // Scale, translation, blend weight and the axis swap folded into one
-    // multiply-add pair per axis: output axis k reads the frames' axis 2 - k,
-    // negated.
     const float w = 1 - f;
-    float from_weight[3];
-    float to_weight[3];
-    float offset[3];
-    for (int k = 0; k < 3; ++k) {
-        const int axis = 2 - k;
-        from_weight[k] = -from.scale[axis] * w;
-        to_weight[k] = -to.scale[axis] * f;
-        offset[k] = -(from.translate[axis] * w + to.translate[axis] * f);
-    }
     const float ks = 1.0f / static_cast<float>(model->skin_width);
     const float kt = 1.0f / static_cast<float>(model->skin_height);
     const int corner_count = model->triangle_count * 3;
-    // Both frames' corners are runs of (x, y, z) shorts: blended as one flat
-    // run, weights repeating every third number, the loop vectorises.
+    // Both frames' corners are runs of shorts, axis after axis. Scale,
+    // translation, blend weight and the negation of the game's axes folded
+    // into one multiply-add pair per number, repeating every third one, the
+    // whole run blends in a loop that vectorises.
     const int numbers = corner_count * 3;
     if (numbers == 0) return;
     // Grows to the largest model once, so drawing allocates nothing per frame
@@ -437,9 +427,10 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
     float* __restrict p = blended.data();
     float wa[12], wb[12], wo[12];
     for (int i = 0; i < 12; ++i) {
-        wa[i] = from_weight[2 - i % 3];
-        wb[i] = to_weight[2 - i % 3];
-        wo[i] = offset[2 - i % 3];
+        const int axis = i % 3;
+        wa[i] = -from.scale[axis] * w;
+        wb[i] = -to.scale[axis] * f;
+        wo[i] = -(from.translate[axis] * w + to.translate[axis] * f);
     }
     int i = 0;
     for (; i + 12 <= numbers; i += 12)
@@ -450,6 +441,7 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
 
     const std::int16_t(*__restrict st)[2] = model->corner_texcoords;
     Md2CornerVertex* __restrict corner = out;
+    // Game x, y and z are the frames' third, second and first axes.
     for (int c = 0; c < corner_count; ++c) {
         corner[c].s = static_cast<float>(st[c][0]) * ks;
         corner[c].t = static_cast<float>(st[c][1]) * kt;
@@ -459,13 +451,8 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
     }
     // The box in a second pass over what was just written: the blend loop
     // stays free of comparisons.
-    float low[3] = {0, 0, 0};
-    float high[3] = {0, 0, 0};
-    if (corner_count > 0) {
-        low[0] = high[0] = corner[0].x;
-        low[1] = high[1] = corner[0].y;
-        low[2] = high[2] = corner[0].z;
-    }
+    float low[3] = {corner[0].x, corner[0].y, corner[0].z};
+    float high[3] = {corner[0].x, corner[0].y, corner[0].z};
     for (int c = 1; c < corner_count; ++c) {
         low[0] = std::min(low[0], corner[c].x);
         low[1] = std::min(low[1], corner[c].y);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,13 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string read_all(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 ProfileNumber read_text(const ScratchDir& dir, const std::string& contents) {
     dir.write_file("progress.txt", contents);
@@ -98,7 +90,7 @@ TEST(Profile, WritesWholeFilesThroughARenameAndKeepsTheOldOneOnFailure) {
     std::string error;
     ASSERT_TRUE(write_profile_number(folder, "progress.txt", "furthest_level", 3, error)) << error;
     ASSERT_TRUE(write_profile_number(folder, "progress.txt", "furthest_level", 12, error)) << error;
-    EXPECT_EQ(read_all(folder + "/progress.txt"), "furthest_level=12\n");
+    EXPECT_EQ(read_file(folder + "/progress.txt"), "furthest_level=12\n");
     EXPECT_EQ(files_in(folder), std::vector<std::string>{"progress.txt"}) << "no temporary file left behind";
 
     // A failed write leaves what stood there and no temporary file: here the
@@ -110,7 +102,7 @@ TEST(Profile, WritesWholeFilesThroughARenameAndKeepsTheOldOneOnFailure) {
     home.write_file("taken/progress.txt/kept", "x");
     EXPECT_FALSE(write_profile_number(taken, "progress.txt", "furthest_level", 20, error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(read_all(taken + "/progress.txt/kept"), "x");
+    EXPECT_EQ(read_file(taken + "/progress.txt/kept"), "x");
     EXPECT_EQ(files_in(taken), std::vector<std::string>{"progress.txt"});
 
     home.write_file("blocked", "");

@@ -13,9 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -41,13 +39,6 @@ std::vector<std::string> game_files() {
     return files;
 }
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 // The seed of the damage: FLOEBOUND_DAMAGE_SEED, so deep runs can vary it.
 std::uint32_t damage_seed() {
     const char* seed = std::getenv("FLOEBOUND_DAMAGE_SEED");
@@ -55,7 +46,7 @@ std::uint32_t damage_seed() {
 }
 
 std::string damaged(const std::string& relative) {
-    return damaged_bytes(read_file(fs::path(FLOEBOUND_GAME_DIR) / relative), relative, damage_seed());
+    return damaged_bytes(read_file(std::string(FLOEBOUND_GAME_DIR) + "/" + relative), relative, damage_seed());
 }
 
 std::string last_lines(const std::string& output, int count = 30) {

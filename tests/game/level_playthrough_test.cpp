@@ -27,12 +27,6 @@ constexpr int popup_update_limit = 3;
 // Seconds for the hint's search, a millisecond an update.
 constexpr int hint_update_limit = 30000;
 
-bool same_field(const Grid& a, const Grid& b) {
-    for (int cell = 0; cell < grid_cells; ++cell)
-        if (a.cells[cell] != b.cells[cell]) return false;
-    return true;
-}
-
 int cows_on(const Grid& field) {
     int cows = 0;
     for (CellKind kind : field.cells) cows += kind == CellKind::cow;
@@ -121,7 +115,7 @@ protected:
 
     // Asks the checker for the loaded level's solution and plays it to the win.
     void play(const LevelToPlay& to_play) {
-        ASSERT_TRUE(same_field(level->grid, to_play.field)) << "the level loaded is not the file's";
+        ASSERT_TRUE(level->grid == to_play.field) << "the level loaded is not the file's";
         const Solution solution = solve_level(to_play.field, to_play.penguin_max, to_play.goat_max);
         ASSERT_EQ(solution.verdict, Verdict::solvable) << solution.reason;
         SCOPED_TRACE("the checker's solution: " + describe_commands(solution.commands));
@@ -206,7 +200,7 @@ TEST_F(LevelPlaythrough, EveryShippedLevelIsWonByTheCheckersSolutionAndTheLastWr
     // Past the last numbered level the game starts again at data/level.txt.
     EXPECT_EQ(level->level_number, 0);
     EXPECT_FALSE(level->cows.empty());
-    EXPECT_TRUE(same_field(level->grid, read_level_to_play(paths.front())->field));
+    EXPECT_TRUE(level->grid == read_level_to_play(paths.front())->field);
 }
 
 // Small levels of the test's own whose solutions need what the shipped ones

@@ -50,13 +50,6 @@ int decode_status(int status) {
     return -1;
 }
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::string& working_dir,
@@ -130,6 +123,13 @@ ScratchDir::ScratchDir() : path_(make_temp_dir("floebound-test-")) {}
 ScratchDir::~ScratchDir() {
     nftw(path_.c_str(), [](const char* path, const struct stat*, int, struct FTW*) { return remove(path); },
          16, FTW_DEPTH | FTW_PHYS);
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 void ScratchDir::write_file(const std::string& name, const std::string& contents) const {

@@ -43,6 +43,9 @@ CommandResult run_command(const std::vector<std::string>& argv,
                           const std::map<std::string, std::string>& env = {},
                           std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
+// A whole file's bytes; empty when it cannot be read.
+std::string read_file(const std::string& path);
+
 // A fresh empty directory under the system's temporary folder, removed with
 // its contents on destruction.
 class ScratchDir {

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,12 +22,6 @@ std::string checker() {
 
 std::string generator() { return checker().substr(0, checker().size() - 5) + "generate"; }
 
-std::string read_all(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 const char* const solvable_level =
     "........\n........\n.....C..\n........\n........\n........\n.D......\n........\n"
@@ -123,7 +115,7 @@ TEST(GenerateCommand, WritesDistinctLevelsTheCheckerSolvesWithTheGoatsAsked) {
     std::set<std::string> levels;
     for (int n = 1; n <= 4; ++n) {
         const std::string path = dir.path() + "/a/c2g2-s5-" + std::to_string(n) + ".txt";
-        levels.insert(read_all(path));
+        levels.insert(read_file(path));
         EXPECT_NE(made.output.find(path + ": 2 goats, "), std::string::npos) << made.output;
         const CommandResult checked = run_command({checker(), path});
         EXPECT_EQ(checked.status, 0) << checked.output;
@@ -136,7 +128,7 @@ TEST(GenerateCommand, WritesDistinctLevelsTheCheckerSolvesWithTheGoatsAsked) {
     ASSERT_EQ(run_command(again, {}, std::chrono::seconds(60)).status, 0);
     for (int n = 1; n <= 4; ++n) {
         const std::string name = "/c2g2-s5-" + std::to_string(n) + ".txt";
-        EXPECT_EQ(read_all(dir.path() + "/a" + name), read_all(dir.path() + "/b" + name)) << name;
+        EXPECT_EQ(read_file(dir.path() + "/a" + name), read_file(dir.path() + "/b" + name)) << name;
     }
 }
 

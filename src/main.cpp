@@ -1,6 +1,7 @@
 #include "app/camera.h"
 #include "app/command_line.h"
 #include "app/frame_clock.h"
+#include "app/game_folder.h"
 #include "app/heap_settings.h"
 #include "app/input.h"
 #include "app/keys.h"
@@ -20,12 +21,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -56,6 +59,30 @@ bool check_level_file(const std::string& path, std::string& error) {
                                                         : "not a regular file";
     error = "cannot read " + path + ": " + reason;
     return false;
+}
+
+// Makes `folder` the game folder, unless it is the working directory ("").
+// The player's level file was named from where they stand, so it is made
+// absolute first; and the camera read the working directory's screensize
+// file before start, so the game folder's is read instead.
+bool use_game_folder(const std::string& folder, std::string& level_file, std::string& error) {
+    if (folder.empty()) return true;
+    const std::string problem = game_folder_problem(folder);
+    if (!problem.empty()) {
+        error = folder + " is not a game folder: " + problem;
+        return false;
+    }
+    if (!level_file.empty() && level_file[0] != '/') {
+        char here[PATH_MAX];
+        if (!getcwd(here, sizeof here)) {
+            error = std::string("cannot tell the current folder: ") + std::strerror(errno);
+            return false;
+        }
+        level_file = std::string(here) + '/' + level_file;
+    }
+    set_game_folder(folder);
+    reread_screen_size(game_file("screensize.txt").c_str(), camera);
+    return true;
 }
 
 // The furthest level saved in the profile, counted from 0; 0 when there is
@@ -91,13 +118,17 @@ int main(int argc, char** argv) {
         std::fputs(usage_text, stdout);
         return 0;
     }
+    if (!options.level_file.empty() && !check_level_file(options.level_file, error)) {
+        std::fprintf(stderr, "floebound: %s\n", error.c_str());
+        return 2;
+    }
+    if (!use_game_folder(chosen_game_folder(options.data, std::getenv("FLOEBOUND_DATA")), options.level_file, error)) {
+        std::fprintf(stderr, "floebound: %s\n", error.c_str());
+        return 2;
+    }
     const int level_count = count_levels();
     if (options.level > level_count) {
         std::fprintf(stderr, "floebound: there is no level %d; the game has %d\n", options.level, level_count);
-        return 2;
-    }
-    if (!options.level_file.empty() && !check_level_file(options.level_file, error)) {
-        std::fprintf(stderr, "floebound: %s\n", error.c_str());
         return 2;
     }
     Profile profile(profile_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));

@@ -62,6 +62,12 @@ void read_screen_size(const char* path, Camera& cam) {
     parse_screen_size(text, cam);
 }
 
+void reread_screen_size(const char* path, Camera& cam) {
+    cam.screen_width = min_width;
+    cam.screen_height = min_height;
+    read_screen_size(path, cam);
+}
+
 void apply_camera(Camera& cam) {
     glLoadIdentity();
     gluLookAt(cam.eye_x, cam.eye_y, cam.eye_z,

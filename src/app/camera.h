@@ -24,6 +24,8 @@ extern float view_matrix[16];
 void parse_screen_size(const char* text, Camera& cam);
 // The same from a file; a file that does not open changes nothing.
 void read_screen_size(const char* path, Camera& cam);
+// The size a camera starts with, then read from the file at path.
+void reread_screen_size(const char* path, Camera& cam);
 
 void apply_camera(Camera& cam);
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 const char* const usage_text =
-    "Usage: floebound [--windowed] [--level N | FILE]\n"
+    "Usage: floebound [--windowed] [--data DIR] [--level N | FILE]\n"
     "Penguins drop onto the field and walk on their own; steer them with goat\n"
     "squares until eight stand on the cow and tip it over.\n"
     "\n"
@@ -12,6 +12,8 @@ const char* const usage_text =
     "  --windowed   start in a window instead of full screen\n"
     "  --level N    start at level N (1 is the first)\n"
     "  FILE         play this one level file (for people who write levels)\n"
+    "  --data DIR   the game folder, holding data/ and models/ (else $FLOEBOUND_DATA,\n"
+    "               else the current folder)\n"
     "  --help       show this text\n"
     "\n"
     "Keys:\n"
@@ -44,10 +46,26 @@ bool parse_level_number(const char* text, int& level) {
     return level >= 1;
 }
 
+// Whether argv[i] is the option `name`, alone or joined to its value by "=".
+// If so, `value` is that value, or the next argument (then taken, moving i
+// on), or null when none follows.
+bool take_option(const char* name, int argc, const char* const* argv, int& i, const char*& value) {
+    const std::size_t length = std::strlen(name);
+    if (std::strncmp(argv[i], name, length) != 0) return false;
+    if (argv[i][length] == '=') {
+        value = argv[i] + length + 1;
+        return true;
+    }
+    if (argv[i][length] != '\0') return false;
+    value = i + 1 < argc ? argv[++i] : nullptr;
+    return true;
+}
+
 }  // namespace
 
 bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, std::string& error) {
     bool options_ended = false;
+    const char* value = nullptr;
     for (int i = 0; i < argc; ++i) {
         const std::string argument = argv[i];
         if (!options_ended && argument == "--") {
@@ -56,17 +74,21 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, 
             parsed.help = true;
         } else if (!options_ended && argument == "--windowed") {
             parsed.windowed = true;
-        } else if (!options_ended && (argument == "--level" || argument.rfind("--level=", 0) == 0)) {
-            const bool joined = argument != "--level";
-            if (!joined && i + 1 == argc) {
+        } else if (!options_ended && take_option("--level", argc, argv, i, value)) {
+            if (!value) {
                 error = "--level needs a level number";
                 return false;
             }
-            const char* value = joined ? argv[i] + std::strlen("--level=") : argv[++i];
             if (!parse_level_number(value, parsed.level)) {
                 error = std::string("--level takes a level number from 1 up, not \"") + value + "\"";
                 return false;
             }
+        } else if (!options_ended && take_option("--data", argc, argv, i, value)) {
+            if (!value || !value[0]) {
+                error = "--data needs a folder";
+                return false;
+            }
+            parsed.data = value;
         } else if (!options_ended && argument.size() > 1 && argument[0] == '-') {
             error = "unknown option " + argument;
             return false;

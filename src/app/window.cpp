@@ -2,6 +2,7 @@
 
 #include "app/camera.h"
 #include "app/driver_modules.h"
+#include "app/game_folder.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -67,7 +68,7 @@ void open_window(bool windowed) {
     modes.open = true;
     SDL_WM_SetCaption("Floebound by Kelpworks", nullptr);
     // The window system gets its own copy of the picture.
-    if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("data/icon.bmp", "rb"), 1)) {
+    if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile(game_file("data/icon.bmp").c_str(), "rb"), 1)) {
         SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
     }

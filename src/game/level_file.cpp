@@ -1,5 +1,7 @@
 #include "game/level_file.h"
 
+#include "app/game_folder.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -111,12 +113,13 @@ Grid field_of(const LevelFile& file) {
     return grid;
 }
 
-std::FILE* open_level_file(const char* path) {
+std::FILE* open_level_file(const char* named) {
+    const std::string path = game_file(named);
     struct stat status {};
-    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
     // Should a FIFO take the file's place after the check, opening it must
     // not wait for a writer either.
-    const int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) return nullptr;
     std::FILE* stream = nullptr;
     if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) stream = fdopen(descriptor, "r");

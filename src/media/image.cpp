@@ -1,5 +1,7 @@
 #include "media/image.h"
 
+#include "app/game_folder.h"
+
 #include <png.h>
 
 #include <csetjmp>
@@ -122,7 +124,7 @@ Image* load_image(const char* path) {
 
     PngLoad load;
     load.image = image;
-    load.file = std::fopen(path, "rb");
+    load.file = std::fopen(game_file(path).c_str(), "rb");
     if (!load.file) {
         std::free(image);
         return nullptr;

@@ -1,5 +1,7 @@
 #include "media/sound.h"
 
+#include "app/game_folder.h"
+
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
@@ -26,9 +28,9 @@ constexpr SoundFile effect_files[] = {
 
 SoundBank* load_sound_bank() {
     auto* bank = new SoundBank;
-    for (const SoundFile& file : music_files) bank->music[file.id] = Mix_LoadMUS(file.path);
+    for (const SoundFile& file : music_files) bank->music[file.id] = Mix_LoadMUS(game_file(file.path).c_str());
     for (const SoundFile& file : effect_files) {
-        SDL_RWops* stream = SDL_RWFromFile(file.path, "rb");
+        SDL_RWops* stream = SDL_RWFromFile(game_file(file.path).c_str(), "rb");
         bank->effects[file.id] = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
     }
     return bank;

@@ -1,5 +1,7 @@
 #include "media/text.h"
 
+#include "app/game_folder.h"
+
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
@@ -36,7 +38,7 @@ FontTable& get_fonts() {
 }
 
 TTF_Font* open_font(FontTable& fonts, int id, const char* path, int point_size) {
-    TTF_Font* font = TTF_OpenFont(path, point_size);
+    TTF_Font* font = TTF_OpenFont(game_file(path).c_str(), point_size);
     if (!font) std::printf("Error loading font: %s", TTF_GetError());
     fonts[id] = font;
     return font;

@@ -1,5 +1,6 @@
 #include "meshes/md2.h"
 
+#include "app/game_folder.h"
 #include "media/texture.h"
 
 #include <algorithm>
@@ -360,7 +361,7 @@ Md2Model* build_model(const FileBlocks& f) {
 }  // namespace
 
 Md2Model* load_md2(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = std::fopen(game_file(path).c_str(), "rb");
     if (!file) return nullptr;
     FileBlocks blocks;
     Problem problem = "";

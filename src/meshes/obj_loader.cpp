@@ -1,5 +1,6 @@
 #include "meshes/obj_model.h"
 
+#include "app/game_folder.h"
 #include "media/image.h"
 #include "media/texture.h"
 #include "meshes/obj_groups.h"
@@ -255,7 +256,7 @@ int load_obj(const char* name) {
     std::printf("read obj for '%s'\n", name);
     char path[512];
     std::snprintf(path, sizeof path, "models/%s.obj", name);
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = std::fopen(game_file(path).c_str(), "rb");
     if (!file) {
         std::printf("Couldn't find %s\n", path);
         // The slot stays free, so nothing may stay behind in it.

@@ -1,5 +1,6 @@
 #include "meshes/obj_materials.h"
 
+#include "app/game_folder.h"
 #include "media/image.h"
 #include "media/texture.h"
 #include "meshes/obj_lines.h"
@@ -62,7 +63,7 @@ void load_obj_materials(const char* model_name) {
     std::printf("read materials for '%s'\n", model_name);
     char path[512];
     std::snprintf(path, sizeof path, "models/%s.mtl", model_name);
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = std::fopen(game_file(path).c_str(), "rb");
     if (file) {
         // Lines before the first "newmtl" describe entry 0; lines of a
         // material the table has no room for are dropped.

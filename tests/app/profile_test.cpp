@@ -154,13 +154,15 @@ TEST(CommandLine, TakesTheOptionsAndRefusesWhatItCannotUse) {
     EXPECT_EQ(parsed.level_file, "mine.txt");
     ASSERT_TRUE(parse({"--", "--odd-name.txt"}, parsed, error));
     EXPECT_EQ(parsed.level_file, "--odd-name.txt");
+    ASSERT_TRUE(parse({"--data", "/a", "--data=/b"}, parsed, error));
+    EXPECT_EQ(parsed.data, "/b");
     ASSERT_TRUE(parse({"--help"}, parsed, error));
     EXPECT_TRUE(parsed.help);
 
     for (std::vector<const char*> wrong : std::vector<std::vector<const char*>>{
              {"--level"}, {"--level", "0"}, {"--level", "-3"}, {"--level", "abc"}, {"--level", "4x"},
              {"--level", "99999999999"}, {"--level="}, {"--level", "2", "mine.txt"}, {"a.txt", "b.txt"},
-             {"--fullscreen"}, {""}}) {
+             {"--fullscreen"}, {""}, {"--data"}, {"--data="}, {"--levels", "2"}}) {
         error.clear();
         EXPECT_FALSE(parse(wrong, parsed, error)) << wrong.size() << " arguments, first " << wrong[0];
         EXPECT_FALSE(error.empty());

@@ -57,8 +57,9 @@ GameSession::GameSession(const Options& options)
                                               {"HOME", home}, {"XDG_DATA_HOME", ""}, {"XDG_CONFIG_HOME", ""}};
     for (const auto& [name, value] : options.env) env[name] = value;
     std::vector<std::string> argv = {FLOEBOUND_GAME_BINARY};
+    if (options.working_dir) argv.insert(argv.end(), {"--data", dir_.path()});
     argv.insert(argv.end(), options.args.begin(), options.args.end());
-    game_ = std::make_unique<ChildProcess>(argv, dir_.path(), env);
+    game_ = std::make_unique<ChildProcess>(argv, options.working_dir.value_or(dir_.path()), env);
 }
 
 std::string GameSession::find_window(int timeout_ms) {

@@ -34,6 +34,9 @@ public:
         // How long each key waits after it is sent, so that keys land in
         // different frames; a small screen draws its frames quicker.
         int key_pause_ms = 150;
+        // Where the game starts, when not in the session's folder: it is then
+        // told that folder with --data, as the installed launcher does.
+        std::optional<std::string> working_dir;
     };
 
     explicit GameSession(const Options& options);

@@ -182,7 +182,11 @@ TEST(PlayerView, TunafishAreDrawn) {
             ".D......\n";
         field[4 * 9 + 3] = square;
         write_file(levels.path() + "/fish.txt", field + "penguinMax=8\n");
-        GameSession session(options_with(levels.path(), {levels.path() + "/fish.txt"}));
+        // Started elsewhere, the game finds its files in the folder it is
+        // given and the player's level file where the player stands.
+        GameSession::Options options = options_with(levels.path(), {"fish.txt"});
+        options.working_dir = levels.path();
+        GameSession session(options);
         EXPECT_FALSE(session.find_window().empty()) << session.game().output();
         EXPECT_TRUE(session.leave_intro());
         std::this_thread::sleep_for(500ms);
@@ -254,7 +258,8 @@ TEST(PlayerSettings, MuteIsRememberedAndF11LeavesTheWindow) {
 TEST(PlayerCommandLine, MistakesEndWithStatusTwo) {
     const ScratchDir home;
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--level", "0"}, {"--level", "999"}, {"missing.txt"}, {"data"}}) {
+         std::vector<std::vector<std::string>>{{"--level", "0"}, {"--level", "999"}, {"missing.txt"}, {"data"},
+                                                   {"--data", home.path()}}) {
         std::vector<std::string> argv = {FLOEBOUND_GAME_BINARY};
         argv.insert(argv.end(), args.begin(), args.end());
         ChildProcess game(argv, FLOEBOUND_GAME_DIR, {{"HOME", home.path()}, {"DISPLAY", ""}});

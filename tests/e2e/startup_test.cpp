@@ -47,9 +47,13 @@ TEST(GameStartup, OpensTheCaptionedWindowAtTheDesktopSizeWithSkyGroundAndSplash)
     EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
 }
 
+// The game folder's file counts, also when the game starts elsewhere.
 TEST(GameStartup, ScreensizeFileChoosesTheMode) {
+    const ScratchDir elsewhere;
+    elsewhere.write_file("screensize.txt", "1024 768\n");
     GameSession::Options options;
     options.screensize_txt = "800 600\n";
+    options.working_dir = elsewhere.path();
     GameSession session(options);
     ASSERT_TRUE(session.display_ok());
     const std::string window = session.find_window();

@@ -17,12 +17,12 @@
 #include "app/orbit.h"
 #include "app/window.h"
 #include "frame_timing.h"
-#include "game/grid.h"
 #include "game/particles.h"
 #include "media/image.h"
 #include "media/screen_image.h"
 #include "media/texture.h"
 #include "meshes/md2.h"
+#include "puzzle/grid.h"
 #include "world/terrain.h"
 
 #include <GL/gl.h>

@@ -14,10 +14,10 @@
 #include <thread>
 
 #include "game/hint.h"
-#include "game/level_file.h"
 #include "game/level_sequence.h"
-#include "game/level_solver.h"
 #include "level_generator.h"
+#include "puzzle/level_file.h"
+#include "puzzle/level_solver.h"
 
 namespace {
 

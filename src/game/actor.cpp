@@ -1,8 +1,8 @@
 #include "game/actor.h"
 
 #include "app/angles.h"
-#include "game/grid.h"
 #include "game/model_cache.h"
+#include "puzzle/grid.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "game/hint.h"
 
-#include "game/rules.h"
+#include "puzzle/rules.h"
 
 bool read_play_state(const Grid& grid, const std::vector<PenguinOnField>& penguins, PlayState& state) {
     state = PlayState{};

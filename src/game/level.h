@@ -3,10 +3,10 @@
 #include "app/orbit.h"
 #include "app/renderable.h"
 #include "game/actor.h"
-#include "game/grid.h"
 #include "game/level_sequence.h"
 #include "game/particles.h"
 #include "game/popup.h"
+#include "puzzle/grid.h"
 
 #include <deque>
 #include <memory>

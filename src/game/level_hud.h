@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/grid.h"
+#include "puzzle/grid.h"
 
 // What the level's drawing shows, worked out without OpenGL.
 

@@ -1,8 +1,8 @@
 #include "game/level.h"
 
 #include "app/keys.h"
-#include "game/rules.h"
 #include "media/sound.h"
+#include "puzzle/rules.h"
 #include "world/terrain.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "game/level.h"
-#include "game/rules.h"
 #include "media/sound.h"
+#include "puzzle/rules.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "game/level_sequence.h"
 
-#include "game/level_file.h"
+#include "puzzle/level_file.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the level file parser, directly and through a
 // memory file for the reader, and checks what any level must look like.
 
-#include "game/level_file.h"
+#include "puzzle/level_file.h"
 
 #include "line_ends.h"
 #include "memory_file.h"

@@ -1,9 +1,9 @@
 // Feeds arbitrary level files to the level checker's search, with a small
 // bound, and checks that whatever it answers keeps within the level's rules.
 
-#include "game/level_file.h"
-#include "game/rules.h"
-#include "game/level_solver.h"
+#include "puzzle/level_file.h"
+#include "puzzle/level_solver.h"
+#include "puzzle/rules.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "game/level_file.h"
+#include "puzzle/level_file.h"
 #include "game/model_cache.h"
 #include "game/particles.h"
 #include "level_scene.h"

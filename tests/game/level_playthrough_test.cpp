@@ -2,9 +2,9 @@
 // level checker's solution given with the keys, the level updated in the
 // main loop's longest slices, and space moving on to the next level.
 
-#include "game/rules.h"
 #include "level_scene.h"
 #include "playthrough.h"
+#include "puzzle/rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "game/animation.h"
 #include "game/particles.h"
-#include "game/rules.h"
 #include "level_scene.h"
+#include "puzzle/rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "playthrough.h"
 
-#include "game/level_file.h"
+#include "puzzle/level_file.h"
 
 #include <cstdio>
 #include <unistd.h>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/keys.h"
-#include "game/grid.h"
-#include "game/level_solver.h"
+#include "puzzle/grid.h"
+#include "puzzle/level_solver.h"
 
 #include <optional>
 #include <string>

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "game/rules.h"
 #include "level_generator.h"
 #include "playthrough.h"
+#include "puzzle/rules.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/grid.h"
-#include "game/level_solver.h"
+#include "puzzle/grid.h"
+#include "puzzle/level_solver.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 // floebound-generate: makes new level files, each proven solvable by the
 // level checker's search with exactly the goats asked for.
 
-#include "game/level_file.h"
 #include "level_generator.h"
+#include "puzzle/level_file.h"
 
 #include <algorithm>
 #include <cerrno>

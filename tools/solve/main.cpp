@@ -1,8 +1,8 @@
 // floebound-solve: says of each level file whether its cows can all be tipped
 // within its supplies, and how.
 
-#include "game/level_file.h"
-#include "game/level_solver.h"
+#include "puzzle/level_file.h"
+#include "puzzle/level_solver.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/grid.h"
+#include "puzzle/grid.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "game/rules.h"
+#include "puzzle/rules.h"
 
 #include <cstdio>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "game/penguin_walk.h"
+#include "puzzle/penguin_walk.h"
 
 
 int heading_between(int from_column, int from_row, int to_column, int to_row) {

@@ -1,7 +1,7 @@
-#include "game/level_solver.h"
+#include "puzzle/level_solver.h"
 
-#include "game/rules.h"
-#include "game/penguin_walk.h"
+#include "puzzle/penguin_walk.h"
+#include "puzzle/rules.h"
 
 #include <algorithm>
 #include <array>

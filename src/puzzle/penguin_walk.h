@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/grid.h"
-#include "game/rules.h"
+#include "puzzle/grid.h"
+#include "puzzle/rules.h"
 
 #include <bitset>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/grid.h"
+#include "puzzle/grid.h"
 
 // Headings 0 to 7 in turning order: + 2 and + 6 are the quarter turns, + 4 the
 // reverse. 0 is toward row + 1, 2 toward column + 1.

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "game/level_file.h"
-#include "game/level_solver.h"
-#include "game/penguin_walk.h"
+#include "puzzle/level_file.h"
+#include "puzzle/level_solver.h"
+#include "puzzle/penguin_walk.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/level_file.h"
+#include "puzzle/level_file.h"
 
 #include "app/game_folder.h"
 

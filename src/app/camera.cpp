@@ -35,9 +35,9 @@ bool read_int(const char*& cursor, int& out) {
 float view_matrix[16];
 
 Camera::Camera()
-    : eye_x(25), eye_y(50), eye_z(0),
-      target_x(0), target_y(0), target_z(0),
-      up_x(0), up_y(1), up_z(0),
+    : eye{25, 50, 0},
+      target{0, 0, 0},
+      up{0, 1, 0},
       screen_width(min_width), screen_height(min_height),
       hud_depth(0) {
     read_screen_size("screensize.txt", *this);
@@ -70,9 +70,9 @@ void reread_screen_size(const char* path, Camera& cam) {
 
 void apply_camera(Camera& cam) {
     glLoadIdentity();
-    gluLookAt(cam.eye_x, cam.eye_y, cam.eye_z,
-              cam.target_x, cam.target_y, cam.target_z,
-              cam.up_x, cam.up_y, cam.up_z);
+    gluLookAt(cam.eye.x, cam.eye.y, cam.eye.z,
+              cam.target.x, cam.target.y, cam.target.z,
+              cam.up.x, cam.up.y, cam.up.z);
     glGetFloatv(GL_MODELVIEW_MATRIX, view_matrix);
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "app/vector3.h"
+
 // What every drawing module needs to know about the view.
 struct Camera {
     // Reads the window size from "screensize.txt" in the working directory.
     Camera();
 
-    float eye_x, eye_y, eye_z;
-    float target_x, target_y, target_z;
-    float up_x, up_y, up_z;
+    Vector3 eye;
+    Vector3 target;
+    Vector3 up;
     int screen_width, screen_height;
     int hud_depth;  // begin_hud calls not yet matched by end_hud
 };

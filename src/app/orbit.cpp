@@ -25,14 +25,14 @@ void orbit_step(Orbit& orbit, int ms) {
     if (orbit.orbit_dist > max_dist) orbit.orbit_dist = max_dist;
 
     const float ground = std::cos(orbit.orbit_theta) * orbit.orbit_dist;
-    camera.eye_x = std::sin(orbit.orbit_phi) * ground;
-    camera.eye_y = std::sin(orbit.orbit_theta) * orbit.orbit_dist;
-    camera.eye_z = std::cos(orbit.orbit_phi) * ground;
+    camera.eye.x = std::sin(orbit.orbit_phi) * ground;
+    camera.eye.y = std::sin(orbit.orbit_theta) * orbit.orbit_dist;
+    camera.eye.z = std::cos(orbit.orbit_phi) * ground;
 
     if (orbit.theta_rate || orbit.phi_rate || orbit.dist_rate) {
         std::printf("dist=%.2f, theta=%.2f, phi=%.2f; ",
                     orbit.orbit_dist, orbit.orbit_theta, orbit.orbit_phi);
-        std::printf("camera from %.2f,%.2f,%.2f\n", camera.eye_x, camera.eye_y, camera.eye_z);
+        std::printf("camera from %.2f,%.2f,%.2f\n", camera.eye.x, camera.eye.y, camera.eye.z);
     }
 }
 

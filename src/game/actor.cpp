@@ -13,11 +13,9 @@ constexpr double two_pi = 2 * pi;
 constexpr double eighth_pi = pi / 8;
 constexpr double quarter_pi = pi / 4;
 
-float squared_distance(const float a[3], const float b[3]) {
-    const float dx = b[0] - a[0];
-    const float dy = b[1] - a[1];
-    const float dz = b[2] - a[2];
-    return dx * dx + dy * dy + dz * dz;
+float squared_distance(const Vector3& a, const Vector3& b) {
+    const Vector3 d = b - a;
+    return dot(d, d);
 }
 
 }  // namespace
@@ -28,13 +26,11 @@ bool Actor::load_model(const char* name, const char* model_path, const char* ski
 }
 
 void Actor::set_position(float x, float y, float z) {
-    position[0] = x;
-    position[1] = y;
-    position[2] = z;
+    position = {x, y, z};
 }
 
 void Actor::stop_at_target() {
-    set_position(target[0], target[1], target[2]);
+    position = target;
     walking = false;
     velocity[0] = 0;
     velocity[1] = 0;
@@ -42,9 +38,7 @@ void Actor::stop_at_target() {
 
 void Actor::move_to(float x, float y, float z) {
     walking = true;
-    target[0] = x;
-    target[1] = y;
-    target[2] = z;
+    target = {x, y, z};
     if (squared_distance(position, target) < 1) {
         stop_at_target();
         return;

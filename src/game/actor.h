@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/renderable.h"
+#include "app/vector3.h"
 #include "game/animation.h"
 #include "game/particles.h"
 
@@ -44,17 +45,17 @@ public:
     bool is_active() const override { return position[1] != 0 || walking; }
 
     char display_name[128] = {};  // only for console messages
-    float draw_offset[3] = {0, 0, 0};  // spreads actors that share a square; drawing only
+    Vector3 draw_offset = {0, 0, 0};  // spreads actors that share a square; drawing only
     Md2Model* model = nullptr;  // shared through the model cache, not owned
     ParticleEmitter emitter;
-    float position[3] = {0, 0, 0};
+    Vector3 position = {0, 0, 0};
     float velocity[2] = {0, 0};  // x and z, units per second
     float heading = 0;           // yaw the model is drawn with, radians
     float target_heading = 0;    // yaw the heading eases toward
     bool playing = true;         // false once the death pose is held
     bool dying = false;
     bool walking = false;
-    float target[3] = {0, 0, 0};
+    Vector3 target = {0, 0, 0};
     Animation animation = Animation::stand;
     std::int32_t previous_frame = 0;  // the drawn pose blends from this frame...
     std::int32_t frame = 0;           // ...to this one

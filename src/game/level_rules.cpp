@@ -11,13 +11,13 @@ bool is_on_field(int column, int row) { return column >= 0 && column < grid_side
 // Penguins sharing a square fan out around its centre in list order, half a
 // square out, and drift back once alone. Eased once per update.
 void ease_crowd_offset(Actor& penguin, int crowd) {
-    float target[3] = {0, 0, 0};
+    Vector3 target = {0, 0, 0};
     if (crowd > 1) {
         const float angle = 0.75f * static_cast<float>(crowd);
-        target[0] = cell_width / 2 * std::cos(angle);
-        target[2] = cell_width / 2 * std::sin(angle);
+        target.x = cell_width / 2 * std::cos(angle);
+        target.z = cell_width / 2 * std::sin(angle);
     }
-    for (int i = 0; i < 3; ++i) penguin.draw_offset[i] = penguin.draw_offset[i] * 0.98f + target[i] * 0.02f;
+    penguin.draw_offset = penguin.draw_offset * 0.98f + target * 0.02f;
 }
 
 void play_rule_sound(RuleSound sound) {

@@ -28,12 +28,11 @@ int (*random_source)() = standard_random;
 
 Image* sprite_sheet = nullptr;
 
-float length_of(const float v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
-
 // The emitter's axis: its velocity normalised, or the velocity itself when zero.
-void axis_of(const EmitterParams& params, float axis[3]) {
-    const float length = length_of(params.velocity);
-    for (int k = 0; k < 3; ++k) axis[k] = length != 0 ? params.velocity[k] / length : params.velocity[k];
+Vector3 axis_of(const EmitterParams& params) {
+    const Vector3& v = params.velocity;
+    const float size = length(v);
+    return size != 0 ? Vector3{v.x / size, v.y / size, v.z / size} : v;
 }
 
 // A new particle, in a spare node when the emitter has one.
@@ -46,9 +45,8 @@ Particle* create_particle(ParticleEmitter& emitter, const EmitterParams& params)
         particle = new Particle{};
     }
     const float phi = static_cast<float>(random_source()) * two_pi / random_max;
-    const float speed = length_of(params.velocity);
-    float axis[3];
-    axis_of(params, axis);
+    const float speed = length(params.velocity);
+    const Vector3 axis = axis_of(params);
     // A point on the ring of the given radius around the axis, for an axis
     // along a coordinate axis.
     const float ring_sin = params.ring_radius * std::sin(phi);
@@ -72,25 +70,21 @@ Particle* create_particle(ParticleEmitter& emitter, const EmitterParams& params)
 }
 
 // Right-handed turn of v about a unit (or zero) axis.
-void rotate_about(float v[3], const float axis[3], float angle) {
+void rotate_about(Vector3& v, const Vector3& axis, float angle) {
     const float c = std::cos(angle);
     const float s = std::sin(angle);
-    const float along = axis[0] * v[0] + axis[1] * v[1] + axis[2] * v[2];
-    const float cross[3] = {axis[1] * v[2] - axis[2] * v[1], axis[2] * v[0] - axis[0] * v[2],
-                            axis[0] * v[1] - axis[1] * v[0]};
-    for (int k = 0; k < 3; ++k) v[k] = v[k] * c + cross[k] * s + axis[k] * along * (1 - c);
+    const float along = dot(axis, v);
+    v = v * c + cross(axis, v) * s + axis * along * (1 - c);
 }
 
-void step_particle(Particle& particle, const EmitterParams& params, const float axis[3], int elapsed_ms) {
+void step_particle(Particle& particle, const EmitterParams& params, const Vector3& axis, int elapsed_ms) {
     const float elapsed = static_cast<float>(elapsed_ms);
-    for (int k = 0; k < 3; ++k) particle.offset[k] += particle.velocity[k] * elapsed * 0.001f;
+    particle.offset = particle.offset + particle.velocity * elapsed * 0.001f;
     // Spin and drift ease once per call, whatever the slice length.
     rotate_about(particle.offset, axis, -(params.spin * 0.001f));
     const float growth = 1 + elapsed * params.growth * 0.001f;
-    for (int k = 0; k < 3; ++k) {
-        particle.offset[k] *= growth;
-        particle.drift[k] = particle.drift[k] * 0.99f + params.drift[k] * 0.01f;
-    }
+    particle.offset = particle.offset * growth;
+    particle.drift = particle.drift * 0.99f + params.drift * 0.01f;
     // Fade over the last third of the lifetime. A lifetime under 3 ms has no
     // last third to fade over.
     const std::int32_t third = params.lifetime / 3;
@@ -147,8 +141,7 @@ EmitterParams cow_params = {
 };
 
 ParticleEmitter::ParticleEmitter(const ParticleEmitter& other)
-    : params(other.params), clock(other.clock), credit(other.credit), count(other.count) {
-    for (int k = 0; k < 3; ++k) origin[k] = other.origin[k];
+    : origin(other.origin), params(other.params), clock(other.clock), credit(other.credit), count(other.count) {
     Particle** tail = &particles;
     for (const Particle* source = other.particles; source; source = source->next) {
         *tail = new Particle(*source);
@@ -158,11 +151,9 @@ ParticleEmitter::ParticleEmitter(const ParticleEmitter& other)
 }
 
 ParticleEmitter::ParticleEmitter(ParticleEmitter&& other) noexcept
-    : params(other.params), clock(other.clock), credit(other.credit),
+    : origin(other.origin), params(other.params), clock(other.clock), credit(other.credit),
       particles(std::exchange(other.particles, nullptr)), count(std::exchange(other.count, 0)),
-      spare(std::exchange(other.spare, nullptr)) {
-    for (int k = 0; k < 3; ++k) origin[k] = other.origin[k];
-}
+      spare(std::exchange(other.spare, nullptr)) {}
 
 ParticleEmitter& ParticleEmitter::operator=(ParticleEmitter other) noexcept {
     std::swap(origin, other.origin);
@@ -182,9 +173,7 @@ ParticleEmitter::~ParticleEmitter() {
 
 void emitter_start(ParticleEmitter& emitter, EmitterParams* params, float x, float y, float z) {
     emitter.params = params;
-    emitter.origin[0] = x;
-    emitter.origin[1] = y;
-    emitter.origin[2] = z;
+    emitter.origin = {x, y, z};
     emitter.clock = 0;
     emitter.credit = params ? params->interval : 0;
     retire_particles(emitter);
@@ -198,8 +187,7 @@ bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
     EmitterParams* params = emitter.params;
     if (!params) return true;
 
-    float axis[3];
-    axis_of(*params, axis);
+    const Vector3 axis = axis_of(*params);
     for (Particle** link = &emitter.particles; *link;) {
         Particle* particle = *link;
         step_particle(*particle, *params, axis, elapsed_ms);
@@ -240,8 +228,8 @@ void build_particle_vertices(const ParticleEmitter& emitter, const float view[16
     const int sheet_row = params->cell / 4;
     const float u_offset = static_cast<float>(sheet_column) / 4;
     const float v_offset = static_cast<float>(sheet_row) / 4;
-    const float right[3] = {view[0], view[4], view[8]};
-    const float up[3] = {view[1], view[5], view[9]};
+    const Vector3 right = {view[0], view[4], view[8]};
+    const Vector3 up = {view[1], view[5], view[9]};
     struct Corner {
         float x, y, u, v;
     };
@@ -264,8 +252,7 @@ void build_particle_vertices(const ParticleEmitter& emitter, const float view[16
         }
         // Particles given extra life have a negative age at first.
         const float age = static_cast<float>(params->lifetime - particle->life) * 0.001f;
-        float centre[3];
-        for (int k = 0; k < 3; ++k) centre[k] = emitter.origin[k] + particle->offset[k] + particle->drift[k] * age;
+        const Vector3 centre = emitter.origin + particle->offset + particle->drift * age;
         const float c = std::cos(particle->angle);
         const float s = std::sin(particle->angle);
         for (const Corner& corner : corners) {
@@ -273,9 +260,10 @@ void build_particle_vertices(const ParticleEmitter& emitter, const float view[16
             const float q = corner.y * c - corner.x * s;
             vertex.u = corner.u + u_offset;
             vertex.v = corner.v + v_offset;
-            vertex.x = centre[0] + (right[0] * p + up[0] * q) * params->size;
-            vertex.y = centre[1] + (right[1] * p + up[1] * q) * params->size;
-            vertex.z = centre[2] + (right[2] * p + up[2] * q) * params->size;
+            const Vector3 at = centre + (right * p + up * q) * params->size;
+            vertex.x = at.x;
+            vertex.y = at.y;
+            vertex.z = at.z;
             out.push_back(vertex);
         }
     }

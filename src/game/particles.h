@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/vector3.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -12,10 +14,10 @@ using PackedColour = std::uint32_t;
 // One sprite, a node of its emitter's list.
 struct Particle {
     Particle* next;           // the next older particle
-    float offset[3];          // from the emitter's origin, without drift
-    float velocity[3];        // units per second
+    Vector3 offset;           // from the emitter's origin, without drift
+    Vector3 velocity;         // units per second
     float angle;              // the sprite's turn in the screen plane, radians
-    float drift[3];           // a second velocity that only moves the drawn sprite
+    Vector3 drift;            // a second velocity that only moves the drawn sprite
     std::int32_t life;        // milliseconds left
     PackedColour start_colour;
     PackedColour end_colour;
@@ -28,9 +30,9 @@ struct EmitterParams {
     std::int32_t interval;   // ms between two particles
     std::int32_t lifetime;   // ms
     float lifetime_spread;   // up to lifetime * spread extra life
-    float velocity[3];       // units per second; also the emitter's axis
+    Vector3 velocity;        // units per second; also the emitter's axis
     float growth;            // relative growth of an offset per second
-    float drift[3];          // the velocity each particle's drift eases toward
+    Vector3 drift;           // the velocity each particle's drift eases toward
     float spin;              // turn of offsets about the axis per update, milliradians
     float ring_radius;
     float size;              // half the side of a sprite's quad
@@ -50,7 +52,7 @@ extern EmitterParams cow_params;
 // destruction releases whatever is still alive. The game copies actors only
 // before they emit, so a deep copy costs nothing there.
 struct ParticleEmitter {
-    float origin[3] = {0, 0, 0};      // in the coordinates current when drawn
+    Vector3 origin = {0, 0, 0};       // in the coordinates current when drawn
     EmitterParams* params = nullptr;  // not owned; null means inactive
     std::int32_t clock = 0;           // ms since the last start
     std::int32_t credit = 0;          // ms of emission not yet spent on particles

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "world/vector3.h"
+#include "app/vector3.h"
 
 #include <cstdint>
 #include <vector>

@@ -21,11 +21,11 @@ std::string step_and_capture(Orbit& orbit, int ms) {
 
 TEST(Orbit, PlacesTheEyeOnTheOrbitWithoutPrintingWhenStill) {
     Orbit orbit = intro_orbit();
-    camera.eye_x = camera.eye_y = camera.eye_z = 0;
+    camera.eye.x = camera.eye.y = camera.eye.z = 0;
     EXPECT_EQ(step_and_capture(orbit, 18), "");
-    EXPECT_NEAR(camera.eye_x, -637.0f, 1.0f);
-    EXPECT_NEAR(camera.eye_y, 484.0f, 1.0f);
-    EXPECT_NEAR(camera.eye_z, 18.0f, 1.0f);
+    EXPECT_NEAR(camera.eye.x, -637.0f, 1.0f);
+    EXPECT_NEAR(camera.eye.y, 484.0f, 1.0f);
+    EXPECT_NEAR(camera.eye.z, 18.0f, 1.0f);
     EXPECT_FLOAT_EQ(orbit.orbit_dist, 800);
 }
 
@@ -36,7 +36,7 @@ TEST(Orbit, HeldKeysTurnAndZoomAtFixedRatesAndPrintEachStep) {
     EXPECT_NEAR(orbit.orbit_phi, 4.74f + 3.14159265f / 3, 1e-4);
     char expected[160];
     std::snprintf(expected, sizeof expected, "dist=%.2f, theta=%.2f, phi=%.2f; camera from %.2f,%.2f,%.2f\n",
-                  orbit.orbit_dist, orbit.orbit_theta, orbit.orbit_phi, camera.eye_x, camera.eye_y, camera.eye_z);
+                  orbit.orbit_dist, orbit.orbit_theta, orbit.orbit_phi, camera.eye.x, camera.eye.y, camera.eye.z);
     EXPECT_EQ(printed, expected);
 
     EXPECT_TRUE(orbit_key(orbit, key_d, true));

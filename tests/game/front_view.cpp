@@ -13,9 +13,9 @@ void look_from_front(float distance, float grey) {
     glLoadIdentity();
     gluPerspective(45, static_cast<double>(gl_window_width()) / gl_window_height(), 2, 1600);
     glMatrixMode(GL_MODELVIEW);
-    camera.eye_x = 0;
-    camera.eye_y = 0;
-    camera.eye_z = distance;
+    camera.eye.x = 0;
+    camera.eye.y = 0;
+    camera.eye.z = distance;
     apply_camera(camera);
     glClearColor(grey, grey, grey, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -148,7 +148,7 @@ TEST_F(LevelWalking, OfPenguinsSharingASquareOnlyTheFirstGoesOn) {
     EXPECT_NEAR(second.draw_offset[0], 0.02f * 32 * std::cos(angle), 1e-5);
     EXPECT_EQ(second.draw_offset[1], 0);
     EXPECT_NEAR(second.draw_offset[2], 0.02f * 32 * std::sin(angle), 1e-5);
-    for (float offset : first.draw_offset) EXPECT_EQ(offset, 0);
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(first.draw_offset[k], 0);
 
     // Both land together. Walking toward row - 1 the first counts on the new
     // square from its first step, so the second leaves on the next update.

@@ -50,7 +50,7 @@ std::vector<ParticleVertex> vertices_of(const ParticleEmitter& emitter, const fl
 
 PackedColour with_alpha(PackedColour colour, unsigned alpha) { return (colour & 0x00ffffffu) | alpha << 24; }
 
-void expect_near(const float actual[3], std::array<float, 3> expected, float tolerance) {
+void expect_near(const Vector3& actual, std::array<float, 3> expected, float tolerance) {
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(actual[k], expected[k], tolerance) << "component " << k;
 }
 
@@ -121,7 +121,7 @@ TEST_F(Particles, NewParticlesStartOnTheRingWithSpreadVelocity) {
         tilted.velocity[1] = 0;
         tilted.velocity[axis] = -30;
         const ParticleEmitter emitter = emit_one(tilted, {5000});
-        const float* offset = emitter.particles->offset;
+        const Vector3& offset = emitter.particles->offset;
         EXPECT_NEAR(offset[axis], 0, 1e-5f) << "axis " << axis;
         EXPECT_NEAR(std::hypot(offset[0], offset[1], offset[2]), tilted.ring_radius, 1e-4f) << "axis " << axis;
     }
@@ -247,7 +247,7 @@ TEST_F(Particles, QuadsSpanTheViewRowsAroundTheDriftedCentreInTheirCell) {
     const auto vertices = vertices_of(emitter, side_view);
     ASSERT_EQ(vertices.size(), 6u);
     for (int i = 0; i < 6; ++i) {
-        const float at[3] = {vertices[i].x, vertices[i].y, vertices[i].z};
+        const Vector3 at = {vertices[i].x, vertices[i].y, vertices[i].z};
         expect_near(at, {100, corners[i][1] * 5, 18 - corners[i][0] * 5}, 1e-4f);
         // Cell 8 is the first of the third row.
         EXPECT_FLOAT_EQ(vertices[i].u, (corners[i][0] + 1) / 8);

@@ -7,8 +7,6 @@
 
 namespace {
 
-float dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 // Grid point (c, r): the upper row of strip r, or the last strip's lower row
 // for the row past the map.
 const TerrainVertex& at(const TerrainMesh& mesh, int c, int r) {

@@ -1,11 +1,13 @@
 #include "audio.h"
 
+#include "app/angles.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = pi;
 
 // Step `i` of a `length`-step rise from exactly 0.
 float ramp_gain(std::size_t i, std::size_t length) {

@@ -1,12 +1,14 @@
 #include "command_pictograms.h"
 
+#include "app/angles.h"
+
 #include <cmath>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr double kRadiansPerDegree = 3.14159265358979 / 180.0;
+constexpr double kRadiansPerDegree = pi / 180.0;
 
 constexpr Rgba kSnow{244, 249, 255, 255};
 constexpr Rgba kOutline{18, 32, 52, 255};

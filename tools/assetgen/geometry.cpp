@@ -1,8 +1,10 @@
 #include "geometry.h"
 
+#include "app/angles.h"
+
 namespace {
 
-constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
+constexpr float kRadiansPerDegree = static_cast<float>(pi) / 180.0f;
 
 // A rotation whose plane is spanned by axes a and b (a turns toward b).
 Transform rotation_in_plane(int a, int b, float degrees) {

@@ -1,11 +1,13 @@
 #include "mesh_builder.h"
 
+#include "app/angles.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace {
 
-constexpr float kPi = 3.14159265358979f;
+constexpr float kPi = static_cast<float>(pi);
 
 int add_vertex(Mesh& mesh, Vec3 position) {
     mesh.vertices.push_back(position);

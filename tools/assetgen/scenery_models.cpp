@@ -2,13 +2,14 @@
 
 #include <cmath>
 
+#include "app/angles.h"
 #include "obj_writer.h"
 #include "random.h"
 #include "skin_paint.h"
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
+constexpr float kPi = static_cast<float>(pi);
 constexpr UvRect kWholePicture{0, 0, 1, 1};
 
 struct Cone {

@@ -7,6 +7,7 @@
 // ring of bark-brown leaf litter, fading out toward the corners. Every crown
 // clump maps onto that disk, the trunk and roots onto the ring.
 
+#include "app/angles.h"
 #include "model_asset.h"
 #include "puppet.h"
 #include "skin_paint.h"
@@ -14,7 +15,7 @@
 namespace {
 
 constexpr int kSkinSize = 256;
-constexpr float kPi = 3.14159265f;
+constexpr float kPi = static_cast<float>(pi);
 
 // In skin units from the picture's centre.
 constexpr float kCrownRadius = 0.40f;

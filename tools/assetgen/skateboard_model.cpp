@@ -1,6 +1,7 @@
 // The skateboard: a red deck with kicked-up ends and a star, on two trucks
 // and four cream wheels. About 41 units long, nose toward +X.
 
+#include "app/angles.h"
 #include "model_asset.h"
 #include "puppet.h"
 #include "skin_paint.h"
@@ -8,7 +9,7 @@
 namespace {
 
 constexpr int kSkinSize = 256;
-constexpr float kPi = 3.14159265f;
+constexpr float kPi = static_cast<float>(pi);
 
 constexpr UvRect kDeckSkin{0.0f, 0.0f, 0.5f, 1.0f};
 constexpr UvRect kWheelSkin{0.55f, 0.0f, 0.98f, 0.2f};

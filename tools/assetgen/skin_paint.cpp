@@ -1,12 +1,14 @@
 #include "skin_paint.h"
 
+#include "app/angles.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 namespace {
 
-constexpr float kRadiansPerDegree = 3.14159265f / 180.0f;
+constexpr float kRadiansPerDegree = static_cast<float>(pi) / 180.0f;
 constexpr int kSamples = 3;
 constexpr int kMarginTexels = 3;
 

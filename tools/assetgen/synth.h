@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/angles.h"
+
 #include <cstddef>
 
 // Building blocks for every synthesised sound: oscillators, envelopes and
 // filters. Phases are in cycles (1.0 = one period).
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = pi;
 
 double midi_to_hz(double note);
 

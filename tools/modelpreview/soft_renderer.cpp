@@ -1,5 +1,7 @@
 #include "soft_renderer.h"
 
+#include "app/angles.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,7 +10,7 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
+constexpr float kPi = static_cast<float>(pi);
 constexpr float kSquare = 64.0f;
 constexpr float kTargetHeight = 18.0f;
 constexpr float kFocal = 2.3f;  // about a 47 degree field of view

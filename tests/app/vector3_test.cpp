@@ -1,4 +1,4 @@
-#include "world/vector3.h"
+#include "app/vector3.h"
 
 #include <gtest/gtest.h>
 

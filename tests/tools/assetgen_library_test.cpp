@@ -15,8 +15,8 @@
 
 namespace {
 
-Image gradient(int width, int height) {
-    Image image{width, height, {}};
+Raster gradient(int width, int height) {
+    Raster image{width, height, {}};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.rgba.insert(image.rgba.end(), {static_cast<std::uint8_t>(40 * x), static_cast<std::uint8_t>(60 * y),
@@ -25,8 +25,8 @@ Image gradient(int width, int height) {
 }
 
 // The average of each factor x factor block.
-Image shrink(const Image& image, int factor) {
-    Image small{image.width / factor, image.height / factor, {}};
+Raster shrink(const Raster& image, int factor) {
+    Raster small{image.width / factor, image.height / factor, {}};
     for (int y = 0; y < small.height; ++y) {
         for (int x = 0; x < small.width; ++x) {
             for (int channel = 0; channel < 4; ++channel) {
@@ -46,7 +46,7 @@ Image shrink(const Image& image, int factor) {
 TEST(BmpWriter, SdlReadsEveryRowPaddingPixelForPixel) {
     // Widths 4..7 need 0, 3, 2 and 1 bytes of padding per row.
     for (int width = 4; width <= 7; ++width) {
-        const Image image = gradient(width, 3);
+        const Raster image = gradient(width, 3);
         Bytes bytes = encode_bmp24(image);
         SDL_Surface* surface = SDL_LoadBMP_RW(SDL_RWFromMem(bytes.data(), static_cast<int>(bytes.size())), 1);
         ASSERT_NE(surface, nullptr) << "width " << width << ": " << SDL_GetError();
@@ -72,7 +72,7 @@ TEST(Canvas, BlendsEdgePixelsByHowMuchOfThemAShapeCovers) {
     canvas.fill({0, 0, 0, 255});
     // From the middle of the first pixel to the end of the third.
     canvas.fill_rect({0.125, 0.0}, {0.75, 1.0}, {255, 255, 255, 255});
-    const Image& image = canvas.image();
+    const Raster& image = canvas.image();
     EXPECT_NEAR(image.pixel(0, 0).r, 128, 1);
     EXPECT_EQ(image.pixel(1, 0).r, 255);
     EXPECT_EQ(image.pixel(2, 0).r, 255);
@@ -81,13 +81,13 @@ TEST(Canvas, BlendsEdgePixelsByHowMuchOfThemAShapeCovers) {
 }
 
 TEST(PenguinIcon, IsOneOpaqueDrawingAtEverySize) {
-    const Image large = draw_penguin_icon(256);
+    const Raster large = draw_penguin_icon(256);
     for (std::size_t i = 3; i < large.rgba.size(); i += 4) ASSERT_EQ(large.rgba[i], 255) << "transparent pixel";
     // Each size should look like the big one scaled down, not be drawn in
     // pixel units that shift features around as the size changes.
     for (int size : {16, 32, 64, 128}) {
-        const Image icon = draw_penguin_icon(size);
-        const Image reference = shrink(large, 256 / size);
+        const Raster icon = draw_penguin_icon(size);
+        const Raster reference = shrink(large, 256 / size);
         ASSERT_EQ(icon.rgba.size(), reference.rgba.size());
         double difference = 0.0;
         for (std::size_t i = 0; i < icon.rgba.size(); ++i) difference += std::abs(icon.rgba[i] - reference.rgba[i]);

@@ -10,7 +10,7 @@
 
 namespace {
 
-int painted_pixels(const Image& image) {
+int painted_pixels(const Raster& image) {
     int painted = 0;
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) painted += image.pixel(x, y).a != 0;
@@ -25,7 +25,7 @@ TEST(TextRender, LettersLandInTheirColourInsideTheMeasuredBoxAndFitWhenAsked) {
     EXPECT_GT(size.width, measure_text("Goat", style).width);
     EXPECT_GT(size.height, 10);
 
-    Image image = blank_picture(200, 60);
+    Raster image = blank_picture(200, 60);
     const int left = 10, top = 12;
     draw_text(image, "Goat CCW", style, left, top);
     int inside = 0, outside = 0, off_colour = 0;
@@ -44,7 +44,7 @@ TEST(TextRender, LettersLandInTheirColourInsideTheMeasuredBoxAndFitWhenAsked) {
 
     // Hanging off the picture's edge is cut off, not an error, and what
     // falls inside is still drawn.
-    Image corner = blank_picture(16, 16);
+    Raster corner = blank_picture(16, 16);
     draw_text(corner, "Goat", style, -20, -8);
     EXPECT_GT(painted_pixels(corner), 0);
 
@@ -69,7 +69,7 @@ TEST(Canvas, ArcsTurnTheWayTheirAnglesRun) {
 }
 
 TEST(Blending, OverKeepsStraightAlphaAndWeighsByCoverage) {
-    Image image = blank_picture(3, 1);
+    Raster image = blank_picture(3, 1);
     image.rgba = {0, 0, 255, 255, 0, 0, 0, 0, 0, 0, 255, 255};
     blend_over(image, 0, 0, {255, 0, 0, 255}, 0.5);
     blend_over(image, 1, 0, {255, 0, 0, 128});
@@ -89,7 +89,7 @@ TEST(Blending, OverKeepsStraightAlphaAndWeighsByCoverage) {
 TEST(Blending, PasteCutsOffWhatFallsOutsideThePicture) {
     Canvas art(4, 4);
     art.fill({10, 200, 30, 255});
-    Image picture = blank_picture(6, 6);
+    Raster picture = blank_picture(6, 6);
     paste(picture, art.image(), 4, -2);
     EXPECT_EQ(painted_pixels(picture), 2 * 2);
     EXPECT_EQ(picture.pixel(5, 1).g, 200);

@@ -11,8 +11,8 @@
 namespace {
 
 // Every channel varies, alpha included, so a swapped or dropped channel shows.
-Image pattern(int width, int height) {
-    Image image{width, height, {}};
+Raster pattern(int width, int height) {
+    Raster image{width, height, {}};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.rgba.insert(image.rgba.end(),
@@ -25,7 +25,7 @@ Image pattern(int width, int height) {
 
 TEST(PngWriter, LibpngReadsBackEveryPixelAndChannel) {
     for (const auto& [width, height] : {std::pair{1, 1}, {3, 2}, {5, 7}, {64, 64}, {256, 3}}) {
-        const Image image = pattern(width, height);
+        const Raster image = pattern(width, height);
         const Picture picture = decode_png(encode_png(image));
         EXPECT_EQ(picture.width, width);
         EXPECT_EQ(picture.height, height);
@@ -36,7 +36,7 @@ TEST(PngWriter, LibpngReadsBackEveryPixelAndChannel) {
 }
 
 TEST(PngWriter, SamePictureSameBytesWithNoTimeStamp) {
-    const Image image = pattern(40, 30);
+    const Raster image = pattern(40, 30);
     const Bytes first = encode_png(image), second = encode_png(image);
     EXPECT_TRUE(first == second);
     const Picture picture = decode_png(first);
@@ -47,14 +47,14 @@ TEST(PngWriter, SamePictureSameBytesWithNoTimeStamp) {
         EXPECT_TRUE(chunk == "IHDR" || chunk == "IDAT" || chunk == "IEND") << chunk;
 
     // Compression is on: a flat picture packs far below its raw size.
-    Image flat{128, 128, std::vector<std::uint8_t>(128 * 128 * 4, 200)};
+    Raster flat{128, 128, std::vector<std::uint8_t>(128 * 128 * 4, 200)};
     EXPECT_LT(encode_png(flat).size(), flat.rgba.size() / 50);
 }
 
 TEST(PngWriter, RefusesPicturesWhosePixelsDoNotMatchTheirSize) {
-    Image short_buffer = pattern(4, 4);
+    Raster short_buffer = pattern(4, 4);
     short_buffer.rgba.pop_back();
     EXPECT_THROW(encode_png(short_buffer), std::invalid_argument);
-    EXPECT_THROW(encode_png(Image{0, 4, {}}), std::invalid_argument);
-    EXPECT_THROW(encode_png(Image{4, 0, {}}), std::invalid_argument);
+    EXPECT_THROW(encode_png(Raster{0, 4, {}}), std::invalid_argument);
+    EXPECT_THROW(encode_png(Raster{4, 0, {}}), std::invalid_argument);
 }

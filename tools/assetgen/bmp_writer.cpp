@@ -8,7 +8,7 @@ constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dpi
 
 }  // namespace
 
-Bytes encode_bmp24(const Image& image) {
+Bytes encode_bmp24(const Raster& image) {
     // Rows are padded to a multiple of four bytes.
     const std::uint32_t row_size = (static_cast<std::uint32_t>(image.width) * 3 + 3) & ~3u;
     const std::uint32_t pixel_bytes = row_size * static_cast<std::uint32_t>(image.height);

@@ -5,4 +5,4 @@
 
 // An uncompressed 24-bit BMP (the form SDL_LoadBMP reads everywhere). Alpha is
 // dropped, so the image should be opaque.
-Bytes encode_bmp24(const Image& image);
+Bytes encode_bmp24(const Raster& image);

@@ -85,7 +85,7 @@ Colour paint_water(Vec2 p) {
 
 Colour paint_iron(Vec2 p) { return kIron * (0.9f + 0.3f * (1 - p.v)); }
 
-Image paint_skin() {
+Raster paint_skin() {
     return painted_skin(kSkinSize, {120, 76, 40, 255},
                         {{kOutsideSkin, paint_outside},
                          {kInsideSkin, paint_inside},

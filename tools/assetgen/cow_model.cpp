@@ -198,7 +198,7 @@ Colour paint_udder(Vec2 p) { return lit(kPink, lat_long_direction(p)); }
 
 Colour paint_bell(Vec2 p) { return lit(kBellGold * (0.8f + 0.3f * (1 - p.v)), lat_long_direction({p.u, 0.5f})); }
 
-Image paint_skin() {
+Raster paint_skin() {
     return painted_skin(kSkinSize, {248, 246, 240, 255},
                         {{kBodySkin, paint_body},
                          {kHeadSkin, paint_head},

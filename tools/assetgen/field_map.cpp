@@ -35,8 +35,8 @@ int height_at(int column, int row) {
 
 }  // namespace
 
-Image draw_field_height_map() {
-    Image map{kMapSize, kMapSize, {}};
+Raster draw_field_height_map() {
+    Raster map{kMapSize, kMapSize, {}};
     map.rgba.reserve(kMapSize * kMapSize * 4);
     for (int row = 0; row < kMapSize; ++row) {
         for (int column = 0; column < kMapSize; ++column) {

@@ -7,4 +7,4 @@
 // to 12 in both directions, the corners of the 8 by 8 playing field, are
 // exactly 128 (flat); around them the snow rises into banks and sinks into
 // hollows, never exactly flat, so the game draws grid lines only on the field.
-Image draw_field_height_map();
+Raster draw_field_height_map();

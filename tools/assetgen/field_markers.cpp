@@ -18,8 +18,8 @@ const PanelLook kSkateboardPlate{rgb(84, 196, 170), rgb(30, 116, 110), rgb(255, 
 
 const PictogramBox kWhole{{0.5, 0.5}, 0.5};
 
-Image plate(const PanelLook& look) {
-    Image picture = blank_picture(kSize, kSize);
+Raster plate(const PanelLook& look) {
+    Raster picture = blank_picture(kSize, kSize);
     draw_panel(picture, {8, 8, kSize - 8, kSize - 8}, 22, look);
     return picture;
 }
@@ -34,7 +34,7 @@ void draw_footprint(Canvas& canvas, double x, double y) {
     }
 }
 
-Image penguin_square() {
+Raster penguin_square() {
     Canvas canvas(plate(kPenguinPlate));
     draw_footprint(canvas, -0.26, 0.46);
     draw_footprint(canvas, 0.26, -0.02);
@@ -42,7 +42,7 @@ Image penguin_square() {
 }
 
 // A skateboard from above, lying across the square.
-Image skateboard_square() {
+Raster skateboard_square() {
     Canvas canvas(plate(kSkateboardPlate));
     const Rgba deck{236, 112, 58, 255}, grip{60, 52, 60, 255}, wheel{250, 236, 196, 255};
     const Point nose{0.42, -0.42}, tail{-0.42, 0.42};
@@ -63,7 +63,7 @@ Image skateboard_square() {
 
 // The marked square forbids goats, so it carries a "no goats" sign: a goat's
 // head in a red ring, struck through.
-Image no_goat_square() {
+Raster no_goat_square() {
     Canvas canvas(kSize, kSize);
     const Rgba red{214, 40, 44, 255}, white{250, 250, 252, 255};
     canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.97), kOutline);
@@ -75,7 +75,7 @@ Image no_goat_square() {
 }
 
 // What is left once the supply is used up: the same drawing, grey and faded.
-Image greyed(Image picture) {
+Raster greyed(Raster picture) {
     for (std::size_t i = 0; i < picture.rgba.size(); i += 4) {
         std::uint8_t* p = &picture.rgba[i];
         const double grey = 24 + 0.5 * (0.2126 * p[0] + 0.7152 * p[1] + 0.0722 * p[2]);
@@ -95,7 +95,7 @@ const GoatLook kCounterClockwiseLook{{56, 126, 232, 235}, {30, 74, 170, 235}, {1
 
 // One frame of a goat square; `turn` is +1 for clockwise on the picture and
 // -1 for counter-clockwise, and the arrows are mirror images of each other.
-Image goat_square(int turn, int frame) {
+Raster goat_square(int turn, int frame) {
     const GoatLook& look = turn > 0 ? kClockwiseLook : kCounterClockwiseLook;
     Canvas canvas(kSize, kSize);
     canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.97), kOutline);
@@ -115,7 +115,7 @@ Image goat_square(int turn, int frame) {
 }  // namespace
 
 std::vector<NamedPicture> draw_field_markers() {
-    const Image penguin = penguin_square(), skateboard = skateboard_square();
+    const Raster penguin = penguin_square(), skateboard = skateboard_square();
     return {{"fbdPengNOn.png", penguin},
             {"fbdPengNOff.png", greyed(penguin)},
             {"fbdPengSOn.png", skateboard},

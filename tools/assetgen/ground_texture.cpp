@@ -55,8 +55,8 @@ Colour snow(Vec2 p) {
 
 }  // namespace
 
-Image draw_ground_texture() {
-    Image ground = blank_picture(kTextureSize, kTextureSize);
+Raster draw_ground_texture() {
+    Raster ground = blank_picture(kTextureSize, kTextureSize);
     paint_region(ground, {0, 0, 1, 1}, snow);
     return ground;
 }

@@ -6,4 +6,4 @@
 // 256, repeating seamlessly in both directions. Every terrain cell shows the
 // whole picture (mirrored in every other cell), lit and tinted white by the
 // game, so it stays bright and low in contrast.
-Image draw_ground_texture();
+Raster draw_ground_texture();

@@ -56,8 +56,8 @@ void draw_goat(Canvas& canvas) {
 // on snow alike: every pixel is laid over the outline colour, solidly next to
 // any pixel the figure covers at least half, so thin horns and soft edges
 // get a whole rim too.
-Image outlined(const Image& figure) {
-    Image picture = blank_picture(figure.width, figure.height);
+Raster outlined(const Raster& figure) {
+    Raster picture = blank_picture(figure.width, figure.height);
     for (int y = 0; y < figure.height; ++y)
         for (int x = 0; x < figure.width; ++x) {
             std::uint8_t around = 0;
@@ -75,7 +75,7 @@ Image outlined(const Image& figure) {
 
 // A used token keeps its shape in a faint grey, so the row still counts the
 // whole supply.
-Image dimmed(Image picture) {
+Raster dimmed(Raster picture) {
     for (std::size_t i = 0; i < picture.rgba.size(); i += 4) {
         std::uint8_t* p = &picture.rgba[i];
         const double grey = 0.4 * (0.2126 * p[0] + 0.7152 * p[1] + 0.0722 * p[2]);
@@ -84,7 +84,7 @@ Image dimmed(Image picture) {
     return picture;
 }
 
-Image token(void (*draw)(Canvas&)) {
+Raster token(void (*draw)(Canvas&)) {
     Canvas canvas(kHudIconSize, kHudIconSize);
     canvas.fill(kClear);
     draw(canvas);
@@ -94,7 +94,7 @@ Image token(void (*draw)(Canvas&)) {
 }  // namespace
 
 std::vector<NamedPicture> draw_hud_icons() {
-    const Image penguin = token(draw_penguin), skateboard = token(draw_skateboard), goat = token(draw_goat);
+    const Raster penguin = token(draw_penguin), skateboard = token(draw_skateboard), goat = token(draw_goat);
     return {{"hud/PengONs.png", penguin},       {"hud/PengOFFs.png", dimmed(penguin)},
             {"hud/SkatONs.png", skateboard},    {"hud/SkatOFFs.png", dimmed(skateboard)},
             {"hud/GoatONs.png", goat},          {"hud/GoatOFFs.png", dimmed(goat)}};

@@ -11,7 +11,7 @@ constexpr Rgba kCheekPink{246, 160, 170, 110};
 
 }  // namespace
 
-Image draw_penguin_icon(int size) {
+Raster draw_penguin_icon(int size) {
     Canvas canvas(size, size);
     canvas.fill(kIceBlue);
     canvas.fill_ellipse({0.5, 1.02}, 0.62, 0.17, kFloeWhite);

@@ -4,4 +4,4 @@
 
 // The game's emblem, a penguin head on ice, drawn at size x size pixels. One
 // drawing serves the 32 px window icon and the larger desktop icons.
-Image draw_penguin_icon(int size);
+Raster draw_penguin_icon(int size);

@@ -38,7 +38,7 @@ std::vector<Point> wave(double y, double phase) {
 
 }  // namespace
 
-Image draw_kelp_emblem(int size) {
+Raster draw_kelp_emblem(int size) {
     Canvas canvas(size, size);
     const Rgba sea_top{40, 110, 160, 255}, sea_deep{16, 52, 92, 255}, foam{214, 240, 252, 255},
         kelp{92, 190, 96, 255}, kelp_light{170, 230, 140, 255}, rim{255, 216, 84, 255};
@@ -62,7 +62,7 @@ Image draw_kelp_emblem(int size) {
     draw_polyline(canvas, wave(0.55, 0.0), 0.09, foam);
     draw_polyline(canvas, wave(0.72, 1.8), 0.07, foam);
     // Trim what the strokes left outside the badge; the rim hides the cut.
-    Image badge = canvas.image();
+    Raster badge = canvas.image();
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const double dx = (x + 0.5) / size - 0.5, dy = (y + 0.5) / size - 0.5;
@@ -74,7 +74,7 @@ Image draw_kelp_emblem(int size) {
     return framed.image();
 }
 
-Image draw_cow(int size) {
+Raster draw_cow(int size) {
     Canvas canvas(size, size);
     const Rgba hide{250, 248, 242, 255}, patch{34, 32, 38, 255}, pink{244, 170, 176, 255}, horn{232, 220, 188, 255},
         hoof{70, 60, 56, 255};

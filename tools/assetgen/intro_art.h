@@ -6,7 +6,7 @@
 // `size` pixels.
 
 // The studio's emblem: kelp swaying over waves in a round badge.
-Image draw_kelp_emblem(int size);
+Raster draw_kelp_emblem(int size);
 
 // A black and white cow standing side-on, facing left, a little startled.
-Image draw_cow(int size);
+Raster draw_cow(int size);

@@ -13,8 +13,8 @@ constexpr Rgba kIce{170, 214, 246, 255};
 
 TextStyle style(int point_size, Rgba colour, bool bold) { return {point_size, colour, bold}; }
 
-Image splash() {
-    Image picture = blank_picture(kIntroWidth, kIntroHeight);
+Raster splash() {
+    Raster picture = blank_picture(kIntroWidth, kIntroHeight);
     draw_panel(picture, {150, 60, 490, 420}, 28, kSolidPanel);
     paste(picture, draw_kelp_emblem(170), kCentre - 85, 86);
     const int below = draw_lettering(picture, "Kelpworks", style(48, kWhite, true), kCentre, 272);
@@ -22,8 +22,8 @@ Image splash() {
     return picture;
 }
 
-Image title_card() {
-    Image picture = blank_picture(kIntroWidth, kIntroHeight);
+Raster title_card() {
+    Raster picture = blank_picture(kIntroWidth, kIntroHeight);
     draw_panel(picture, {40, 36, 600, 444}, 30, kSolidPanel);
     draw_lettering(picture, "Floebound", style(72, kWhite, true), kCentre, 52);
     draw_lettering(picture, "eight penguins, one cow", style(18, kIce, false), kCentre, 144);
@@ -35,8 +35,8 @@ Image title_card() {
     return picture;
 }
 
-Image credits() {
-    Image picture = blank_picture(kIntroWidth, kIntroHeight);
+Raster credits() {
+    Raster picture = blank_picture(kIntroWidth, kIntroHeight);
     draw_panel(picture, {90, 24, 550, 456}, 30, kSolidPanel);
     int top = draw_lettering(picture, "Floebound", style(44, kWhite, true), kCentre, 40);
     top = draw_lettering(picture, "A Kelpworks game", style(20, kIce, false), kCentre, top + 4);
@@ -56,8 +56,8 @@ Image credits() {
     return picture;
 }
 
-Image instructions() {
-    Image picture = blank_picture(kIntroWidth, kIntroHeight);
+Raster instructions() {
+    Raster picture = blank_picture(kIntroWidth, kIntroHeight);
     draw_panel(picture, {24, 16, 616, 464}, 28, kSolidPanel);
     int top = draw_lettering(picture, "How to play", style(30, kWhite, true), kCentre, 26);
     draw_lettering(picture, "Get eight penguins onto the cow to tip it over.", style(17, kIce, true), kCentre, top + 6);

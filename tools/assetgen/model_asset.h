@@ -9,7 +9,7 @@
 // skin name is the skin's path in the game folder, and the skin is written there.
 struct ModelAsset {
     Md2Mesh mesh;
-    Image skin;
+    Raster skin;
 };
 
 // The game stands every model on the ground 24 units below the model's

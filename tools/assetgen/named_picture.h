@@ -7,5 +7,5 @@
 // A finished picture and where it goes, relative to the game's data folder.
 struct NamedPicture {
     std::string path;
-    Image picture;
+    Raster picture;
 };

@@ -78,8 +78,8 @@ UvRect cell(int index) {
 
 }  // namespace
 
-Image draw_particle_sheet() {
-    Image sheet = blank_picture(kSheetSize, kSheetSize);
+Raster draw_particle_sheet() {
+    Raster sheet = blank_picture(kSheetSize, kSheetSize);
     paint_region(sheet, cell(0), soft_dot);
     paint_region(sheet, cell(1), sparkle);
     paint_region(sheet, cell(2), ring);

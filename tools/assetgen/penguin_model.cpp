@@ -146,7 +146,7 @@ Colour paint_beak(Vec2 p) {
     return kBeakOrange * (0.92f + 0.12f * p.v) * (0.95f + 0.05f * std::cos(6.2831853f * (p.u - 0.5f)));
 }
 
-Image paint_skin() {
+Raster paint_skin() {
     return painted_skin(kSkinSize, {40, 44, 60, 255},
                         {{kBodySkin, paint_body},
                          {kHeadSkin, paint_head},

@@ -16,7 +16,7 @@ void nothing_to_flush(png_structp) {}
 
 // libpng reports errors by longjmp back here, so this frame owns nothing that
 // would need destroying.
-bool write_picture(png_structp png, png_infop info, const Image& image, png_bytepp rows) {
+bool write_picture(png_structp png, png_infop info, const Raster& image, png_bytepp rows) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
                  PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -29,7 +29,7 @@ bool write_picture(png_structp png, png_infop info, const Image& image, png_byte
 
 }  // namespace
 
-Bytes encode_png(const Image& image) {
+Bytes encode_png(const Raster& image) {
     if (image.width <= 0 || image.height <= 0 ||
         image.rgba.size() != static_cast<std::size_t>(image.width) * image.height * 4)
         throw std::invalid_argument("png: picture size and pixels disagree");

@@ -7,4 +7,4 @@
 // stamp and fixed compression settings. Throws std::invalid_argument for an
 // empty picture or one whose pixel buffer does not match its size, and
 // std::runtime_error if libpng fails.
-Bytes encode_png(const Image& image);
+Bytes encode_png(const Raster& image);

@@ -62,13 +62,13 @@ Colour button_face(Vec2 p, const ButtonLook& look) {
     return mix(face, look.border, smoothstep(-look.border_width - 0.8f, -look.border_width + 0.2f, d));
 }
 
-Image draw_button(const Command& command, const ButtonLook& look) {
-    Image face = blank_picture(kButtonSize, kButtonSize);
+Raster draw_button(const Command& command, const ButtonLook& look) {
+    Raster face = blank_picture(kButtonSize, kButtonSize);
     paint_region(face, {0, 0, 1, 1}, [&](Vec2 p) { return button_face(p, look); });
 
     Canvas canvas(std::move(face));
     command.draw(canvas, {{0.5, 0.39}, look.pictogram_scale});
-    Image button = canvas.image();
+    Raster button = canvas.image();
 
     const TextStyle label = fit_text(command.label, {kLabelPointSize, {248, 251, 255, 255}, true}, kLabelMaxWidth);
     TextStyle shadow = label;

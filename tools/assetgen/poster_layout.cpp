@@ -19,7 +19,7 @@ float distance_to_panel(float x, float y, PixelRect panel, float radius) {
 const PanelLook kGlassPanel{{0.10f, 0.19f, 0.33f, 0.80f}, {0.04f, 0.09f, 0.18f, 0.86f}, rgb(255, 216, 84), 3.0f};
 const PanelLook kSolidPanel{rgb(34, 60, 100), rgb(14, 30, 58), rgb(255, 216, 84), 3.0f};
 
-void draw_panel(Image& picture, PixelRect panel, int corner_radius, const PanelLook& look) {
+void draw_panel(Raster& picture, PixelRect panel, int corner_radius, const PanelLook& look) {
     const float w = static_cast<float>(picture.width), h = static_cast<float>(picture.height);
     const UvRect area{(panel.left - 2) / w, (panel.top - 2) / h, (panel.right + 2) / w, (panel.bottom + 2) / h};
     paint_region(picture, area, [&](Vec2 local) {
@@ -37,7 +37,7 @@ void draw_panel(Image& picture, PixelRect panel, int corner_radius, const PanelL
     });
 }
 
-int draw_lettering(Image& picture, const std::string& text, const TextStyle& style, int centre_x, int top) {
+int draw_lettering(Raster& picture, const std::string& text, const TextStyle& style, int centre_x, int top) {
     TextStyle shadow = style;
     shadow.colour = kShadow;
     const int offset = std::max(1, style.point_size / 14);
@@ -46,11 +46,11 @@ int draw_lettering(Image& picture, const std::string& text, const TextStyle& sty
     return top + measure_text(text, style).height;
 }
 
-int draw_lettering_from(Image& picture, const std::string& text, const TextStyle& style, int left, int top) {
+int draw_lettering_from(Raster& picture, const std::string& text, const TextStyle& style, int left, int top) {
     return draw_lettering(picture, text, style, left + measure_text(text, style).width / 2, top);
 }
 
-void paste(Image& picture, const Image& art, int left, int top) {
+void paste(Raster& picture, const Raster& art, int left, int top) {
     for (int y = 0; y < art.height; ++y)
         for (int x = 0; x < art.width; ++x) {
             const int px = left + x, py = top + y;

@@ -31,13 +31,13 @@ extern const PanelLook kSolidPanel;
 
 // Paints a rounded panel over `picture`, which must still be blank there: the
 // panel's pixels replace what was underneath.
-void draw_panel(Image& picture, PixelRect panel, int corner_radius, const PanelLook& look = kGlassPanel);
+void draw_panel(Raster& picture, PixelRect panel, int corner_radius, const PanelLook& look = kGlassPanel);
 
 // White (or `style.colour`) lettering with a soft dark shadow down and right,
 // centred on `centre_x`. Returns the row just below the lettering.
-int draw_lettering(Image& picture, const std::string& text, const TextStyle& style, int centre_x, int top);
+int draw_lettering(Raster& picture, const std::string& text, const TextStyle& style, int centre_x, int top);
 // The same, starting at `left`.
-int draw_lettering_from(Image& picture, const std::string& text, const TextStyle& style, int left, int top);
+int draw_lettering_from(Raster& picture, const std::string& text, const TextStyle& style, int left, int top);
 
 // Blends `art` over `picture` with its top left at pixel (left, top).
-void paste(Image& picture, const Image& art, int left, int top);
+void paste(Raster& picture, const Raster& art, int left, int top);

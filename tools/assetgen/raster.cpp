@@ -36,12 +36,12 @@ double distance_to_segment(Point a, Point b, Point p) {
 
 }  // namespace
 
-Rgba Image::pixel(int x, int y) const {
+Rgba Raster::pixel(int x, int y) const {
     const std::uint8_t* p = &rgba[(static_cast<std::size_t>(y) * width + x) * 4];
     return {p[0], p[1], p[2], p[3]};
 }
 
-Image blank_picture(int width, int height) {
+Raster blank_picture(int width, int height) {
     return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4, 0)};
 }
 
@@ -144,7 +144,7 @@ void Canvas::fill_shape(Point top_left, Point bottom_right, Inside inside, Rgba 
     }
 }
 
-void blend_over(Image& image, int x, int y, Rgba color, double coverage) {
+void blend_over(Raster& image, int x, int y, Rgba color, double coverage) {
     std::uint8_t* p = &image.rgba[(static_cast<std::size_t>(y) * image.width + x) * 4];
     const double src_a = coverage * color.a / 255.0;
     const double dst_a = p[3] / 255.0;

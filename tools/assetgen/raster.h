@@ -9,7 +9,7 @@ struct Rgba {
 };
 
 // Straight (not premultiplied) RGBA, rows top to bottom.
-struct Image {
+struct Raster {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> rgba;
@@ -18,11 +18,11 @@ struct Image {
 };
 
 // A transparent picture.
-Image blank_picture(int width, int height);
+Raster blank_picture(int width, int height);
 
 // Straight-alpha "over" compositing of `color`, weighted by `coverage`, onto
 // pixel (x, y), which must lie inside the picture.
-void blend_over(Image& image, int x, int y, Rgba color, double coverage = 1.0);
+void blend_over(Raster& image, int x, int y, Rgba color, double coverage = 1.0);
 
 struct Point {
     double x, y;
@@ -35,7 +35,7 @@ class Canvas {
 public:
     Canvas(int width, int height);
     // Paints on over an existing picture.
-    explicit Canvas(Image image) : image_(std::move(image)) {}
+    explicit Canvas(Raster image) : image_(std::move(image)) {}
 
     void fill(Rgba color);
     void fill_rect(Point top_left, Point bottom_right, Rgba color);
@@ -54,11 +54,11 @@ public:
     // with square ends.
     void draw_arc(Point centre, double radius, double width, double from_angle, double to_angle, Rgba color);
 
-    const Image& image() const { return image_; }
+    const Raster& image() const { return image_; }
 
 private:
     template <typename Inside>
     void fill_shape(Point top_left, Point bottom_right, Inside inside, Rgba color);
 
-    Image image_;
+    Raster image_;
 };

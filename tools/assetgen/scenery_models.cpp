@@ -33,8 +33,8 @@ struct GrassShape {
     Colour tip, root;
 };
 
-Image bark_picture() {
-    Image bark = blank_picture(64, 64);
+Raster bark_picture() {
+    Raster bark = blank_picture(64, 64);
     paint_region(bark, kWholePicture, [](Vec2 p) {
         // Furrows run up the trunk: noise stretched along v.
         const float furrow = fractal_noise({p.u * 12, p.v * 1.5f, 0}, 3, 71);
@@ -43,8 +43,8 @@ Image bark_picture() {
     return bark;
 }
 
-Image crown_picture(Colour light, Colour dark, unsigned seed) {
-    Image crown = blank_picture(128, 128);
+Raster crown_picture(Colour light, Colour dark, unsigned seed) {
+    Raster crown = blank_picture(128, 128);
     paint_region(crown, kWholePicture, [=](Vec2 p) {
         const float clumps = fractal_noise({p.u * 8, p.v * 8, 0}, 4, seed);
         return mix(dark, light, smoothstep(-0.4f, 0.5f, clumps));
@@ -53,7 +53,7 @@ Image crown_picture(Colour light, Colour dark, unsigned seed) {
 }
 
 // Tapered blades rising from the bottom edge on a clear background.
-Image blade_picture(const GrassShape& shape, unsigned seed) {
+Raster blade_picture(const GrassShape& shape, unsigned seed) {
     Canvas canvas(64, 64);
     canvas.fill({0, 0, 0, 0});
     Xorshift random(seed);
@@ -165,8 +165,8 @@ std::vector<SceneryModel> make_scenery_models() {
     return models;
 }
 
-Image draw_detail_texture() {
-    Image detail = blank_picture(256, 256);
+Raster draw_detail_texture() {
+    Raster detail = blank_picture(256, 256);
     paint_region(detail, kWholePicture, [](Vec2 p) {
         const float grain = fractal_noise({p.u * 32, p.v * 32, 0}, 3, 613);
         return rgb(236, 238, 240) * (1.0f + 0.05f * grain);

@@ -24,4 +24,4 @@ std::vector<SceneryModel> make_scenery_models();
 
 // The ground texture of the scenery terrain: light, neutral and fine, so the
 // colour map's tint shows through. 256 by 256, opaque.
-Image draw_detail_texture();
+Raster draw_detail_texture();

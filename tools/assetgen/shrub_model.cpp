@@ -158,8 +158,8 @@ Colour paint_skin_texel(Vec2 p) {
     return c;
 }
 
-Image paint_skin() {
-    Image skin = blank_picture(kSkinSize, kSkinSize);
+Raster paint_skin() {
+    Raster skin = blank_picture(kSkinSize, kSkinSize);
     paint_region(skin, {0, 0, 1, 1}, paint_skin_texel);
     return skin;
 }

@@ -85,7 +85,7 @@ Colour paint_wheel(Vec2 p) { return lit(kWheel, lat_long_direction({p.u, 0.5f}))
 
 Colour paint_metal(Vec2 p) { return kMetal * (0.85f + 0.3f * (1 - p.v)); }
 
-Image paint_skin() {
+Raster paint_skin() {
     return painted_skin(kSkinSize, {170, 176, 186, 255},
                         {{kDeckSkin, paint_deck},
                          {kWheelSkin, paint_wheel},

@@ -86,7 +86,7 @@ Colour lit(Colour base, Vec3 normal) {
     return base * (0.68f + 0.36f * wrap * wrap);
 }
 
-void paint_region(Image& skin, UvRect rect, const std::function<Colour(Vec2)>& paint) {
+void paint_region(Raster& skin, UvRect rect, const std::function<Colour(Vec2)>& paint) {
     const int x0 = std::max(0, static_cast<int>(std::floor(rect.u0 * skin.width)) - kMarginTexels);
     const int y0 = std::max(0, static_cast<int>(std::floor(rect.v0 * skin.height)) - kMarginTexels);
     const int x1 = std::min(skin.width, static_cast<int>(std::ceil(rect.u1 * skin.width)) + kMarginTexels);
@@ -119,10 +119,10 @@ void paint_region(Image& skin, UvRect rect, const std::function<Colour(Vec2)>& p
     }
 }
 
-Image painted_skin(int size, Rgba background, std::initializer_list<SkinRegion> regions) {
+Raster painted_skin(int size, Rgba background, std::initializer_list<SkinRegion> regions) {
     Canvas canvas(size, size);
     canvas.fill(background);
-    Image skin = canvas.image();
+    Raster skin = canvas.image();
     for (const SkinRegion& region : regions) paint_region(skin, region.rect, region.paint);
     return skin;
 }

@@ -44,7 +44,7 @@ Colour lit(Colour base, Vec3 normal);
 // Paints `rect` (skin coordinates) with `paint`(local u, v in 0..1 across the
 // rect), averaged over 3 x 3 samples per texel. A margin of texels around the
 // rect repeats its edge so filtering never reaches a neighbouring region.
-void paint_region(Image& skin, UvRect rect, const std::function<Colour(Vec2)>& paint);
+void paint_region(Raster& skin, UvRect rect, const std::function<Colour(Vec2)>& paint);
 
 // One part's patch of a model skin and the painter for it.
 struct SkinRegion {
@@ -54,4 +54,4 @@ struct SkinRegion {
 
 // A square skin `size` texels wide: opaque `background` wherever no region
 // reaches, then each region painted in turn as paint_region paints it.
-Image painted_skin(int size, Rgba background, std::initializer_list<SkinRegion> regions);
+Raster painted_skin(int size, Rgba background, std::initializer_list<SkinRegion> regions);

@@ -48,7 +48,7 @@ TextSize measure_text(const std::string& text, const TextStyle& style) {
     return size;
 }
 
-void draw_text(Image& image, const std::string& text, const TextStyle& style, int left, int top) {
+void draw_text(Raster& image, const std::string& text, const TextStyle& style, int left, int top) {
     const OpenFont font(style);
     const SDL_Color white{255, 255, 255, 0};
     // Rendered in white so the surface's alpha alone carries the glyph coverage.
@@ -74,7 +74,7 @@ void draw_text(Image& image, const std::string& text, const TextStyle& style, in
     SDL_UnlockSurface(glyphs.get());
 }
 
-void draw_text_centred(Image& image, const std::string& text, const TextStyle& style, int centre_x, int top) {
+void draw_text_centred(Raster& image, const std::string& text, const TextStyle& style, int centre_x, int top) {
     draw_text(image, text, style, centre_x - measure_text(text, style).width / 2, top);
 }
 

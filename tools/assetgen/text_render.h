@@ -27,10 +27,10 @@ TextSize measure_text(const std::string& text, const TextStyle& style);
 // Blends `text` over `image` with the top left of its box at pixel (left, top);
 // whatever falls outside the picture is cut off. Throws std::runtime_error when
 // the font cannot be opened or the text cannot be rendered.
-void draw_text(Image& image, const std::string& text, const TextStyle& style, int left, int top);
+void draw_text(Raster& image, const std::string& text, const TextStyle& style, int left, int top);
 
 // As draw_text, with the box centred horizontally on `centre_x`.
-void draw_text_centred(Image& image, const std::string& text, const TextStyle& style, int centre_x, int top);
+void draw_text_centred(Raster& image, const std::string& text, const TextStyle& style, int centre_x, int top);
 
 // The largest point size up to `style.point_size` at which `text` is at most
 // `max_width` pixels wide (never below 6), so long labels still fit a button.

@@ -92,7 +92,7 @@ Colour paint_fin(Vec2 p) { return lit(kFinGrey * (0.9f + 0.2f * p.v), lat_long_d
 
 Colour paint_yellow_fin(Vec2 p) { return kGold * (0.8f + 0.25f * (1 - p.v)); }
 
-Image paint_skin() {
+Raster paint_skin() {
     return painted_skin(kSkinSize, {226, 232, 238, 255},
                         {{kBodySkin, paint_body},
                          {kFinSkin, paint_fin},

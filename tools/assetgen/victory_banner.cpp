@@ -2,8 +2,8 @@
 
 #include "poster_layout.h"
 
-Image draw_victory_banner() {
-    Image banner = blank_picture(kVictoryWidth, kVictoryHeight);
+Raster draw_victory_banner() {
+    Raster banner = blank_picture(kVictoryWidth, kVictoryHeight);
     draw_panel(banner, {4, 6, kVictoryWidth - 4, kVictoryHeight - 6}, 18);
     constexpr int kCentre = kVictoryWidth / 2;
     int top = draw_lettering(banner, "Well done!", {32, {248, 251, 255, 255}, true}, kCentre, 14);

@@ -4,7 +4,7 @@
 
 // The banner over the field once the last cow of a level has tipped, 256 by
 // 128 and transparent around its panel.
-Image draw_victory_banner();
+Raster draw_victory_banner();
 
 constexpr int kVictoryWidth = 256;
 constexpr int kVictoryHeight = 128;

@@ -35,7 +35,7 @@ constexpr int kViewCount = sizeof kViews / sizeof kViews[0];
 void render_sheet(const fs::path& game, const fs::path& out, const Sheet& sheet) {
     const PreviewModel model = read_md2((game / sheet.model).string());
     const PreviewSkin skin = read_png((game / sheet.skin).string());
-    Image picture{kViewCount * kTile, static_cast<int>(sheet.frames.size()) * kTile, {}};
+    Raster picture{kViewCount * kTile, static_cast<int>(sheet.frames.size()) * kTile, {}};
     picture.rgba.assign(static_cast<std::size_t>(picture.width) * picture.height * 4, 255);
     for (std::size_t row = 0; row < sheet.frames.size(); ++row)
         for (int column = 0; column < kViewCount; ++column) {
@@ -53,7 +53,7 @@ void render_sheet(const fs::path& game, const fs::path& out, const Sheet& sheet)
 void render_particle_sheet(const fs::path& game, const fs::path& out) {
     const PreviewSkin sheet = read_png((game / "data/particle.png").string());
     const float tints[4][3] = {{1, 1, 1}, {192 / 255.0f, 128 / 255.0f, 0}, {1, 0, 0}, {1, 192 / 255.0f, 192 / 255.0f}};
-    Image picture{sheet.width * 4, sheet.height, {}};
+    Raster picture{sheet.width * 4, sheet.height, {}};
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
             const int tint = x / sheet.width;

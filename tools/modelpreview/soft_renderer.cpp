@@ -54,7 +54,7 @@ Camera make_camera(PreviewView view, int size) {
 }
 
 struct Target {
-    Image& sheet;
+    Raster& sheet;
     int left, top, size;
     std::vector<float> depth;
 
@@ -115,7 +115,7 @@ std::array<float, 3> sample(const PreviewSkin& skin, float u, float v) {
 
 }  // namespace
 
-void render_preview(const PreviewModel& model, const PreviewSkin& skin, int frame, PreviewView view, Image& sheet,
+void render_preview(const PreviewModel& model, const PreviewSkin& skin, int frame, PreviewView view, Raster& sheet,
                     int left, int top, int size) {
     const Camera camera = make_camera(view, size);
     Target target{sheet, left, top, size, std::vector<float>(static_cast<std::size_t>(size) * size)};

@@ -16,5 +16,5 @@ struct PreviewView {
 // (-Y, Z + 24, -X), unlit, skin sampled bilinearly, faces culled with the
 // front face clockwise) on a patch of 64-unit squares, into a size x size
 // picture placed at (left, top) of `sheet`.
-void render_preview(const PreviewModel& model, const PreviewSkin& skin, int frame, PreviewView view, Image& sheet,
+void render_preview(const PreviewModel& model, const PreviewSkin& skin, int frame, PreviewView view, Raster& sheet,
                     int left, int top, int size);

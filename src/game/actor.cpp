@@ -22,7 +22,8 @@ float squared_distance(const Vector3& a, const Vector3& b) {
 
 bool Actor::load_model(const char* name, const char* model_path, const char* skin_path) {
     std::snprintf(display_name, sizeof display_name, "%s", name);
-    return fetch_model(model_path, skin_path, model);
+    model = fetch_model(model_path, skin_path);
+    return model != nullptr;
 }
 
 void Actor::set_position(float x, float y, float z) {

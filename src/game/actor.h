@@ -17,9 +17,9 @@ public:
     static constexpr float walking_speed = 50;  // units per second: 1.28 s a square
 
     // Copies the name, then takes the model and skin pair from the model cache
-    // or loads it. False when the model file could not be loaded just now; the
-    // actor then has no model and is never drawn.
-    bool load_model(const char* name, const char* model_path, const char* skin_path);
+    // or loads it. False when the actor is left without a model (its file did
+    // not load, now or before); it then plays on but is never drawn.
+    [[nodiscard]] bool load_model(const char* name, const char* model_path, const char* skin_path);
 
     void set_position(float x, float y, float z);
     // Starts walking toward the point; a point within 1 unit is reached at once.

@@ -21,7 +21,8 @@ constexpr ActorLook bucket_look{"Bucket", "models/bucket/tris.md2", "models/buck
 // where they are, and an actor's emitter is not worth copying.
 Actor& add_actor(std::deque<Actor>& actors, const ActorLook& look, int column, int row) {
     Actor& actor = actors.emplace_back();
-    actor.load_model(look.name, look.model_path, look.skin_path);
+    // Without its model the actor still plays its part, undrawn.
+    static_cast<void>(actor.load_model(look.name, look.model_path, look.skin_path));
     const CellCentre centre = cell_centre(column, row);
     actor.set_position(centre.x, centre.y, centre.z);
     return actor;

@@ -11,17 +11,14 @@ std::map<std::string, Md2Model*>& model_cache() {
     return *cache;
 }
 
-bool fetch_model(const char* model_path, const char* skin_path, Md2Model*& model) {
+Md2Model* fetch_model(const char* model_path, const char* skin_path) {
     const std::string key = std::string(model_path) + ":" + skin_path;
     auto& cache = model_cache();
-    if (const auto found = cache.find(key); found != cache.end()) {
-        model = found->second;
-        return true;
-    }
-    model = load_md2(model_path);
+    if (const auto found = cache.find(key); found != cache.end()) return found->second;
+    Md2Model* model = load_md2(model_path);
     cache[key] = model;
-    if (!model) return false;
+    if (!model) return nullptr;
     model->skin = load_image(skin_path);
     if (model->skin && model->skin->texture == 0) make_texture(model->skin);
-    return true;
+    return model;
 }

@@ -11,6 +11,6 @@ struct Md2Model;
 std::map<std::string, Md2Model*>& model_cache();
 
 // The pair's model from the cache, or loaded with its skin attached (skin
-// texture made) and then cached. False only when this call tried the model
-// file and could not load it; a null model from the cache counts as found.
-bool fetch_model(const char* model_path, const char* skin_path, Md2Model*& model);
+// texture made) and then cached; null when the model file did not load, in
+// this call or an earlier one.
+[[nodiscard]] Md2Model* fetch_model(const char* model_path, const char* skin_path);

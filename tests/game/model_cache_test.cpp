@@ -52,10 +52,11 @@ TEST(ModelCache, MissingModelIsTriedOnceAndItsActorStillMoves) {
     EXPECT_EQ(first.model, nullptr);
     EXPECT_STREQ(first.display_name, "Bucket");
 
-    // Even once the file appears, the remembered failure stands.
+    // Even once the file appears, the remembered failure stands, and is
+    // reported as one.
     write_bytes(model, square_md2_fixture(1).bytes());
     Actor second;
-    EXPECT_TRUE(second.load_model("Bucket", model.c_str(), skin.c_str()));
+    EXPECT_FALSE(second.load_model("Bucket", model.c_str(), skin.c_str()));
     EXPECT_EQ(second.model, nullptr);
 
     second.walk_to_cell(4, 4);
@@ -66,7 +67,7 @@ TEST(ModelCache, MissingModelIsTriedOnceAndItsActorStillMoves) {
 
     // Names longer than the field are cut to fit.
     const std::string long_name(300, 'x');
-    second.load_model(long_name.c_str(), model.c_str(), skin.c_str());
+    EXPECT_FALSE(second.load_model(long_name.c_str(), model.c_str(), skin.c_str()));
     EXPECT_EQ(std::string(second.display_name), long_name.substr(0, sizeof second.display_name - 1));
 }
 

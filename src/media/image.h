@@ -21,7 +21,7 @@ struct Image {
 // else with "Couldn't load %s (%08x)\n" (path, record address); for a damaged
 // file libpng's reason follows the address, as ": %s". Prints "Loaded %s (%08x)\n"
 // on success and "PNGERROR: %s\n" for each libpng warning.
-Image* load_image(const char* path);
+[[nodiscard]] Image* load_image(const char* path);
 
 // The smallest power of two not below n, for n from 0 to 1024; 0 gives 1.
 int next_power_of_two(int n);

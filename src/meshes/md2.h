@@ -40,7 +40,7 @@ extern int md2_alloc_bytes;
 // a model: not "IDP2" version 8, a skin side below 1, counts beyond the
 // format's limits or no frame at all, blocks past the end of the file, or
 // triangles naming vertices or texture coordinates that are not there.
-Md2Model* load_md2(const char* path);
+[[nodiscard]] Md2Model* load_md2(const char* path);
 
 // Releases the model, its frames and its skin, then prints
 // "FREEmd2alloc=%d\n"; null does nothing.

@@ -34,4 +34,4 @@ Grid field_of(const LevelFile& file);
 std::FILE* open_level_file(const char* path);
 
 // The parsed file, or nothing when open_level_file refuses it.
-std::optional<LevelFile> read_level_file(const char* path);
+[[nodiscard]] std::optional<LevelFile> read_level_file(const char* path);

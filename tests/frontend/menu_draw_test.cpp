@@ -4,6 +4,7 @@
 #include "media/image.h"
 #include "media/texture.h"
 #include "png_fixture.h"
+#include "scratch_game_folder.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -22,8 +23,8 @@ constexpr Rgba title_colour = {40, 200, 40, 255};
 constexpr Rgba instructions_colour = {40, 40, 220, 255};
 constexpr Rgba credits_colour = {230, 210, 40, 255};
 
-// The intro drawn on an 800 by 600 window, in a scratch folder holding the
-// pictures each test writes (and no field or ground picture: the flat,
+// The intro drawn on an 800 by 600 window, in a scratch game folder holding
+// the pictures each test writes (and no field or ground picture: the flat,
 // untextured ground stands in). The picture table is process-wide, so each
 // test empties it first, as if its Menu were the first of the run.
 class MenuDrawing : public ::testing::Test {
@@ -42,11 +43,8 @@ protected:
             image = nullptr;
         }
         std::filesystem::create_directories(dir_.file("data/intro"));
-        previous_dir_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_.file(""));
         glClearColor(0, 0, 0, 1);
     }
-    void TearDown() override { std::filesystem::current_path(previous_dir_); }
 
     void write(const std::string& name, const PngPicture& picture) {
         ASSERT_TRUE(write_png(dir_.file(name), picture)) << name;
@@ -70,8 +68,7 @@ protected:
         EXPECT_NE(pixel_at(x, y + height), colour) << "below it";
     }
 
-    TempDir dir_;
-    std::filesystem::path previous_dir_;
+    ScratchGameFolder dir_;
 };
 
 TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {

@@ -2,7 +2,7 @@
 #include "frontend/menu.h"
 #include "media/image.h"
 #include "media/sound.h"
-#include "png_fixture.h"
+#include "scratch_game_folder.h"
 #include "silent_wav.h"
 
 #include <SDL/SDL.h>
@@ -17,27 +17,25 @@
 
 namespace {
 
-// Keys and sounds of the intro, in a scratch folder holding the select sound
-// and the game's generated puzzle theme, and no pictures (so nothing here
-// needs OpenGL). The intro song is absent: any music playing is the theme.
+// Keys and sounds of the intro, in a scratch game folder holding the select
+// sound and the game's generated puzzle theme, and no pictures (so nothing
+// here needs OpenGL). The intro song is absent: any music playing is the theme.
 class MenuKeys : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        previous_ = std::filesystem::current_path();
-        folder_ = new TempDir;
+        const std::filesystem::path game_dir = std::filesystem::current_path();
+        folder_ = new ScratchGameFolder;
         std::filesystem::create_directories(folder_->file("data/sfx"));
         write_silent_wav(folder_->file("data/sfx/select.wav"), 1);
-        const std::string theme = (previous_ / "data/puzzletheme.mp3").string();
+        const std::string theme = (game_dir / "data/puzzletheme.mp3").string();
         ASSERT_EQ(access(theme.c_str(), R_OK), 0) << theme << " is missing: run the test in the game folder";
         ASSERT_EQ(symlink(theme.c_str(), folder_->file("data/puzzletheme.mp3").c_str()), 0);
-        std::filesystem::current_path(folder_->file(""));
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
         ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
         ASSERT_NE(sound_bank().effects[SoundId::select], nullptr) << Mix_GetError();
         ASSERT_NE(sound_bank().music[SoundId::puzzle_theme], nullptr) << Mix_GetError();
     }
     static void TearDownTestSuite() {
-        std::filesystem::current_path(previous_);
         delete folder_;
         folder_ = nullptr;
     }
@@ -46,12 +44,10 @@ protected:
         Mix_HaltMusic();
     }
 
-    static TempDir* folder_;
-    static std::filesystem::path previous_;
+    static ScratchGameFolder* folder_;
 };
 
-TempDir* MenuKeys::folder_ = nullptr;
-std::filesystem::path MenuKeys::previous_;
+ScratchGameFolder* MenuKeys::folder_ = nullptr;
 
 TEST_F(MenuKeys, EachPressStepsOnWithASoundAndTheLastStartsThePuzzleTheme) {
     Menu menu;

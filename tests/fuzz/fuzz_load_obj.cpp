@@ -1,9 +1,10 @@
 // Feeds arbitrary bytes to load_obj as a model and its materials: the bytes
 // before the first zero byte are the MTL file, the rest the OBJ file (all of
 // it when there is no zero byte). The loader reads "models/<name>.obj" and
-// ".mtl" from the working folder, so a scratch folder links those names to
+// ".mtl" from the game folder, so a scratch game folder links those names to
 // the memory files.
 
+#include "app/game_folder.h"
 #include "meshes/obj_model.h"
 #include "meshes/scenery_items.h"
 #include "meshes/scenery_tables.h"
@@ -31,15 +32,15 @@ void remove_scratch() {
     std::filesystem::remove_all(scratch, ignored);
 }
 
-void enter_scratch_folder() {
+void use_scratch_game_folder() {
     char name[] = "/tmp/fuzz_load_obj.XXXXXX";
     if (!mkdtemp(name)) std::abort();
     scratch = name;
     std::atexit(remove_scratch);
-    std::filesystem::current_path(scratch);
-    std::filesystem::create_directory("models");
-    std::filesystem::create_symlink(memory_file_holding(nullptr, 0, obj_slot), "models/fuzz.obj");
-    std::filesystem::create_symlink(memory_file_holding(nullptr, 0, mtl_slot), "models/fuzz.mtl");
+    set_game_folder(scratch.string());
+    std::filesystem::create_directory(scratch / "models");
+    std::filesystem::create_symlink(memory_file_holding(nullptr, 0, obj_slot), scratch / "models/fuzz.obj");
+    std::filesystem::create_symlink(memory_file_holding(nullptr, 0, mtl_slot), scratch / "models/fuzz.mtl");
 }
 
 // What drawing a group would rely on.
@@ -62,8 +63,8 @@ bool is_sound(const ObjModel& model) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool entered = (enter_scratch_folder(), true);
-    (void)entered;
+    static const bool ready = (use_scratch_game_folder(), true);
+    (void)ready;
     const std::uint8_t* split = std::find(data, data + size, 0);
     const bool has_mtl = split != data + size;
     memory_file_holding(data, has_mtl ? static_cast<std::size_t>(split - data) : 0, mtl_slot);

@@ -8,6 +8,7 @@
 #include "media/texture.h"
 #include "media/text.h"
 #include "png_fixture.h"
+#include "scratch_game_folder.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -69,9 +70,9 @@ bool white_near(float x, float y, float z) {
 }
 
 // The Level drawn as the main loop draws it, from its own orbit camera, over
-// the game's projection and light, in a scratch folder holding a flat field,
-// a grass picture, a sprite sheet, three popup pictures, the penguin square
-// and HUD pictures, the victory picture and the font.
+// the game's projection and light, in a scratch game folder holding a flat
+// field, a grass picture, a sprite sheet, three popup pictures, the penguin
+// square and HUD pictures, the victory picture and the font.
 class LevelDrawing : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -97,8 +98,6 @@ protected:
         write("data/fbdPengNOff.png", solid_png(64, 64, no_penguins_marker));
         write("data/Victory.png", solid_png(256, 256, victory));
         ASSERT_EQ(symlink(system_font, dir_.file("data/vera.ttf").c_str()), 0);
-        previous_dir_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_.file(""));
 
         // The game's own projection, clear colour and light.
         set_view_state();
@@ -107,17 +106,14 @@ protected:
 
         level_ = std::make_unique<Level>();
     }
-    void TearDown() override {
-        level_.reset();
-        std::filesystem::current_path(previous_dir_);
-    }
+    void TearDown() override { level_.reset(); }
 
     void write(const std::string& name, const PngPicture& picture) {
         ASSERT_TRUE(write_png(dir_.file(name), picture)) << name;
     }
 
     void load(bool with_fire, const std::string& settings = "") {
-        std::ofstream("data/level.txt") << level_text(with_fire) << settings;
+        std::ofstream(dir_.file("data/level.txt")) << level_text(with_fire) << settings;
         level_->load_level("data/level.txt");
         ASSERT_EQ(level_->cows.size(), 1u);
     }
@@ -135,8 +131,7 @@ protected:
         ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     }
 
-    TempDir dir_;
-    std::filesystem::path previous_dir_;
+    ScratchGameFolder dir_;
     std::unique_ptr<Level> level_;
 };
 
@@ -215,9 +210,9 @@ TEST_F(LevelDrawing, FiresBurnOverTheFieldAndLeaveBlendingOff) {
 // square's marker follow the penguins activated; the level number shows at
 // its place.
 TEST_F(LevelDrawing, HudShowsSuppliesLevelNumberAndLitPenguinSquares) {
-    std::ofstream("data/level.txt") << "........\n..D.....\n........\n........\n"
-                                    << "........\n......C.\n........\n........\n"
-                                    << "penguinMax=3\n";
+    std::ofstream(dir_.file("data/level.txt")) << "........\n..D.....\n........\n........\n"
+                                               << "........\n......C.\n........\n........\n"
+                                               << "penguinMax=3\n";
     level_->load_level("data/level.txt");
     ASSERT_EQ(level_->penguinMax, 3);
     level_->penguins.emplace_back();

@@ -1,7 +1,7 @@
 #include "app/keys.h"
 #include "game/level.h"
 #include "media/sound.h"
-#include "png_fixture.h"
+#include "scratch_game_folder.h"
 #include "silent_wav.h"
 
 #include <SDL/SDL.h>
@@ -65,22 +65,19 @@ bool effect_playing(SoundId id) {
     return false;
 }
 
-// A Level played from the keyboard in a scratch working folder, as the main
-// loop drives it: keys, then updates of at most 18 ms.
+// A Level played from the keyboard in a scratch game folder, as the main loop
+// drives it: keys, then updates of at most 18 ms.
 class LevelPlay : public ::testing::Test {
 protected:
-    // The sound bank loads once per process, from the folder current then:
+    // The sound bank loads once per process, from the game folder of then:
     // only the falling sound exists, so any other effect plays nothing.
     static void SetUpTestSuite() {
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
         ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
-        const TempDir sounds;
+        const ScratchGameFolder sounds;
         std::filesystem::create_directories(sounds.file("data/sfx"));
         write_silent_wav(sounds.file("data/sfx/falling.wav"), 5);
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(sounds.file(""));
         sound_bank();
-        std::filesystem::current_path(previous);
         ASSERT_NE(sound_bank().effects[SoundId::falling], nullptr) << Mix_GetError();
     }
     static void TearDownTestSuite() {
@@ -90,20 +87,15 @@ protected:
 
     void SetUp() override {
         Mix_HaltChannel(-1);
-        previous_dir_ = std::filesystem::current_path();
         std::filesystem::create_directory(dir_.file("data"));
-        std::filesystem::current_path(dir_.file(""));
         level_ = std::make_unique<Level>();
     }
-    void TearDown() override {
-        level_.reset();
-        std::filesystem::current_path(previous_dir_);
-    }
+    void TearDown() override { level_.reset(); }
 
     // The main loop's first level is data/level.txt; restarting level 0 reads
     // it again.
     void load(const std::string& text) {
-        write_text("data/level.txt", text);
+        write_text(dir_.file("data/level.txt"), text);
         level_->load_level("data/level.txt");
     }
 
@@ -154,8 +146,7 @@ protected:
         }
     }
 
-    TempDir dir_;
-    std::filesystem::path previous_dir_;
+    ScratchGameFolder dir_;
     std::unique_ptr<Level> level_;
 };
 
@@ -343,7 +334,7 @@ TEST_F(LevelPlay, EscapeReleaseAsksWhetherToQuit) {
 
 TEST_F(LevelPlay, WonLevelDropsCommandsAndSpaceAdvancesWithTheCameraReset) {
     load(practice_level(8, 2, 1));
-    write_text("data/level001.txt", practice_level(3, 1, 0));
+    write_text(dir_.file("data/level001.txt"), practice_level(3, 1, 0));
 
     // Steer the camera away from where a level starts.
     press('d');
@@ -378,8 +369,8 @@ TEST_F(LevelPlay, WonLevelDropsCommandsAndSpaceAdvancesWithTheCameraReset) {
 // Down move within what is reached, and a level played on its own stays put.
 TEST_F(LevelPlay, PageKeysMoveWithinTheLevelsReached) {
     load(practice_level(8, 2, 1));
-    write_text("data/level001.txt", practice_level(3, 1, 0));
-    write_text("data/level002.txt", practice_level(5, 0, 0));
+    write_text(dir_.file("data/level001.txt"), practice_level(3, 1, 0));
+    write_text(dir_.file("data/level002.txt"), practice_level(5, 0, 0));
     level_->progress.count = 3;
 
     tap(key_page_down);
@@ -536,29 +527,24 @@ TEST_F(LevelPlay, HintLineJumpsWhenSuppliesRunOutOrTheLevelIsWon) {
 }
 
 TEST(LevelCommand, ClearEmptiesTheSquareAndFreesTheOldestGoatButNeverMore) {
-    const TempDir dir;
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.file(""));
-    {
-        Level level;
-        level.apply_command(Cmd::goat_cw, 2, 0);
-        level.apply_command(Cmd::goat_ccw, 5, 7);
-        ASSERT_EQ(level.goats, (std::deque<int>{2, 7 * 8 + 5}));
+    const ScratchGameFolder dir;
+    Level level;
+    level.apply_command(Cmd::goat_cw, 2, 0);
+    level.apply_command(Cmd::goat_ccw, 5, 7);
+    ASSERT_EQ(level.goats, (std::deque<int>{2, 7 * 8 + 5}));
 
-        level.apply_command(Cmd::clear, 5, 7);
-        EXPECT_EQ(level.cell_at(5, 7), CellKind::empty);
-        EXPECT_EQ(level.goats, (std::deque<int>{7 * 8 + 5}));
-        level.apply_command(Cmd::clear, 2, 0);
-        level.apply_command(Cmd::clear, 2, 0);
-        EXPECT_TRUE(level.goats.empty());
-        EXPECT_EQ(level.cell_at(2, 0), CellKind::empty);
+    level.apply_command(Cmd::clear, 5, 7);
+    EXPECT_EQ(level.cell_at(5, 7), CellKind::empty);
+    EXPECT_EQ(level.goats, (std::deque<int>{7 * 8 + 5}));
+    level.apply_command(Cmd::clear, 2, 0);
+    level.apply_command(Cmd::clear, 2, 0);
+    EXPECT_TRUE(level.goats.empty());
+    EXPECT_EQ(level.cell_at(2, 0), CellKind::empty);
 
-        level.apply_command(Cmd::quit_no, 2, 0);
-        level.apply_command(Cmd::close, 2, 0);
-        EXPECT_FALSE(level.quit_requested);
-        EXPECT_EQ(level.cell_at(2, 0), CellKind::empty);
-    }
-    std::filesystem::current_path(previous);
+    level.apply_command(Cmd::quit_no, 2, 0);
+    level.apply_command(Cmd::close, 2, 0);
+    EXPECT_FALSE(level.quit_requested);
+    EXPECT_EQ(level.cell_at(2, 0), CellKind::empty);
 }
 
 }  // namespace

@@ -23,9 +23,8 @@ void LevelScene::SetUp() {
     ASSERT_NO_FATAL_FAILURE(link_game_file("models"));
     ASSERT_NO_FATAL_FAILURE(link_game_file("data/sfx"));
     ASSERT_NO_FATAL_FAILURE(link_game_file("data/particle.png"));
-    ASSERT_EQ(chdir(dir.path().c_str()), 0);
 
-    // The bank is loaded by its first use, from the working folder.
+    // The bank is loaded by its first use, from the game folder.
     SoundBank& bank = sound_bank();
     ASSERT_NE(bank.effects[SoundId::turn], nullptr);
     ASSERT_NE(bank.effects[SoundId::tipped], nullptr);
@@ -40,7 +39,6 @@ void LevelScene::SetUp() {
 void LevelScene::TearDown() {
     level.reset();
     Mix_HaltChannel(-1);
-    ASSERT_EQ(chdir(start_dir_.c_str()), 0);
 }
 
 void LevelScene::link_game_file(const std::string& name) const {

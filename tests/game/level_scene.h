@@ -10,26 +10,28 @@
 #include <string>
 #include <vector>
 
-#include "process.h"
+#include "scratch_game_folder.h"
 
 // The longest update the main loop makes.
 constexpr int slice_ms = 18;
 
-// A real Level without a window, working in a scratch folder of its own: the
+// A real Level without a window, in a scratch game folder of its own: the
 // game's generated models, particle sheet and sound effects are linked in
-// from the folder the test starts in (the game folder), and each test writes
-// the level files it needs under data/. The audio runs on the dummy driver.
+// from the folder the test starts in (the build's game folder), and each test
+// writes the level files it needs under data/. The audio runs on the dummy
+// driver.
 class LevelScene : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
     void SetUp() override;
     void TearDown() override;
 
-    // Writes data/<name> and gives its path relative to the working folder.
+    // Writes data/<name> and gives its path as the game names it.
     std::string write_level(const std::string& name, const std::string& text) const;
 
-    // The game folder the test started in, and a link from the scratch
-    // folder to one of its files or folders, under the same relative path.
+    // The build's game folder, where the test started, and a link from the
+    // scratch folder to one of its files or folders, under the same relative
+    // path.
     const std::string& game_dir() const { return start_dir_; }
     void link_game_file(const std::string& name) const;
 
@@ -39,7 +41,7 @@ protected:
     // One update slice; the sound effects it started.
     std::vector<SoundId> update();
 
-    ScratchDir dir;
+    ScratchGameFolder dir;
     std::unique_ptr<Level> level;
 
 private:

@@ -4,6 +4,7 @@
 #include "media/image.h"
 #include "media/texture.h"
 #include "png_fixture.h"
+#include "scratch_game_folder.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -15,33 +16,22 @@ namespace {
 
 constexpr int background = 64;
 
-// The sheet's path is relative, so each test works in a scratch folder.
-class ScratchFolder {
-public:
-    ScratchFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(dir_.file("")); }
-    ~ScratchFolder() { std::filesystem::current_path(previous_); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    // 16 by 16, opaque white only in cell 8 (first column, third row).
-    static void write_sheet() {
-        std::filesystem::create_directories("data");
-        PngPicture sheet;
-        sheet.width = sheet.height = 16;
-        sheet.colour_type = PNG_COLOR_TYPE_RGB_ALPHA;
-        for (int y = 0; y < 16; ++y) {
-            for (int x = 0; x < 16; ++x) {
-                const unsigned value = x < 4 && y / 4 == 2 ? 255 : 0;
-                sheet.samples.insert(sheet.samples.end(), {value, value, value, value});
-            }
+// The sheet is read from the game folder, which each test makes a scratch
+// folder of its own. Writes it there: 16 by 16, opaque white only in cell 8
+// (first column, third row).
+void write_sheet(const ScratchGameFolder& folder) {
+    std::filesystem::create_directories(folder.file("data"));
+    PngPicture sheet;
+    sheet.width = sheet.height = 16;
+    sheet.colour_type = PNG_COLOR_TYPE_RGB_ALPHA;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const unsigned value = x < 4 && y / 4 == 2 ? 255 : 0;
+            sheet.samples.insert(sheet.samples.end(), {value, value, value, value});
         }
-        ASSERT_TRUE(write_png("data/particle.png", sheet));
     }
-
-private:
-    TempDir dir_;
-    std::filesystem::path previous_;
-};
+    ASSERT_TRUE(write_png(folder.file("data/particle.png"), sheet));
+}
 
 // Over the grey background: pixels made redder, pixels made darker in red
 // or green, pixels whose blue changed, and changes further than 30 units from
@@ -97,7 +87,7 @@ protected:
 
 // First in the file: the sheet is process-wide, loaded by the first start that finds it.
 TEST_F(ParticleDrawing, MissingSheetIsReportedAndTriedAgainAtTheNextStart) {
-    const ScratchFolder folder;
+    const ScratchGameFolder folder;
     testing::internal::CaptureStdout();
     ParticleEmitter emitter = burning_fire();
     const std::string output = testing::internal::GetCapturedStdout();
@@ -111,7 +101,7 @@ TEST_F(ParticleDrawing, MissingSheetIsReportedAndTriedAgainAtTheNextStart) {
     EXPECT_GT(survey().brighter, 0);
     EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
 
-    ScratchFolder::write_sheet();
+    write_sheet(folder);
     emitter_start(emitter, &fire_params_1, 0, 0, 0);
     const Image* sheet = particle_sprite_sheet();
     ASSERT_NE(sheet, nullptr);
@@ -121,8 +111,8 @@ TEST_F(ParticleDrawing, MissingSheetIsReportedAndTriedAgainAtTheNextStart) {
 }
 
 TEST_F(ParticleDrawing, FireAddsItsColoursAroundItsOriginThroughTheSheetsCell) {
-    const ScratchFolder folder;
-    ScratchFolder::write_sheet();
+    const ScratchGameFolder folder;
+    write_sheet(folder);
     ParticleEmitter emitter = burning_fire();
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);

@@ -6,6 +6,7 @@
 #include "media/image.h"
 #include "media/texture.h"
 #include "png_fixture.h"
+#include "scratch_game_folder.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -58,12 +59,12 @@ Rgba blended_close() {
     return result;
 }
 
-void write_picture(int slot) {
+void write_picture(const ScratchGameFolder& folder, int slot) {
     const Rgba colour = picture_colour(slot);
     const std::uint8_t alpha = slot == close_unselected ? half_alpha : 255;
     const PngPicture picture = slot == goat_ccw_unselected ? solid_png(100, 60, {colour[0], colour[1], colour[2], alpha})
                                                            : solid_png(128, 128, {colour[0], colour[1], colour[2], alpha});
-    ASSERT_TRUE(write_png(picture_path(slot), picture)) << picture_path(slot);
+    ASSERT_TRUE(write_png(folder.file(picture_path(slot)), picture)) << picture_path(slot);
 }
 
 // The paths of the "Loaded %s (%08x)" lines, in order.
@@ -96,8 +97,8 @@ GLint integer_state(GLenum which) {
 
 #define EXPECT_PIXEL(x, y, colour) EXPECT_TRUE(near_colour(pixel_at(x, y), colour)) << "at " << (x) << ", " << (y)
 
-// The pictures are read from "data/menu/" under the working directory, so the
-// suite works in a scratch folder holding every picture but the unselected
+// The pictures are read from "data/menu/" in the game folder, so the suite
+// makes that a scratch folder holding every picture but the unselected
 // restart one, on a 640 by 480 window.
 class PopupDrawing : public ::testing::Test {
 protected:
@@ -106,16 +107,13 @@ protected:
         init_texture_pool();
         camera.screen_width = 640;
         camera.screen_height = 480;
-        previous_ = std::filesystem::current_path();
-        folder_ = new TempDir;
-        std::filesystem::current_path(folder_->file(""));
-        std::filesystem::create_directories("data/menu");
+        folder_ = new ScratchGameFolder;
+        std::filesystem::create_directories(folder_->file("data/menu"));
         for (int slot = 0; slot < 2 * popup_command_count; ++slot) {
-            if (slot != restart_unselected) write_picture(slot);
+            if (slot != restart_unselected) write_picture(*folder_, slot);
         }
     }
     static void TearDownTestSuite() {
-        std::filesystem::current_path(previous_);
         delete folder_;
         folder_ = nullptr;
     }
@@ -127,25 +125,24 @@ protected:
         glColor4f(1, 1, 1, 1);
     }
 
-    static TempDir* folder_;
-    static std::filesystem::path previous_;
+    static ScratchGameFolder* folder_;
 };
 
-TempDir* PopupDrawing::folder_ = nullptr;
-std::filesystem::path PopupDrawing::previous_;
+ScratchGameFolder* PopupDrawing::folder_ = nullptr;
 
 // First in the file: the table is process-wide and loaded by the first popup.
 TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing) {
     ASSERT_EQ(popup_images[close_unselected], nullptr) << "another test constructed a popup first";
 
     // Without the unselected close picture, every popup tries again.
-    std::filesystem::rename(picture_path(close_unselected), "hidden.png");
+    const std::string close_picture = folder_->file(picture_path(close_unselected));
+    std::filesystem::rename(close_picture, folder_->file("hidden.png"));
     testing::internal::CaptureStdout();
     const Popup without_close;
     std::string output = testing::internal::GetCapturedStdout();
     EXPECT_EQ(loaded_paths(output).size(), 16u) << output;
     EXPECT_EQ(popup_images[close_unselected], nullptr);
-    std::filesystem::rename("hidden.png", picture_path(close_unselected));
+    std::filesystem::rename(folder_->file("hidden.png"), close_picture);
 
     testing::internal::CaptureStdout();
     const Popup first;

@@ -1,7 +1,7 @@
 #include "app/keys.h"
 #include "game/popup.h"
 #include "media/sound.h"
-#include "png_fixture.h"
+#include "scratch_game_folder.h"
 #include "silent_wav.h"
 
 #include <SDL/SDL.h>
@@ -26,34 +26,29 @@ Popup popup_with(std::initializer_list<PopupCommand> commands) {
 }
 
 // The popup closes with the next sound. The sound bank reads
-// "data/sfx/next.wav" from the working directory, so the suite works in a
-// scratch folder holding only that file (and no popup pictures, so nothing
-// here needs OpenGL). The dummy audio driver needs no sound card.
+// "data/sfx/next.wav" from the game folder, so the suite makes that a scratch
+// folder holding only that file (and no popup pictures, so nothing here needs
+// OpenGL). The dummy audio driver needs no sound card.
 class PopupKeys : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        previous_ = std::filesystem::current_path();
-        folder_ = new TempDir;
-        std::filesystem::current_path(folder_->file(""));
-        std::filesystem::create_directories("data/sfx");
-        write_silent_wav("data/sfx/next.wav", 1);
+        folder_ = new ScratchGameFolder;
+        std::filesystem::create_directories(folder_->file("data/sfx"));
+        write_silent_wav(folder_->file("data/sfx/next.wav"), 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
         ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
         ASSERT_NE(sound_bank().effects[SoundId::next], nullptr) << Mix_GetError();
     }
     static void TearDownTestSuite() {
-        std::filesystem::current_path(previous_);
         delete folder_;
         folder_ = nullptr;
     }
     void TearDown() override { Mix_HaltChannel(-1); }
 
-    static TempDir* folder_;
-    static std::filesystem::path previous_;
+    static ScratchGameFolder* folder_;
 };
 
-TempDir* PopupKeys::folder_ = nullptr;
-std::filesystem::path PopupKeys::previous_;
+ScratchGameFolder* PopupKeys::folder_ = nullptr;
 
 TEST_F(PopupKeys, StartsOpenAndEmpty) {
     const Popup popup;

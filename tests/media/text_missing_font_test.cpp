@@ -1,18 +1,14 @@
 #include "media/text.h"
+#include "scratch_game_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstdlib>
 #include <string>
 
-#include <unistd.h>
-
-// Run where there is no data/ folder: every font fails to open.
+// A game folder without a data/ folder: every font fails to open.
 TEST(TextWithoutFont, EachFontReportsOnceAndDrawsNothing) {
-    char folder[] = "/tmp/floebound-nofont-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    ASSERT_EQ(chdir(folder), 0);
+    const ScratchGameFolder folder;
 
     testing::internal::CaptureStdout();
     FontTable& fonts = get_fonts();
@@ -34,5 +30,4 @@ TEST(TextWithoutFont, EachFontReportsOnceAndDrawsNothing) {
     draw_text(fonts, "score", 1, {255, 255, 255, 0}, &rect);
     EXPECT_EQ(rect.w, 0);
     EXPECT_EQ(rect.h, 0);
-    rmdir(folder);
 }

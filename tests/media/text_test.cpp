@@ -1,5 +1,6 @@
 #include "gl_window.h"
 #include "media/text.h"
+#include "scratch_game_folder.h"
 
 #include <GL/gl.h>
 #include <SDL/SDL_ttf.h>
@@ -9,6 +10,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,27 +21,19 @@ namespace {
 
 constexpr const char* system_font = "/usr/share/fonts/truetype/ttf-bitstream-vera/Vera.ttf";
 
-// The fonts come from "data/vera.ttf" under the working directory: run in a
-// scratch folder that holds the system's copy there.
+// The fonts come from "data/vera.ttf" in the game folder: a scratch folder
+// that holds the system's copy there.
 class Text : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        char folder[] = "/tmp/floebound-text-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        const std::string data = std::string(folder) + "/data";
-        ASSERT_EQ(mkdir(data.c_str(), 0755), 0);
-        ASSERT_EQ(symlink(system_font, (data + "/vera.ttf").c_str()), 0);
-        ASSERT_EQ(chdir(folder), 0);
-        scratch = folder;
+        folder = std::make_unique<ScratchGameFolder>();
+        ASSERT_EQ(mkdir(folder->file("data").c_str(), 0755), 0);
+        ASSERT_EQ(symlink(system_font, folder->file("data/vera.ttf").c_str()), 0);
     }
-    static void TearDownTestSuite() {
-        unlink((scratch + "/data/vera.ttf").c_str());
-        rmdir((scratch + "/data").c_str());
-        rmdir(scratch.c_str());
-    }
+    static void TearDownTestSuite() { folder.reset(); }
     // One size throughout: a window reopened at another size reads back black.
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(open_gl_window(200, 100)); }
-    static inline std::string scratch;
+    static inline std::unique_ptr<ScratchGameFolder> folder;
 };
 
 // Additive blending over a dark background, in HUD pixels.

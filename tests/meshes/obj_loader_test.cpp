@@ -98,15 +98,14 @@ TEST_F(ObjLoading, LineFormsAreScaledFlippedAndReportedStageByStage) {
 }
 
 TEST_F(ObjLoading, TheDefaultPictureComesFromDataThenBesideTheModelThenBlank) {
-    const std::filesystem::path here = std::filesystem::current_path();
-    std::filesystem::create_directories("models/d/d");
-    ASSERT_TRUE(write_png(here / "data/d.png", solid_png(2, 2, {1, 2, 3, 255})));
-    ASSERT_TRUE(write_png(here / "models/d/d.png", solid_png(4, 4, {4, 5, 6, 255})));
+    std::filesystem::create_directories(file("models/d/d"));
+    ASSERT_TRUE(write_png(file("data/d.png"), solid_png(2, 2, {1, 2, 3, 255})));
+    ASSERT_TRUE(write_png(file("models/d/d.png"), solid_png(4, 4, {4, 5, 6, 255})));
     write("models/d.obj", "v 0 0 0\n");
     load("d");
-    std::filesystem::remove("data/d.png");
+    std::filesystem::remove(file("data/d.png"));
     load("d");
-    std::filesystem::remove("models/d/d.png");
+    std::filesystem::remove(file("models/d/d.png"));
     const std::string blank = load("d");
     EXPECT_EQ(blank.find("*** Could not load texture"), std::string::npos) << blank;
     ASSERT_EQ(scenery_item_count(), 3);
@@ -155,9 +154,9 @@ TEST_F(ObjLoading, EachFaceGetsItsOwnUnitNormalAndADegenerateOneNone) {
 }
 
 TEST_F(ObjLoading, NeighbouringGroupsWithTheSamePictureMerge) {
-    std::filesystem::create_directories("models/g");
-    ASSERT_TRUE(write_png(std::filesystem::current_path() / "models/g/a.png", solid_png(2, 2, {255, 0, 0, 255})));
-    ASSERT_TRUE(write_png(std::filesystem::current_path() / "models/g/b.png", solid_png(4, 2, {0, 0, 255, 255})));
+    std::filesystem::create_directories(file("models/g"));
+    ASSERT_TRUE(write_png(file("models/g/a.png"), solid_png(2, 2, {255, 0, 0, 255})));
+    ASSERT_TRUE(write_png(file("models/g/b.png"), solid_png(4, 2, {0, 0, 255, 255})));
     write("models/g.mtl", "newmtl a\nmap_Kd a.png\nnewmtl b\nmap_Kd b.png\nnewmtl c\n");
     const std::string face = "f 1/1 2/1 3/1\n";
     write("models/g.obj", "v 0 0 0\nv 8 0 0\nv 0 8 0\nvt 0 0\n"
@@ -233,8 +232,8 @@ TEST_F(ObjLoading, WideTrianglesComeFirstAndAnEdgeOfExactly250IsNotWide) {
 }
 
 TEST_F(ObjLoading, AMaterialWithoutAPictureStartsWithoutOne) {
-    std::filesystem::create_directories("models/p1");
-    ASSERT_TRUE(write_png(std::filesystem::current_path() / "models/p1/pic.png", solid_png(2, 2, {9, 9, 9, 255})));
+    std::filesystem::create_directories(file("models/p1"));
+    ASSERT_TRUE(write_png(file("models/p1/pic.png"), solid_png(2, 2, {9, 9, 9, 255})));
     write("models/p1.mtl", "newmtl shared\nmap_Kd pic.png\n");
     write("models/p1.obj", "v 0 0 0\nvt 0 0\ng a\nusemtl shared\nf 1/1 1/1 1/1\ng\n");
     write("models/p2.mtl", "newmtl shared\nKd 1 1 1\n");

@@ -3,24 +3,20 @@
 #include "meshes/obj_model.h"
 #include "meshes/scenery_items.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 void ObjScratch::SetUp() {
-    previous_dir_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_.file(""));
-    std::filesystem::create_directory("data");
-    std::filesystem::create_directory("models");
+    std::filesystem::create_directory(dir_.file("data"));
+    std::filesystem::create_directory(dir_.file("models"));
 }
 
-void ObjScratch::TearDown() {
-    free_scenery_items();
-    std::filesystem::current_path(previous_dir_);
-}
+void ObjScratch::TearDown() { free_scenery_items(); }
 
 void ObjScratch::write(const std::string& path, const std::string& text) {
-    const std::filesystem::path file(path);
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path());
+    const std::filesystem::path file(dir_.file(path));
+    std::filesystem::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary);
     out << text;
     ASSERT_TRUE(out.good()) << path;

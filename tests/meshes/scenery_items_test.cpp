@@ -54,7 +54,7 @@ TEST_F(SceneryItems, TheListLoadsOnceInOrderUntilReleased) {
 }
 
 TEST_F(SceneryItems, AMissingModelMovesTheLaterNamesUp) {
-    std::filesystem::remove("models/enviro/tree4.obj");
+    std::filesystem::remove(file("models/enviro/tree4.obj"));
     const std::string out = load_items();
     EXPECT_NE(out.find("Couldn't find models/enviro/tree4.obj\n"), std::string::npos);
     ASSERT_EQ(scenery_item_count(), 10);

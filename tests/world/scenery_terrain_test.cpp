@@ -61,11 +61,10 @@ protected:
         for (const char* name : scenery_item_list)
             write(std::string("models/") + name + ".obj",
                   "v -100 100 -100\nv 100 100 -100\nv 0 100 100\nvt 0 0\nf 1/1 2/1 3/1\n");
-        const std::filesystem::path here = std::filesystem::current_path();
-        ASSERT_TRUE(write_png(here / "data/detail.png", solid_png(2, 2, {255, 255, 255, 255})));
-        ASSERT_TRUE(write_png(here / "data/colour.png", solid_png(16, 16, {255, 0, 0, 255})));
-        ASSERT_TRUE(write_png(here / "data/height.png", height_map(10, 10, 148)));
-        ASSERT_TRUE(write_png(here / "data/flat.png", height_map(0, 0, 128)));
+        ASSERT_TRUE(write_png(file("data/detail.png"), solid_png(2, 2, {255, 255, 255, 255})));
+        ASSERT_TRUE(write_png(file("data/colour.png"), solid_png(16, 16, {255, 0, 0, 255})));
+        ASSERT_TRUE(write_png(file("data/height.png"), height_map(10, 10, 148)));
+        ASSERT_TRUE(write_png(file("data/flat.png"), height_map(0, 0, 128)));
     }
 
     static Terrain* build(const char* height, const char* colour = nullptr) {
@@ -131,7 +130,7 @@ TEST_F(SceneryTerrain, TheGamesFormPlacesLoadedItemsOnlyWhenThereAreMoreThanTen)
     EXPECT_EQ(item_position(0), (std::array<float, 3>{128, 0, 128}));
 
     free_scenery_items();
-    std::filesystem::remove("models/enviro/grass6.obj");
+    std::filesystem::remove(file("models/enviro/grass6.obj"));
     testing::internal::CaptureStdout();
     load_scenery_items();
     testing::internal::GetCapturedStdout();
@@ -169,12 +168,13 @@ TEST_F(SceneryTerrain, BuildsAndDrawsWithAnyGeneratedSceneryFileMissingOrDamaged
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(generated))
         if (entry.is_regular_file()) files.push_back(entry.path().lexically_relative(generated));
     ASSERT_GT(files.size(), 20u) << "the scenery was not generated in " << generated;
+    const fs::path scenery = file("models/enviro");
     for (const fs::path& file : files)
         for (const bool damage : {false, true}) {
             SCOPED_TRACE(file.string() + (damage ? " damaged" : " missing"));
-            fs::remove_all("models/enviro");
-            fs::copy(generated, "models/enviro", fs::copy_options::recursive);
-            const fs::path copy = fs::path("models/enviro") / file;
+            fs::remove_all(scenery);
+            fs::copy(generated, scenery, fs::copy_options::recursive);
+            const fs::path copy = scenery / file;
             if (damage) {
                 std::ostringstream bytes;
                 bytes << std::ifstream(copy, std::ios::binary).rdbuf();

@@ -3,6 +3,7 @@
 #include "media/image.h"
 #include "media/texture.h"
 #include "png_fixture.h"
+#include "scratch_game_folder.h"
 #include "world/terrain.h"
 
 #include <GL/gl.h>
@@ -69,16 +70,13 @@ class TerrainDrawing : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { open_terrain_window(side); }
 
-    // Seen from above; the terrain reads data/ under a scratch working directory.
+    // Seen from above; the terrain reads data/ in a scratch game folder.
     void SetUp() override {
         ASSERT_EQ(gl_window_width(), side) << "the OpenGL window did not open";
-        previous_dir_ = std::filesystem::current_path();
         std::filesystem::create_directory(dir_.file("data"));
-        std::filesystem::current_path(dir_.file(""));
         look_from_above();
         glClearColor(1, 0, 1, 1);
     }
-    void TearDown() override { std::filesystem::current_path(previous_dir_); }
 
     void write(const char* name, const PngPicture& picture) { ASSERT_TRUE(write_png(dir_.file(name), picture)); }
 
@@ -89,8 +87,7 @@ protected:
         ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     }
 
-    TempDir dir_;
-    std::filesystem::path previous_dir_;
+    ScratchGameFolder dir_;
 };
 
 TEST_F(TerrainDrawing, GridLinesShowOverTheFlatFieldAndNotOverTheHills) {

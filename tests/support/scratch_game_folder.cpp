@@ -1,0 +1,7 @@
+#include "scratch_game_folder.h"
+
+#include "app/game_folder.h"
+
+ScratchGameFolder::ScratchGameFolder() { set_game_folder(path()); }
+
+ScratchGameFolder::~ScratchGameFolder() { set_game_folder(""); }

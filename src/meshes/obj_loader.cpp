@@ -243,10 +243,9 @@ void release_obj_model(ObjModel& model) {
     std::memset(&model, 0, sizeof model);
 }
 
-int load_obj(const char* name) {
-    if (!name_fits(name)) return 0;
-    const int slot = scenery_tables.model_count;
-    ObjModel& model = scenery_tables.models[slot];
+ObjModel* load_obj(const char* name) {
+    if (!name_fits(name)) return nullptr;
+    ObjModel& model = scenery_tables.models[scenery_tables.model_count];
     release_obj_model(model);
 
     model.texture = load_default_texture(name);
@@ -261,13 +260,13 @@ int load_obj(const char* name) {
         std::printf("Couldn't find %s\n", path);
         // The slot stays free, so nothing may stay behind in it.
         release_obj_model(model);
-        return 0;
+        return nullptr;
     }
     ObjReader reader{model, 0, 0, 0, nullptr};
     if (!size_model(model, file, path, reader)) {
         std::fclose(file);
         release_obj_model(model);
-        return 0;
+        return nullptr;
     }
     std::rewind(file);
     ObjLine line;
@@ -277,5 +276,5 @@ int load_obj(const char* name) {
     std::printf("Min: %.2f,%.2f,%.2f; Max: %.2f,%.2f,%.2f\n", box[0], box[1], box[2], box[3], box[4], box[5]);
     std::free(reader.scratch);
     ++scenery_tables.model_count;
-    return slot;
+    return &model;
 }

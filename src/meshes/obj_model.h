@@ -46,16 +46,16 @@ struct ObjMaterial {
 };
 
 // Reads "models/<name>.obj" with "models/<name>.mtl" into the next free slot
-// of the scenery table and returns the slot's index. The default texture is
-// "data/<name>.png", else "models/<name>/<name>.png", else a blank 8 by 8.
-// Reports every stage on the console. Gives 0, taking no slot and holding
-// nothing (scenery_item_count tells this apart from a first model), when the
-// OBJ file does not open ("Couldn't find %s\n"), when the name is empty or
-// longer than 63 characters, or when all 32 slots are taken. Faces naming
+// of the scenery table and returns that slot, which the table keeps. The
+// default texture is "data/<name>.png", else "models/<name>/<name>.png", else
+// a blank 8 by 8. Reports every stage on the console. Null, taking no slot and
+// holding nothing, when the OBJ file does not open ("Couldn't find %s\n"),
+// when the name is empty or longer than 63 characters, or when all 32 slots
+// are taken. Faces naming
 // positions or texture coordinates not read yet, and groups or faces beyond
 // what the first pass counted, are skipped with a line each; nothing in the
 // files can make it read or write out of bounds.
-int load_obj(const char* name);
+[[nodiscard]] ObjModel* load_obj(const char* name);
 
 // Releases a slot's texture and arrays and zeroes it.
 void release_obj_model(ObjModel& model);

@@ -21,7 +21,7 @@ TEST_F(ObjBadInput, AMissingObjFileTakesNoSlotAndLeavesNothingBehind) {
               "read 0 materials for none\n"
               "read obj for 'none'\n"
               "Couldn't find models/none.obj\n");
-    EXPECT_EQ(taken, 0);
+    EXPECT_EQ(taken, -1);
     EXPECT_EQ(scenery_item_count(), 0);
     EXPECT_EQ(slot(0).texture, nullptr);
     EXPECT_EQ(slot(0).name[0], '\0');
@@ -132,9 +132,9 @@ TEST_F(ObjBadInput, TheTablesLimitsAreKept) {
     int taken = 99;
     EXPECT_EQ(load(long_name.c_str(), &taken),
               "*** Model name '" + std::string(63, 'n') + "' is empty or longer than 63 characters\n");
-    EXPECT_EQ(taken, 0);
+    EXPECT_EQ(taken, -1);
     EXPECT_EQ(load("", &taken), "*** Model name '' is empty or longer than 63 characters\n");
-    EXPECT_EQ(taken, 0);
+    EXPECT_EQ(taken, -1);
     EXPECT_EQ(scenery_item_count(), 0);
 
     std::string mtl;
@@ -154,7 +154,7 @@ TEST_F(ObjBadInput, TheTablesLimitsAreKept) {
         EXPECT_EQ(taken, i);
     }
     EXPECT_EQ(load("s", &taken), "*** No room for model 's': 32 are loaded\n");
-    EXPECT_EQ(taken, 0);
+    EXPECT_EQ(taken, -1);
     EXPECT_EQ(scenery_item_count(), 32);
 }
 

@@ -2,6 +2,7 @@
 
 #include "meshes/obj_model.h"
 #include "meshes/scenery_items.h"
+#include "meshes/scenery_tables.h"
 
 #include <filesystem>
 #include <fstream>
@@ -24,8 +25,8 @@ void ObjScratch::write(const std::string& path, const std::string& text) {
 
 std::string ObjScratch::load(const char* name, int* slot) {
     testing::internal::CaptureStdout();
-    const int taken = load_obj(name);
-    if (slot) *slot = taken;
+    const ObjModel* model = load_obj(name);
+    if (slot) *slot = model ? static_cast<int>(model - scenery_tables.models) : -1;
     return testing::internal::GetCapturedStdout();
 }
 

@@ -22,7 +22,7 @@ protected:
     // its folders.
     void write(const std::string& path, const std::string& text);
 
-    // load_obj(name) with the console captured.
+    // load_obj(name) with the console captured; the slot it filled, or -1.
     std::string load(const char* name, int* slot = nullptr);
 
 private:

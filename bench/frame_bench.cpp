@@ -9,6 +9,7 @@
 #include "app/keys.h"
 #include "app/window.h"
 #include "frame_timing.h"
+#include "game/game_assets.h"
 #include "game/level.h"
 #include "game/popup.h"
 #include "media/sound.h"
@@ -125,19 +126,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "frame bench: unable to open audio\n");
         return 1;
     }
-    sound_bank();
+    GameAssets assets;
     open_window(false);
     set_view_state();
     init_texture_pool();
     set_light();
 
-    Level level;
+    Level level(assets);
     if (!load_busy_level(level)) {
         std::fprintf(stderr, "frame bench: the busy level did not load (run from the game folder)\n");
         return 1;
     }
     set_penguins_walking(level);
-    play_music(SoundId::puzzle_theme);
+    assets.sounds.play_music(SoundId::puzzle_theme);
     run_frame(level);
     const double first_frame_ms = ms_between(started, Clock::now());
 

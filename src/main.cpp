@@ -8,6 +8,7 @@
 #include "app/profile.h"
 #include "app/window.h"
 #include "frontend/menu.h"
+#include "game/game_assets.h"
 #include "game/level.h"
 #include "game/level_sequence.h"
 #include "game/popup.h"
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
         std::printf("Unable to open audio!\n");
         std::exit(1);
     }
-    sound_bank();
+    GameAssets assets;
     bool muted = profile.read(settings_file, mute_key, 0, 1).value == 1;
     set_muted(muted);
     SDL_JoystickOpen(0);
@@ -150,15 +151,15 @@ int main(int argc, char** argv) {
 
     // The intro's first picture is on screen before the other pictures, the
     // level and its models load, in the order they always did.
-    Menu menu;
+    Menu menu(assets.sounds);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     apply_camera(camera);
     menu.draw();
     SDL_GL_SwapBuffers();
     menu.load_other_pictures();
 
-    Level level;
-    Popup popup;  // never shown: constructing it loads the pictures every popup shares
+    Level level(assets);
+    Popup popup(assets);  // never shown: constructing it loads the pictures every popup shares
     level.progress.count = level_count;
     int furthest_saved = 0;
     if (!options.level_file.empty()) {
@@ -178,7 +179,7 @@ int main(int argc, char** argv) {
     InputState input;
     FpsReadout readout;
     Uint32 last_ticks = SDL_GetTicks();
-    play_music(SoundId::song);
+    assets.sounds.play_music(SoundId::song);
 
     while (!input.quit) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

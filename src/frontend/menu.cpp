@@ -64,7 +64,7 @@ ScreenCorner intro_picture_corner(int screen_width, int screen_height, const Ima
     return {(screen_width - sized_by.width) / 2, (screen_height - sized_by.height) / 2};
 }
 
-Menu::Menu() : terrain(new Terrain("data/field.png")) {
+Menu::Menu(const SoundBank& sounds) : terrain(new Terrain("data/field.png")), sounds_(sounds) {
     terrain->set_cursor(start_cursor, start_cursor);
     if (!intro_images[0]) load_intro_images();
 }
@@ -118,14 +118,14 @@ bool Menu::handle_key(int key, bool released) {
 }
 
 void Menu::step() {
-    play_sound(SoundId::select);
+    sounds_.play(SoundId::select);
     switch (screen) {
     case IntroScreen::splash: screen = IntroScreen::title; break;
     case IntroScreen::title: screen = IntroScreen::credits; break;
     case IntroScreen::credits: screen = IntroScreen::instructions; break;
     case IntroScreen::instructions:
         active = false;
-        play_music(SoundId::puzzle_theme);
+        sounds_.play_music(SoundId::puzzle_theme);
         break;
     default: break;
     }

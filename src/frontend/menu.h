@@ -3,6 +3,7 @@
 #include "app/orbit.h"
 #include "app/renderable.h"
 
+class SoundBank;
 class Terrain;
 struct Image;
 
@@ -33,7 +34,7 @@ ScreenCorner intro_picture_corner(int screen_width, int screen_height, const Ima
 // instructions it turns inactive and the puzzle music starts.
 class Menu : public Renderable {
 public:
-    Menu();
+    explicit Menu(const SoundBank& sounds);
     ~Menu() override;
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
@@ -54,4 +55,6 @@ public:
 
 private:
     void step();
+
+    const SoundBank& sounds_;
 };

@@ -34,7 +34,7 @@ Image* load_with_texture(const char* path) {
 
 }  // namespace
 
-Level::Level() : terrain(new Terrain("data/field.png")) {
+Level::Level(GameAssets& assets) : terrain(new Terrain("data/field.png")), assets_(assets) {
     terrain->set_cursor(start_cursor, start_cursor);
     for (int i = 0; i < 5; ++i) square_images[i] = load_with_texture(square_image_paths[i]);
     for (int i : level_art_order) level_art[i] = load_with_texture(level_art_paths[i]);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+struct GameAssets;
 class HintSearch;
 class Terrain;
 struct Image;
@@ -20,7 +21,7 @@ struct Image;
 // cursor and camera, and the popup that is open.
 class Level : public Renderable {
 public:
-    Level();
+    explicit Level(GameAssets& assets);
     ~Level() override;
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
@@ -93,6 +94,8 @@ public:
     LevelProgress progress;
 
 private:
+    GameAssets& assets_;
+
     void start_current_level();
     void note_won();
     void step_level(int step);

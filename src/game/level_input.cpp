@@ -1,6 +1,7 @@
 #include "game/level.h"
 
 #include "app/keys.h"
+#include "game/game_assets.h"
 #include "media/sound.h"
 #include "puzzle/rules.h"
 #include "world/terrain.h"
@@ -90,7 +91,7 @@ void Level::apply_command(PopupCommand command, int column, int row) {
         static_cast<void>(
             penguin.load_model(next_penguin_name(), "models/penguin/tris.md2", "models/penguin/penguin.png"));
         penguin.set_position(centre.x, drop_height, centre.z);
-        play_sound(SoundId::falling);
+        assets_.sounds.play(SoundId::falling);
         break;
     }
     case PopupCommand::skateboard: {
@@ -194,7 +195,7 @@ void Level::move_cursor(int arrow_key) {
 
 Popup& Level::open_popup() {
     close_popup();
-    popup = new Popup;
+    popup = new Popup(assets_);
     popup_open = true;
     return *popup;
 }

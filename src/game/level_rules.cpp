@@ -1,4 +1,6 @@
 #include "game/level.h"
+
+#include "game/game_assets.h"
 #include "media/sound.h"
 #include "puzzle/rules.h"
 
@@ -20,11 +22,11 @@ void ease_crowd_offset(Actor& penguin, int crowd) {
     penguin.draw_offset = penguin.draw_offset * 0.98f + target * 0.02f;
 }
 
-void play_rule_sound(RuleSound sound) {
+void play_rule_sound(const SoundBank& sounds, RuleSound sound) {
     switch (sound) {
     case RuleSound::none: break;
-    case RuleSound::turn: play_sound(SoundId::turn); break;
-    case RuleSound::tipped: play_sound(SoundId::tipped); break;
+    case RuleSound::turn: sounds.play(SoundId::turn); break;
+    case RuleSound::tipped: sounds.play(SoundId::tipped); break;
     }
 }
 
@@ -69,7 +71,7 @@ void Level::walk_penguins(int elapsed_ms) {
         case PenguinAction::wait:
         case PenguinAction::stay: break;
         }
-        play_rule_sound(move.sound);
+        play_rule_sound(assets_.sounds, move.sound);
     }
 }
 
@@ -84,7 +86,7 @@ void Level::update_cows(int elapsed_ms) {
         cows.erase(cow);
         // Removing a cow invalidates the pass, so it starts over from the front.
         update_cows(elapsed_ms);
-        play_sound(SoundId::tipped);
+        assets_.sounds.play(SoundId::tipped);
         return;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/camera.h"
 #include "app/keys.h"
+#include "game/game_assets.h"
 #include "media/image.h"
 #include "media/screen_image.h"
 #include "media/sound.h"
@@ -49,7 +50,7 @@ void load_popup_images() {
 
 }  // namespace
 
-Popup::Popup() {
+Popup::Popup(GameAssets& assets) : assets_(assets) {
     if (!popup_images[0]) load_popup_images();
 }
 
@@ -86,7 +87,7 @@ bool Popup::handle_key(int key, bool released) {
         // arrives here too and must not close it.
         if (!released) {
             active = false;
-            play_sound(SoundId::next);
+            assets_.sounds.play(SoundId::next);
         }
         return true;
     case key_escape:
@@ -95,7 +96,7 @@ bool Popup::handle_key(int key, bool released) {
             active = false;
             add_entry(PopupCommand::close);
             selected = static_cast<int>(entries.size()) - 1;
-            play_sound(SoundId::next);
+            assets_.sounds.play(SoundId::next);
         }
         return true;
     case key_right:

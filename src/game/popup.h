@@ -4,6 +4,7 @@
 
 #include <vector>
 
+struct GameAssets;
 struct Image;
 
 // Every command the player can give through a popup.
@@ -32,7 +33,7 @@ extern Image* popup_images[2 * popup_command_count];
 // and reads the chosen command once it is no longer active.
 class Popup : public Renderable {
 public:
-    Popup();
+    explicit Popup(GameAssets& assets);
 
     void add_entry(PopupCommand command);
     // The highlighted entry's command; asked once the popup has closed.
@@ -48,4 +49,7 @@ public:
     std::vector<PopupCommand> entries;  // in display order
     int selected = 0;
     bool active = true;
+
+private:
+    GameAssets& assets_;
 };

@@ -26,32 +26,40 @@ constexpr SoundFile effect_files[] = {
     {SoundId::select, "data/sfx/select.wav"},
 };
 
-SoundBank* load_sound_bank() {
-    auto* bank = new SoundBank;
-    for (const SoundFile& file : music_files) bank->music[file.id] = Mix_LoadMUS(game_file(file.path).c_str());
-    for (const SoundFile& file : effect_files) {
-        SDL_RWops* stream = SDL_RWFromFile(game_file(file.path).c_str(), "rb");
-        bank->effects[file.id] = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
-    }
-    return bank;
+template <typename Handle>
+Handle* find(const std::map<SoundId, Handle*>& handles, SoundId id) {
+    const auto found = handles.find(id);
+    return found == handles.end() ? nullptr : found->second;
 }
 
 }  // namespace
 
-SoundBank& sound_bank() {
-    // Lives until the process ends; the mixer may still be playing at exit.
-    static SoundBank* bank = load_sound_bank();
-    return *bank;
+SoundBank::SoundBank() {
+    for (const SoundFile& file : music_files) music_[file.id] = Mix_LoadMUS(game_file(file.path).c_str());
+    for (const SoundFile& file : effect_files) {
+        SDL_RWops* stream = SDL_RWFromFile(game_file(file.path).c_str(), "rb");
+        effects_[file.id] = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    }
 }
 
-void play_music(SoundId id) {
-    Mix_Music* music = sound_bank().music[id];
-    if (music) Mix_PlayMusic(music, -1);
+SoundBank::~SoundBank() {
+    // The mixer stops whatever still plays one of them before it lets go.
+    for (const auto& [id, music] : music_)
+        if (music) Mix_FreeMusic(music);
+    for (const auto& [id, chunk] : effects_)
+        if (chunk) Mix_FreeChunk(chunk);
 }
 
-void play_sound(SoundId id) {
-    Mix_Chunk* chunk = sound_bank().effects[id];
-    if (chunk) Mix_PlayChannelTimed(-1, chunk, 0, -1);
+Mix_Music* SoundBank::music(SoundId id) const { return find(music_, id); }
+
+Mix_Chunk* SoundBank::effect(SoundId id) const { return find(effects_, id); }
+
+void SoundBank::play_music(SoundId id) const {
+    if (Mix_Music* track = music(id)) Mix_PlayMusic(track, -1);
+}
+
+void SoundBank::play(SoundId id) const {
+    if (Mix_Chunk* chunk = effect(id)) Mix_PlayChannelTimed(-1, chunk, 0, -1);
 }
 
 void set_muted(bool muted) {

@@ -17,21 +17,30 @@ enum class SoundId : int {
     next = 7,
 };
 
-// All music and effects, loaded once and kept for the whole run. A handle is
-// null when its file could not be loaded.
-struct SoundBank {
-    std::map<SoundId, _Mix_Music*> music;
-    std::map<SoundId, Mix_Chunk*> effects;
+// All music and effects of the game folder, loaded when the bank is made and
+// freed with it. Needs an open audio device for as long as it lives.
+class SoundBank {
+public:
+    SoundBank();
+    ~SoundBank();
+    SoundBank(const SoundBank&) = delete;
+    SoundBank& operator=(const SoundBank&) = delete;
+
+    // The loaded track or effect; null when its file could not be loaded or
+    // the id names none.
+    _Mix_Music* music(SoundId id) const;
+    Mix_Chunk* effect(SoundId id) const;
+
+    // Replaces the playing track with this one, looping forever.
+    void play_music(SoundId id) const;
+
+    // Plays an effect once on the first free mixing channel.
+    void play(SoundId id) const;
+
+private:
+    std::map<SoundId, _Mix_Music*> music_;
+    std::map<SoundId, Mix_Chunk*> effects_;
 };
-
-// The one bank; the first call loads every file. Needs an open audio device.
-SoundBank& sound_bank();
-
-// Replaces the playing track with this one, looping forever.
-void play_music(SoundId id);
-
-// Plays an effect once on the first free mixing channel.
-void play_sound(SoundId id);
 
 // Silences or restores all music and effects, whatever plays now or later.
 void set_muted(bool muted);

@@ -2,6 +2,7 @@
 #include "frontend/menu.h"
 #include "gl_window.h"
 #include "media/image.h"
+#include "media/sound.h"
 #include "media/texture.h"
 #include "png_fixture.h"
 #include "scratch_game_folder.h"
@@ -69,6 +70,7 @@ protected:
     }
 
     ScratchGameFolder dir_;
+    const SoundBank no_sounds_;  // the folder holds none; drawing plays nothing
 };
 
 TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
@@ -76,7 +78,7 @@ TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
     write("data/intro/titlecard.png", solid_png(64, 64, title_colour));
     write("data/intro/instructions.png", solid_png(300, 200, instructions_colour));
     write("data/FBDCredits.png", solid_png(40, 20, credits_colour));
-    Menu menu;
+    Menu menu(no_sounds_);
 
     ASSERT_NO_FATAL_FAILURE(draw(menu, IntroScreen::splash));
     expect_picture_at(320, 240, 160, 120, splash_colour);
@@ -92,7 +94,7 @@ TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
     // A second Menu reuses the pictures and their textures.
     const unsigned int splash_texture = intro_images[0]->texture;
     testing::internal::CaptureStdout();
-    Menu second;
+    Menu second(no_sounds_);
     const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_EQ(printed.find("intro"), std::string::npos) << printed;
     EXPECT_EQ(printed.find("FBDCredits"), std::string::npos) << printed;
@@ -103,7 +105,7 @@ TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
 
 TEST_F(MenuDrawing, WithoutASplashEachPictureIsCentredByItsOwnSize) {
     write("data/intro/titlecard.png", solid_png(64, 32, title_colour));
-    Menu menu;
+    Menu menu(no_sounds_);
     ASSERT_EQ(intro_images[0], nullptr);
 
     ASSERT_NO_FATAL_FAILURE(draw(menu, IntroScreen::title));

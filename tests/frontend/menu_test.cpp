@@ -32,10 +32,13 @@ protected:
         ASSERT_EQ(symlink(theme.c_str(), folder_->file("data/puzzletheme.mp3").c_str()), 0);
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
         ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
-        ASSERT_NE(sound_bank().effects[SoundId::select], nullptr) << Mix_GetError();
-        ASSERT_NE(sound_bank().music[SoundId::puzzle_theme], nullptr) << Mix_GetError();
+        bank_ = new SoundBank;
+        ASSERT_NE(bank_->effect(SoundId::select), nullptr) << Mix_GetError();
+        ASSERT_NE(bank_->music(SoundId::puzzle_theme), nullptr) << Mix_GetError();
     }
     static void TearDownTestSuite() {
+        delete bank_;
+        bank_ = nullptr;
         delete folder_;
         folder_ = nullptr;
     }
@@ -45,12 +48,14 @@ protected:
     }
 
     static ScratchGameFolder* folder_;
+    static SoundBank* bank_;
 };
 
 ScratchGameFolder* MenuKeys::folder_ = nullptr;
+SoundBank* MenuKeys::bank_ = nullptr;
 
 TEST_F(MenuKeys, EachPressStepsOnWithASoundAndTheLastStartsThePuzzleTheme) {
-    Menu menu;
+    Menu menu(*bank_);
     const IntroScreen expected[] = {IntroScreen::title, IntroScreen::credits, IntroScreen::instructions};
     EXPECT_EQ(menu.screen, IntroScreen::splash);
     for (int press = 0; press < 3; ++press) {
@@ -69,7 +74,7 @@ TEST_F(MenuKeys, EachPressStepsOnWithASoundAndTheLastStartsThePuzzleTheme) {
 }
 
 TEST_F(MenuKeys, ReleasesAndOtherKeysDoNotStep) {
-    Menu menu;
+    Menu menu(*bank_);
     EXPECT_TRUE(menu.handle_key(key_space, false));
     // Held space repeats no presses; its release and return's do nothing.
     EXPECT_TRUE(menu.handle_key(key_space, true));

@@ -3,6 +3,7 @@
 #include "app/window.h"
 #include "front_view.h"
 #include "game/level_hud.h"
+#include "game/game_assets.h"
 #include "game/level.h"
 #include "gl_window.h"
 #include "media/texture.h"
@@ -104,7 +105,7 @@ protected:
         glLoadIdentity();
         set_light();
 
-        level_ = std::make_unique<Level>();
+        level_ = std::make_unique<Level>(assets_);
     }
     void TearDown() override { level_.reset(); }
 
@@ -132,6 +133,7 @@ protected:
     }
 
     ScratchGameFolder dir_;
+    GameAssets assets_;  // the folder holds no sounds; drawing plays none
     std::unique_ptr<Level> level_;
 };
 

@@ -1,4 +1,5 @@
 #include "app/keys.h"
+#include "game/game_assets.h"
 #include "game/level.h"
 #include "media/sound.h"
 #include "scratch_game_folder.h"
@@ -58,8 +59,8 @@ std::vector<std::string> supply_messages(const std::string& printed) {
     return lines;
 }
 
-bool effect_playing(SoundId id) {
-    Mix_Chunk* chunk = sound_bank().effects[id];
+bool effect_playing(const SoundBank& sounds, SoundId id) {
+    Mix_Chunk* chunk = sounds.effect(id);
     for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
         if (chunk && Mix_Playing(channel) && Mix_GetChunk(channel) == chunk) return true;
     return false;
@@ -69,18 +70,20 @@ bool effect_playing(SoundId id) {
 // drives it: keys, then updates of at most 18 ms.
 class LevelPlay : public ::testing::Test {
 protected:
-    // The sound bank loads once per process, from the game folder of then:
-    // only the falling sound exists, so any other effect plays nothing.
+    // The suite's sounds come from a folder holding only the falling sound,
+    // so any other effect plays nothing.
     static void SetUpTestSuite() {
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
         ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
         const ScratchGameFolder sounds;
         std::filesystem::create_directories(sounds.file("data/sfx"));
         write_silent_wav(sounds.file("data/sfx/falling.wav"), 5);
-        sound_bank();
-        ASSERT_NE(sound_bank().effects[SoundId::falling], nullptr) << Mix_GetError();
+        assets_ = new GameAssets;
+        ASSERT_NE(assets_->sounds.effect(SoundId::falling), nullptr) << Mix_GetError();
     }
     static void TearDownTestSuite() {
+        delete assets_;
+        assets_ = nullptr;
         Mix_CloseAudio();
         SDL_Quit();
     }
@@ -88,7 +91,7 @@ protected:
     void SetUp() override {
         Mix_HaltChannel(-1);
         std::filesystem::create_directory(dir_.file("data"));
-        level_ = std::make_unique<Level>();
+        level_ = std::make_unique<Level>(*assets_);
     }
     void TearDown() override { level_.reset(); }
 
@@ -146,9 +149,12 @@ protected:
         }
     }
 
+    static GameAssets* assets_;
     ScratchGameFolder dir_;
     std::unique_ptr<Level> level_;
 };
+
+GameAssets* LevelPlay::assets_ = nullptr;
 
 TEST_F(LevelPlay, CursorMovesOverTheFieldAndStopsAtItsEdges) {
     EXPECT_EQ(cursor(), (std::pair{3, 3}));
@@ -271,7 +277,7 @@ TEST_F(LevelPlay, PenguinsDropOntoTheirSquareWithNamesAlternatingAcrossLoads) {
     EXPECT_EQ(dropped.position[0], centre.x);
     EXPECT_EQ(dropped.position[1], 2000);
     EXPECT_EQ(dropped.position[2], centre.z);
-    EXPECT_TRUE(effect_playing(SoundId::falling));
+    EXPECT_TRUE(effect_playing(assets_->sounds, SoundId::falling));
     names.push_back(dropped.display_name);
     // It falls straight down onto its square before it walks anywhere.
     for (int i = 0; i < 1000 && dropped.position[1] > 0; ++i) {
@@ -511,7 +517,7 @@ TEST_F(LevelPlay, HintLineJumpsWhenSuppliesRunOutOrTheLevelIsWon) {
     EXPECT_EQ(level_->hint_index, 7);
 
     // Eight penguins out early: straight to the camera hint.
-    level_ = std::make_unique<Level>();
+    level_ = std::make_unique<Level>(*assets_);
     load(practice_level(8, 2, 0));
     activate_penguins(8);
     EXPECT_EQ(level_->hint_index, 2);
@@ -520,7 +526,7 @@ TEST_F(LevelPlay, HintLineJumpsWhenSuppliesRunOutOrTheLevelIsWon) {
     choose(0);
 
     // A level won before any popup.
-    level_ = std::make_unique<Level>();
+    level_ = std::make_unique<Level>(*assets_);
     tap(key_tab);
     step();
     EXPECT_EQ(level_->hint_index, 6);
@@ -528,7 +534,8 @@ TEST_F(LevelPlay, HintLineJumpsWhenSuppliesRunOutOrTheLevelIsWon) {
 
 TEST(LevelCommand, ClearEmptiesTheSquareAndFreesTheOldestGoatButNeverMore) {
     const ScratchGameFolder dir;
-    Level level;
+    GameAssets assets;  // the folder holds none; nothing here plays
+    Level level(assets);
     level.apply_command(Cmd::goat_cw, 2, 0);
     level.apply_command(Cmd::goat_ccw, 5, 7);
     ASSERT_EQ(level.goats, (std::deque<int>{2, 7 * 8 + 5}));

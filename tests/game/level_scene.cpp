@@ -24,20 +24,20 @@ void LevelScene::SetUp() {
     ASSERT_NO_FATAL_FAILURE(link_game_file("data/sfx"));
     ASSERT_NO_FATAL_FAILURE(link_game_file("data/particle.png"));
 
-    // The bank is loaded by its first use, from the game folder.
-    SoundBank& bank = sound_bank();
-    ASSERT_NE(bank.effects[SoundId::turn], nullptr);
-    ASSERT_NE(bank.effects[SoundId::tipped], nullptr);
+    assets = std::make_unique<GameAssets>();
+    ASSERT_NE(assets->sounds.effect(SoundId::turn), nullptr);
+    ASSERT_NE(assets->sounds.effect(SoundId::tipped), nullptr);
 
     // Without a window there is no GL context, and GL calls do nothing: the
     // terrain and the models still build what the rules need.
     testing::internal::CaptureStdout();
-    level = std::make_unique<Level>();
+    level = std::make_unique<Level>(*assets);
     testing::internal::GetCapturedStdout();
 }
 
 void LevelScene::TearDown() {
     level.reset();
+    assets.reset();
     Mix_HaltChannel(-1);
 }
 
@@ -70,8 +70,9 @@ std::vector<SoundId> LevelScene::update() {
     const int channels = Mix_AllocateChannels(-1);
     for (int channel = 0; channel < channels; ++channel) {
         if (!Mix_Playing(channel)) continue;
-        for (const auto& [id, chunk] : sound_bank().effects)
-            if (chunk == Mix_GetChunk(channel)) heard.push_back(id);
+        for (SoundId id : {SoundId::turn, SoundId::tipped, SoundId::falling, SoundId::push, SoundId::select,
+                           SoundId::next})
+            if (assets->sounds.effect(id) == Mix_GetChunk(channel)) heard.push_back(id);
     }
     SDL_UnlockAudio();
     return heard;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/game_assets.h"
 #include "game/level.h"
 #include "media/sound.h"
 
@@ -42,6 +43,7 @@ protected:
     std::vector<SoundId> update();
 
     ScratchGameFolder dir;
+    std::unique_ptr<GameAssets> assets;
     std::unique_ptr<Level> level;
 
 private:

@@ -1,6 +1,7 @@
 #include "app/camera.h"
 #include "app/keys.h"
 #include "front_view.h"
+#include "game/game_assets.h"
 #include "game/popup.h"
 #include "gl_window.h"
 #include "media/image.h"
@@ -112,8 +113,11 @@ protected:
         for (int slot = 0; slot < 2 * popup_command_count; ++slot) {
             if (slot != restart_unselected) write_picture(*folder_, slot);
         }
+        assets_ = new GameAssets;  // no sounds: drawing plays none
     }
     static void TearDownTestSuite() {
+        delete assets_;
+        assets_ = nullptr;
         delete folder_;
         folder_ = nullptr;
     }
@@ -126,9 +130,11 @@ protected:
     }
 
     static ScratchGameFolder* folder_;
+    static GameAssets* assets_;
 };
 
 ScratchGameFolder* PopupDrawing::folder_ = nullptr;
+GameAssets* PopupDrawing::assets_ = nullptr;
 
 // First in the file: the table is process-wide and loaded by the first popup.
 TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing) {
@@ -138,14 +144,14 @@ TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing)
     const std::string close_picture = folder_->file(picture_path(close_unselected));
     std::filesystem::rename(close_picture, folder_->file("hidden.png"));
     testing::internal::CaptureStdout();
-    const Popup without_close;
+    const Popup without_close(*assets_);
     std::string output = testing::internal::GetCapturedStdout();
     EXPECT_EQ(loaded_paths(output).size(), 16u) << output;
     EXPECT_EQ(popup_images[close_unselected], nullptr);
     std::filesystem::rename(folder_->file("hidden.png"), close_picture);
 
     testing::internal::CaptureStdout();
-    const Popup first;
+    const Popup first(*assets_);
     output = testing::internal::GetCapturedStdout();
     // Files: the unselected pictures in command order, then the selected ones.
     std::vector<std::string> expected;
@@ -172,14 +178,14 @@ TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing)
     // Once the first entry is there, later popups load nothing.
     const std::vector<Image*> table(std::begin(popup_images), std::end(popup_images));
     testing::internal::CaptureStdout();
-    const Popup second;
+    const Popup second(*assets_);
     output = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(loaded_paths(output).empty()) << output;
     EXPECT_EQ(std::vector<Image*>(std::begin(popup_images), std::end(popup_images)), table);
 }
 
 TEST_F(PopupDrawing, ButtonsSitInARowAcrossTheMiddleWithTheHighlightedOneSelected) {
-    Popup popup;
+    Popup popup(*assets_);
     for (PopupCommand command : {PopupCommand::goat_cw, PopupCommand::goat_ccw, PopupCommand::close, PopupCommand::restart})
         popup.add_entry(command);
     const GLint modelview_depth = integer_state(GL_MODELVIEW_STACK_DEPTH);
@@ -236,7 +242,7 @@ TEST_F(PopupDrawing, ButtonsSitInARowAcrossTheMiddleWithTheHighlightedOneSelecte
 }
 
 TEST_F(PopupDrawing, UnknownCommandsAndMissingPicturesKeepTheirPlaces) {
-    Popup popup;
+    Popup popup(*assets_);
     popup.entries = {static_cast<PopupCommand>(popup_command_count), PopupCommand::restart,
                      static_cast<PopupCommand>(-1), PopupCommand::quit_no};
     popup.draw();

@@ -1,4 +1,5 @@
 #include "app/keys.h"
+#include "game/game_assets.h"
 #include "game/popup.h"
 #include "media/sound.h"
 #include "scratch_game_folder.h"
@@ -19,12 +20,6 @@ namespace {
 using Entries = std::vector<PopupCommand>;
 using Cmd = PopupCommand;
 
-Popup popup_with(std::initializer_list<PopupCommand> commands) {
-    Popup popup;
-    for (PopupCommand command : commands) popup.add_entry(command);
-    return popup;
-}
-
 // The popup closes with the next sound. The sound bank reads
 // "data/sfx/next.wav" from the game folder, so the suite makes that a scratch
 // folder holding only that file (and no popup pictures, so nothing here needs
@@ -37,21 +32,32 @@ protected:
         write_silent_wav(folder_->file("data/sfx/next.wav"), 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
         ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();
-        ASSERT_NE(sound_bank().effects[SoundId::next], nullptr) << Mix_GetError();
+        assets_ = new GameAssets;
+        ASSERT_NE(assets_->sounds.effect(SoundId::next), nullptr) << Mix_GetError();
     }
     static void TearDownTestSuite() {
+        delete assets_;
+        assets_ = nullptr;
         delete folder_;
         folder_ = nullptr;
     }
     void TearDown() override { Mix_HaltChannel(-1); }
 
+    static Popup popup_with(std::initializer_list<PopupCommand> commands) {
+        Popup popup(*assets_);
+        for (PopupCommand command : commands) popup.add_entry(command);
+        return popup;
+    }
+
     static ScratchGameFolder* folder_;
+    static GameAssets* assets_;
 };
 
 ScratchGameFolder* PopupKeys::folder_ = nullptr;
+GameAssets* PopupKeys::assets_ = nullptr;
 
 TEST_F(PopupKeys, StartsOpenAndEmpty) {
-    const Popup popup;
+    const Popup popup(*assets_);
     EXPECT_TRUE(popup.entries.empty());
     EXPECT_EQ(popup.selected, 0);
     EXPECT_TRUE(popup.is_active());

@@ -36,14 +36,14 @@ namespace {
 // Bottom right of the screen, rimmed dark to read on snow. The text texture
 // carries no alpha, so it is drawn additively; the usual alpha blending is put
 // back for what follows.
-void draw_fps_readout(FpsReadout& readout, float rate, int elapsed_ms) {
+void draw_fps_readout(Fonts& fonts, FpsReadout& readout, float rate, int elapsed_ms) {
     begin_hud(camera);
     const std::string text = fps_readout_text(readout, rate, elapsed_ms);
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
     TextRect rect = {static_cast<std::int16_t>(camera.screen_width - 160),
                      static_cast<std::int16_t>(camera.screen_height - 80), 0, 0};
-    draw_outlined_text(get_fonts(), text.c_str(), 1, TextColour{255, 255, 255, 0}, &rect);
+    draw_outlined_text(fonts.table(), text.c_str(), 1, TextColour{255, 255, 255, 0}, &rect);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     end_hud(camera);
 }
@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
         const int elapsed = clamp_frame_time(static_cast<int>(now - last_ticks));
         last_ticks = now;
         const float rate = 1.0f / (elapsed / 1000.0f);
-        if (input.show_fps) draw_fps_readout(readout, rate, elapsed);
+        if (input.show_fps) draw_fps_readout(assets.fonts, readout, rate, elapsed);
 
         // Fast forward runs more of the same slices, so the rules see no difference.
         const int game_time = menu.is_active() ? elapsed : elapsed * level.time_scale();

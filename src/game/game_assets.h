@@ -1,10 +1,12 @@
 #pragma once
 
 #include "media/sound.h"
+#include "media/text.h"
 
 // What the game loads from its folder and shares between the level, its
 // popups and the intro: made in main once the audio device is open, released
 // as main ends. Releasing needs neither the window nor the audio device.
 struct GameAssets {
     SoundBank sounds;
+    Fonts fonts;
 };

@@ -1,6 +1,7 @@
 #include "game/level.h"
 
 #include "app/camera.h"
+#include "game/game_assets.h"
 #include "game/level_hud.h"
 #include "media/image.h"
 #include "media/screen_image.h"
@@ -72,19 +73,19 @@ void draw_field_markers(const Level& level) {
 // What is left of a supply, just right of its row's rightmost token; a
 // level without that supply shows no row and no count, and a row running off
 // the screen takes its count with it.
-void draw_supply_count(int supply, int used, int y) {
+void draw_supply_count(FontTable& fonts, int supply, int used, int y) {
     if (supply <= 0) return;
     const long long pen_x = static_cast<long long>(supply) * hud_icon_spacing + supply_count_gap;
     if (pen_x >= camera.screen_width) return;
     char text[32];
     std::snprintf(text, sizeof text, "%d left", std::max(0, supply - used));
     TextRect pen = {static_cast<std::int16_t>(pen_x), static_cast<std::int16_t>(y + supply_count_drop), 0, 0};
-    draw_outlined_text(get_fonts(), text, hint_font, white_text, &pen);
+    draw_outlined_text(fonts, text, hint_font, white_text, &pen);
 }
 
 // Supplies, level number and hint line. White text on snow would vanish, so
 // all of it is drawn with a dark rim.
-void draw_status(const Level& level) {
+void draw_status(const Level& level, FontTable& fonts) {
     const int penguins_used = count(level.penguins), skateboards_used = count(level.skateboards);
     const int goats_used = static_cast<int>(level.goats.size());
     draw_supply_row(level.penguinMax, penguins_used, penguin_row_y, level.level_art[art_penguin_used],
@@ -98,17 +99,17 @@ void draw_status(const Level& level) {
     // shows only when added on.
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
-    draw_supply_count(level.penguinMax, penguins_used, penguin_row_y);
-    draw_supply_count(level.skateboardMax, skateboards_used, skateboard_row_y);
-    draw_supply_count(level.goatMax, goats_used, goat_row_y);
+    draw_supply_count(fonts, level.penguinMax, penguins_used, penguin_row_y);
+    draw_supply_count(fonts, level.skateboardMax, skateboards_used, skateboard_row_y);
+    draw_supply_count(fonts, level.goatMax, goats_used, goat_row_y);
     char level_text[32];
     std::snprintf(level_text, sizeof level_text, "Level %d", level.level_number + 1);
     TextRect level_pen = {static_cast<std::int16_t>(camera.screen_width - 160), 20, 0, 0};
-    draw_outlined_text(get_fonts(), level_text, level_font, white_text, &level_pen);
+    draw_outlined_text(fonts, level_text, level_font, white_text, &level_pen);
     TextRect hint_pen = {static_cast<std::int16_t>(camera.screen_width / 2 - 150),
                          static_cast<std::int16_t>(camera.screen_height - 25), 0, 0};
     const char* hint = level.hint_text().empty() ? hint_lines[level.hint_index] : level.hint_text().c_str();
-    draw_outlined_text(get_fonts(), hint, hint_font, white_text, &hint_pen);
+    draw_outlined_text(fonts, hint, hint_font, white_text, &hint_pen);
 }
 
 }  // namespace
@@ -143,7 +144,7 @@ void Level::draw() {
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
     glColor4f(1, 1, 1, 1);
-    draw_status(*this);
+    draw_status(*this, assets_.fonts.table());
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     if (cows.empty()) {

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -21,20 +20,21 @@ struct FontSize {
 constexpr const char* font_path = "data/vera.ttf";
 constexpr FontSize font_sizes[] = {{0, 24}, {1, 14}, {2, 14}, {3, 10}, {4, 8}, {5, 8}};
 
-// Never deleted: the fonts are needed until the process ends, and keeping the
-// table reachable keeps leak checkers quiet about them.
-FontTable* font_table = nullptr;
-
 }  // namespace
 
-FontTable& get_fonts() {
-    if (font_table) return *font_table;
-    // In place before any font opens, so a call made while opening finds it.
-    font_table = new FontTable;
+FontTable& Fonts::table() {
+    if (opened_) return table_;
+    opened_ = true;
     TTF_Init();
-    std::atexit(TTF_Quit);
-    for (const FontSize& font : font_sizes) open_font(*font_table, font.id, font_path, font.point_size);
-    return *font_table;
+    for (const FontSize& font : font_sizes) open_font(table_, font.id, font_path, font.point_size);
+    return table_;
+}
+
+Fonts::~Fonts() {
+    if (!opened_) return;
+    for (const auto& [id, font] : table_)
+        if (font) TTF_CloseFont(font);
+    TTF_Quit();
 }
 
 TTF_Font* open_font(FontTable& fonts, int id, const char* path, int point_size) {

@@ -22,9 +22,22 @@ struct TextColour {
     std::uint8_t r, g, b, unused;
 };
 
-// The one table; the first call opens the fonts and arranges for the font
-// library to shut down at exit.
-FontTable& get_fonts();
+// The game's fonts, opened at their first use and closed with the object,
+// which keeps the font library running meanwhile.
+class Fonts {
+public:
+    Fonts() = default;
+    ~Fonts();
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+
+    // The table; the first call opens every font into it.
+    FontTable& table();
+
+private:
+    bool opened_ = false;
+    FontTable table_;
+};
 
 // Opens a font into the table, printing "Error loading font: %s" on failure.
 _TTF_Font* open_font(FontTable& fonts, int id, const char* path, int point_size);

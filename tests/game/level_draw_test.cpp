@@ -269,7 +269,7 @@ TEST_F(LevelDrawing, HudShowsSuppliesLevelNumberAndLitPenguinSquares) {
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_BLEND);
     TextRect pen = {static_cast<std::int16_t>(camera.screen_width - 160), 20, 0, 0};
-    draw_text(get_fonts(), "Level 1", 1, {255, 255, 255, 0}, &pen);
+    draw_text(assets_.fonts.table(), "Level 1", 1, {255, 255, 255, 0}, &pen);
     glDisable(GL_BLEND);
     end_hud(camera);
     const std::vector<Rgba> reference = read_window();

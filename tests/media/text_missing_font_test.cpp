@@ -10,9 +10,10 @@
 TEST(TextWithoutFont, EachFontReportsOnceAndDrawsNothing) {
     const ScratchGameFolder folder;
 
+    Fonts game_fonts;
     testing::internal::CaptureStdout();
-    FontTable& fonts = get_fonts();
-    get_fonts();
+    FontTable& fonts = game_fonts.table();
+    static_cast<void>(game_fonts.table());
     const std::string output = testing::internal::GetCapturedStdout();
     ASSERT_EQ(fonts.size(), 6u);
     for (const auto& [id, font] : fonts) EXPECT_EQ(font, nullptr) << id;

@@ -34,6 +34,7 @@ protected:
     // One size throughout: a window reopened at another size reads back black.
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(open_gl_window(200, 100)); }
     static inline std::unique_ptr<ScratchGameFolder> folder;
+    Fonts fonts_;
 };
 
 // Additive blending over a dark background, in HUD pixels.
@@ -79,7 +80,7 @@ TEST(TextureSize, SmallestPowerOfTwoNotBelow) {
 
 TEST_F(Text, FontsOpenOnceAtFirstUse) {
     testing::internal::CaptureStdout();
-    FontTable& fonts = get_fonts();
+    FontTable& fonts = fonts_.table();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     ASSERT_EQ(fonts.size(), 6u);
     const int point_sizes[] = {24, 14, 14, 10, 8, 8};
@@ -93,8 +94,8 @@ TEST_F(Text, FontsOpenOnceAtFirstUse) {
 
     const FontTable opened = fonts;
     TextRect rect = {0, 0, 0, 0};
-    draw_text(get_fonts(), "again", 1, {255, 255, 255, 0}, &rect);
-    EXPECT_EQ(&get_fonts(), &fonts);
+    draw_text(fonts_.table(), "again", 1, {255, 255, 255, 0}, &rect);
+    EXPECT_EQ(&fonts_.table(), &fonts);
     EXPECT_EQ(fonts, opened);
     // An unknown id draws nothing and must not add an entry.
     rect = {0, 0, 9, 9};
@@ -112,15 +113,15 @@ TEST_F(Text, DrawsGlyphsAdditivelyInsideTheTextBoxOnly) {
 
     const char* text = "Floe 57";
     TextRect white = {13, 9, 0, 0};
-    draw_text(get_fonts(), text, 1, {255, 255, 255, 0}, &white);
+    draw_text(fonts_.table(), text, 1, {255, 255, 255, 0}, &white);
     int text_width = 0;
     int text_height = 0;
-    ASSERT_EQ(TTF_SizeText(get_fonts().at(1), text, &text_width, &text_height), 0);
+    ASSERT_EQ(TTF_SizeText(fonts_.table().at(1), text, &text_width, &text_height), 0);
     EXPECT_EQ(white.w, text_width);
     EXPECT_EQ(white.h, text_height);
     // Red only: catches channels swapped on the way to the texture.
     TextRect red = {13, 60, 0, 0};
-    draw_text(get_fonts(), text, 1, {255, 0, 0, 0}, &red);
+    draw_text(fonts_.table(), text, 1, {255, 0, 0, 0}, &red);
 
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
     GLfloat colour[4] = {};
@@ -132,7 +133,7 @@ TEST_F(Text, DrawsGlyphsAdditivelyInsideTheTextBoxOnly) {
     EXPECT_EQ(glGetError(), GLenum{GL_NO_ERROR});
 
     // Reference coverage of the same line, to compare the box pixel by pixel.
-    SDL_Surface* coverage = TTF_RenderText_Blended(get_fonts().at(1), text, {255, 255, 255, 0});
+    SDL_Surface* coverage = TTF_RenderText_Blended(fonts_.table().at(1), text, {255, 255, 255, 0});
     ASSERT_NE(coverage, nullptr);
     ASSERT_EQ(coverage->format->BytesPerPixel, 4);
     const auto alpha_at = [coverage](int x, int y) {
@@ -179,7 +180,7 @@ TEST_F(Text, EmptyTextDrawsNothing) {
     prepare_hud(0.2f);
     const std::vector<GLubyte> before = read_window();
     TextRect rect = {0, 0, 7, 7};
-    draw_text(get_fonts(), "", 1, {255, 255, 255, 0}, &rect);
+    draw_text(fonts_.table(), "", 1, {255, 255, 255, 0}, &rect);
     EXPECT_EQ(rect.w, 0);
     EXPECT_EQ(rect.h, 0);
     EXPECT_EQ(read_window(), before);
@@ -191,10 +192,10 @@ TEST_F(Text, OutlinedTextHasADarkRimOnAWhiteBackground) {
     prepare_hud(1.0f);
     glColor3f(0.2f, 0.3f, 0.4f);
     TextRect rect = {20, 30, 0, 0};
-    draw_outlined_text(get_fonts(), "Floe 57", 1, {255, 255, 255, 0}, &rect);
+    draw_outlined_text(fonts_.table(), "Floe 57", 1, {255, 255, 255, 0}, &rect);
     int text_width = 0;
     int text_height = 0;
-    ASSERT_EQ(TTF_SizeText(get_fonts().at(1), "Floe 57", &text_width, &text_height), 0);
+    ASSERT_EQ(TTF_SizeText(fonts_.table().at(1), "Floe 57", &text_width, &text_height), 0);
     EXPECT_EQ(rect.w, text_width);
     EXPECT_EQ(rect.h, text_height);
     GLint blend[2] = {};
@@ -206,7 +207,7 @@ TEST_F(Text, OutlinedTextHasADarkRimOnAWhiteBackground) {
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[2], 1);
 
-    SDL_Surface* coverage = TTF_RenderText_Blended(get_fonts().at(1), "Floe 57", {255, 255, 255, 0});
+    SDL_Surface* coverage = TTF_RenderText_Blended(fonts_.table().at(1), "Floe 57", {255, 255, 255, 0});
     ASSERT_NE(coverage, nullptr);
     const auto covered = [coverage](int x, int y) {
         if (x < 0 || y < 0 || x >= coverage->w || y >= coverage->h) return 0;

@@ -11,7 +11,6 @@
 #include "game/game_assets.h"
 #include "game/level.h"
 #include "game/level_sequence.h"
-#include "game/popup.h"
 #include "media/sound.h"
 #include "media/text.h"
 #include "media/texture.h"
@@ -159,7 +158,7 @@ int main(int argc, char** argv) {
     menu.load_other_pictures();
 
     Level level(assets);
-    Popup popup(assets);  // never shown: constructing it loads the pictures every popup shares
+    assets.popup_pictures.load_unless_loaded();  // before play, as every popup shares them
     level.progress.count = level_count;
     int furthest_saved = 0;
     if (!options.level_file.empty()) {

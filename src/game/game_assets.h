@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/popup.h"
 #include "media/sound.h"
 #include "media/text.h"
 
@@ -9,4 +10,5 @@
 struct GameAssets {
     SoundBank sounds;
     Fonts fonts;
+    PopupPictures popup_pictures;
 };

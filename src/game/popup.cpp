@@ -13,8 +13,6 @@
 #include <cassert>
 #include <cstddef>
 
-Image* popup_images[2 * popup_command_count] = {};
-
 namespace {
 
 constexpr int button_spacing = 128;
@@ -32,10 +30,17 @@ constexpr const char* picture_paths[popup_command_count][2] = {
     {"data/menu/menuQuitNoU.png", "data/menu/menuQuitNoS.png"},
 };
 
-void load_popup_images() {
+}  // namespace
+
+PopupPictures::~PopupPictures() {
+    for (Image* image : images) free_image(image);
+}
+
+void PopupPictures::load_unless_loaded() {
+    if (images[0]) return;
     // A reload after a failed close picture replaces the whole table; the
     // earlier records are no longer reachable, so they go (their textures stay).
-    for (Image*& image : popup_images) {
+    for (Image*& image : images) {
         free_image(image);
         image = nullptr;
     }
@@ -43,16 +48,12 @@ void load_popup_images() {
     // command by command, unselected before selected.
     for (int selected = 0; selected < 2; ++selected) {
         for (int command = 0; command < popup_command_count; ++command)
-            popup_images[2 * command + selected] = load_image(picture_paths[command][selected]);
+            images[2 * command + selected] = load_image(picture_paths[command][selected]);
     }
-    for (Image* image : popup_images) make_texture(image);
+    for (Image* image : images) make_texture(image);
 }
 
-}  // namespace
-
-Popup::Popup(GameAssets& assets) : assets_(assets) {
-    if (!popup_images[0]) load_popup_images();
-}
+Popup::Popup(GameAssets& assets) : assets_(assets) { assets_.popup_pictures.load_unless_loaded(); }
 
 void Popup::add_entry(PopupCommand command) { entries.push_back(command); }
 
@@ -71,7 +72,7 @@ void Popup::draw() {
         const int command = static_cast<int>(entries[static_cast<std::size_t>(i)]);
         if (command < 0 || command >= popup_command_count) continue;
         // A picture that failed to load, or got no texture, leaves its place empty.
-        const Image* image = popup_images[2 * command + (i == selected ? 1 : 0)];
+        const Image* image = assets_.popup_pictures.images[2 * command + (i == selected ? 1 : 0)];
         if (!image || !image->texture) continue;
         draw_screen_image(static_cast<float>(x), static_cast<float>(y), image);
     }

@@ -24,9 +24,20 @@ constexpr int popup_command_count = 9;
 
 // Unselected and selected picture of each command, shared by all popups:
 // entry 2 * command for the unselected one, 2 * command + 1 for the selected.
-// Loaded by the first popup constructed, and again by a later one while the
-// unselected close picture is missing; otherwise kept for the whole run.
-extern Image* popup_images[2 * popup_command_count];
+// Released with the table; their textures stay with the pool.
+struct PopupPictures {
+    PopupPictures() = default;
+    ~PopupPictures();
+    PopupPictures(const PopupPictures&) = delete;
+    PopupPictures& operator=(const PopupPictures&) = delete;
+
+    // Loads the table when the unselected close picture is missing: the
+    // first popup made loads it, and a later one tries again while that
+    // picture is still missing.
+    void load_unless_loaded();
+
+    Image* images[2 * popup_command_count] = {};
+};
 
 // A row of picture buttons, one highlighted, through which the player gives a
 // command. It knows nothing of the game: its owner fills it, passes it keys,

@@ -136,9 +136,10 @@ protected:
 ScratchGameFolder* PopupDrawing::folder_ = nullptr;
 GameAssets* PopupDrawing::assets_ = nullptr;
 
-// First in the file: the table is process-wide and loaded by the first popup.
+// First in the file: the suite's table is loaded by its first popup.
 TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing) {
-    ASSERT_EQ(popup_images[close_unselected], nullptr) << "another test constructed a popup first";
+    Image* const(&pictures)[2 * popup_command_count] = assets_->popup_pictures.images;
+    ASSERT_EQ(pictures[close_unselected], nullptr) << "another test constructed a popup first";
 
     // Without the unselected close picture, every popup tries again.
     const std::string close_picture = folder_->file(picture_path(close_unselected));
@@ -147,7 +148,7 @@ TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing)
     const Popup without_close(*assets_);
     std::string output = testing::internal::GetCapturedStdout();
     EXPECT_EQ(loaded_paths(output).size(), 16u) << output;
-    EXPECT_EQ(popup_images[close_unselected], nullptr);
+    EXPECT_EQ(pictures[close_unselected], nullptr);
     std::filesystem::rename(folder_->file("hidden.png"), close_picture);
 
     testing::internal::CaptureStdout();
@@ -163,25 +164,25 @@ TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing)
     }
     EXPECT_EQ(loaded_paths(output), expected) << output;
     EXPECT_NE(output.find("*** Missing image.\n"), std::string::npos) << output;
-    EXPECT_EQ(popup_images[restart_unselected], nullptr);
+    EXPECT_EQ(pictures[restart_unselected], nullptr);
 
     // Textures: command by command, unselected before selected. The pool hands
     // its names out in order, and this driver generates them ascending.
     unsigned int previous_texture = 0;
     for (int slot = 0; slot < 2 * popup_command_count; ++slot) {
         if (slot == restart_unselected) continue;
-        ASSERT_NE(popup_images[slot], nullptr) << slot;
-        EXPECT_GT(popup_images[slot]->texture, previous_texture) << slot;
-        previous_texture = popup_images[slot]->texture;
+        ASSERT_NE(pictures[slot], nullptr) << slot;
+        EXPECT_GT(pictures[slot]->texture, previous_texture) << slot;
+        previous_texture = pictures[slot]->texture;
     }
 
     // Once the first entry is there, later popups load nothing.
-    const std::vector<Image*> table(std::begin(popup_images), std::end(popup_images));
+    const std::vector<Image*> table(std::begin(pictures), std::end(pictures));
     testing::internal::CaptureStdout();
     const Popup second(*assets_);
     output = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(loaded_paths(output).empty()) << output;
-    EXPECT_EQ(std::vector<Image*>(std::begin(popup_images), std::end(popup_images)), table);
+    EXPECT_EQ(std::vector<Image*>(std::begin(pictures), std::end(pictures)), table);
 }
 
 TEST_F(PopupDrawing, ButtonsSitInARowAcrossTheMiddleWithTheHighlightedOneSelected) {

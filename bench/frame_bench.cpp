@@ -96,6 +96,7 @@ void run_frame(Level& level) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     apply_camera(camera);
     level.draw();
+    level.end_frame();
     for (int slice : update_slices(frame_ms)) level.update(slice);
     SDL_GL_SwapBuffers();
     glFinish();

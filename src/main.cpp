@@ -183,10 +183,12 @@ int main(int argc, char** argv) {
     while (!input.quit) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         apply_camera(camera);
-        if (menu.is_active())
+        if (menu.is_active()) {
             menu.draw();
-        else
+        } else {
             level.draw();
+            level.end_frame();
+        }
 
         SDL_Delay(10);
         const Uint32 now = SDL_GetTicks();

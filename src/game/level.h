@@ -51,7 +51,11 @@ public:
     // The square under the player's cursor.
     void cursor_square(int& column, int& row) const;
 
+    // Draws the level as it is and changes nothing.
     void draw() override;
+    // Once per drawn frame, after the drawing, whatever the frame's length:
+    // a won level circles the view and keeps no popup open.
+    void end_frame();
     void update(int elapsed_ms) override;
     bool handle_key(int key, bool released) override;
     bool is_active() const override { return true; }

@@ -114,6 +114,15 @@ void draw_status(const Level& level, FontTable& fonts) {
 
 }  // namespace
 
+void Level::end_frame() {
+    if (!cows.empty()) return;
+    // The view circles the field while the victory picture shows.
+    orbit.orbit_phi += victory_spin;
+    // A won level takes no commands, so no popup may stay over it; space
+    // must reach the level to move on.
+    close_popup();
+}
+
 void Level::draw() {
     glDisable(GL_CULL_FACE);
     terrain->draw();
@@ -147,17 +156,14 @@ void Level::draw() {
     draw_status(*this, assets_.fonts.table());
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
-    if (cows.empty()) {
+    const bool won = cows.empty();
+    if (won) {
         draw_screen_image(static_cast<float>((camera.screen_width - victory_width) / 2),
                           static_cast<float>((camera.screen_height - victory_height) / 2), level_art[art_victory]);
-        // The view circles the field while the victory picture shows.
-        orbit.orbit_phi += victory_spin;
-        // A won level takes no commands, so no popup may stay over it; space
-        // must reach the level to move on.
-        close_popup();
     }
     // The text left texturing on and the colour white, as the buttons need.
-    if (popup) popup->draw();
+    // A won level's popup is on its way out (end_frame).
+    if (popup && !won) popup->draw();
 
     glDisable(GL_BLEND);
     end_hud(camera);

@@ -124,10 +124,12 @@ protected:
         level_->update(18);
         draw_only();
     }
+    // One drawn frame, as the main loop ends it.
     void draw_only() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         apply_camera(camera);
         level_->draw();
+        level_->end_frame();
         glFinish();
         ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     }
@@ -308,6 +310,8 @@ TEST_F(LevelDrawing, WonLevelShowsTheVictoryPictureCentredAndCirclesTheField) {
     ASSERT_NO_FATAL_FAILURE(draw_only());
     EXPECT_FLOAT_EQ(level_->orbit.orbit_phi, phi + 0.01f);
     ASSERT_NO_FATAL_FAILURE(draw_only());
+    EXPECT_FLOAT_EQ(level_->orbit.orbit_phi, phi + 0.02f);
+    level_->draw();  // drawing alone changes nothing
     EXPECT_FLOAT_EQ(level_->orbit.orbit_phi, phi + 0.02f);
 
     const int left = (camera.screen_width - 256) / 2;

@@ -27,6 +27,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;

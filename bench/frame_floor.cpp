@@ -32,6 +32,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 constexpr int default_frames = 600;

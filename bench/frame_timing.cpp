@@ -8,6 +8,7 @@
 #include <ctime>
 #include <vector>
 
+
 namespace {
 
 double percentile(std::vector<double> values, double fraction) {

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 // One actor's pose per frame: a blend between two frames of the walk cycle.

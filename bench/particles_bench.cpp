@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 constexpr int slice_ms = 18;

@@ -19,6 +19,9 @@
 #include "puzzle/level_file.h"
 #include "puzzle/level_solver.h"
 
+using namespace floebound;
+using namespace floebound::tools;
+
 namespace {
 
 void BM_SolveLevel(benchmark::State& state, const std::string& path) {

@@ -30,6 +30,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace floebound;
+
 namespace {
 
 // Bottom right of the screen, rimmed dark to read on snow. The text texture

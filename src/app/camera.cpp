@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace floebound {
+
 namespace {
 
 constexpr int min_width = 640;
@@ -105,3 +107,5 @@ void end_hud(Camera& cam) {
     }
     --cam.hud_depth;
 }
+
+}  // namespace floebound

@@ -2,6 +2,8 @@
 
 #include "app/vector3.h"
 
+namespace floebound {
+
 // What every drawing module needs to know about the view.
 struct Camera {
     // Reads the window size from "screensize.txt" in the working directory.
@@ -34,3 +36,5 @@ void apply_camera(Camera& cam);
 // 2-D drawing in window pixels, origin top left, y downward; nestable.
 void begin_hud(Camera& cam);
 void end_hud(Camera& cam);
+
+}  // namespace floebound

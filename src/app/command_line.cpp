@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace floebound {
+
 const char* const usage_text =
     "Usage: floebound [--windowed] [--data DIR] [--level N | FILE]\n"
     "Penguins drop onto the field and walk on their own; steer them with goat\n"
@@ -108,3 +110,5 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, 
     }
     return true;
 }
+
+}  // namespace floebound

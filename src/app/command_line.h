@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace floebound {
+
 // What the player asked for on the command line.
 struct CommandLine {
     bool help = false;
@@ -20,3 +22,5 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, 
 
 // The --help text: the options and the keys.
 extern const char* const usage_text;
+
+}  // namespace floebound

@@ -15,6 +15,7 @@
 #include <dlfcn.h>
 #include <link.h>
 
+namespace floebound {
 namespace {
 
 int keep_loaded(dl_phdr_info* module, std::size_t, void*) {
@@ -28,8 +29,14 @@ int keep_loaded(dl_phdr_info* module, std::size_t, void*) {
 
 void keep_driver_modules_loaded() { dl_iterate_phdr(keep_loaded, nullptr); }
 
+}  // namespace floebound
+
 #else
 
+namespace floebound {
+
 void keep_driver_modules_loaded() {}
+
+}  // namespace floebound
 
 #endif

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace floebound {
+
 int clamp_frame_time(int measured_ms) {
     int elapsed = measured_ms < 1 ? 1 : measured_ms;
     return elapsed > 1000 ? 16 : elapsed;
@@ -25,3 +27,5 @@ std::string fps_readout_text(FpsReadout& readout, float rate, int elapsed_ms) {
     std::snprintf(text, sizeof text, "FPS: %.3f (%d ms)", readout.shown_rate, readout.shown_ms);
     return text;
 }
+
+}  // namespace floebound

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace floebound {
+
 // Updates never advance by more than this, whatever the frame took.
 constexpr int max_update_slice_ms = 18;
 
@@ -22,3 +24,5 @@ struct FpsReadout {
 
 // The text to show for this frame, "FPS: %.3f (%d ms)".
 std::string fps_readout_text(FpsReadout& readout, float rate, int elapsed_ms);
+
+}  // namespace floebound

@@ -6,6 +6,8 @@
 
 #include <sys/stat.h>
 
+namespace floebound {
+
 namespace {
 
 std::string game_folder;
@@ -32,3 +34,5 @@ std::string game_folder_problem(const std::string& folder) {
     if (!S_ISDIR(info.st_mode)) return data + " is not a folder";
     return "";
 }
+
+}  // namespace floebound

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace floebound {
+
 // The game folder: the one holding data/ and models/. Every path the game
 // names for its own files ("data/field.png") is relative to it, and console
 // lines name them so; the loaders turn them into paths to open here.
@@ -24,3 +26,5 @@ std::string chosen_game_folder(const std::string& data_option, const char* data_
 // Empty when `folder` holds a data/ folder; else why it cannot be the game
 // folder, for the player.
 std::string game_folder_problem(const std::string& folder);
+
+}  // namespace floebound

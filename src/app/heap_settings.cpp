@@ -2,6 +2,8 @@
 
 #include <malloc.h>
 
+namespace floebound {
+
 // The GL driver allocates and frees blocks of a few hundred kilobytes while it
 // draws. By default glibc serves those from mmap and trims the heap's top as
 // soon as they are freed, so every frame paid page faults for memory it had
@@ -13,3 +15,5 @@ void keep_freed_memory() {
     mallopt(M_TRIM_THRESHOLD, 128 * mebibyte);
     mallopt(M_TOP_PAD, 16 * mebibyte);
 }
+
+}  // namespace floebound

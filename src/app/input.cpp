@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+namespace floebound {
+
 namespace {
 
 enum class Stick { negative, centred, positive };
@@ -99,3 +101,5 @@ void dispatch_event(const SDL_Event& event, InputState& state,
         break;
     }
 }
+
+}  // namespace floebound

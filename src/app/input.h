@@ -3,6 +3,9 @@
 #include <vector>
 
 union SDL_Event;
+
+namespace floebound {
+
 class Renderable;
 
 // One handle_key call decided by the joystick rules; these always go to the level.
@@ -38,3 +41,5 @@ struct InputState {
 // and on the window system's quit.
 void dispatch_event(const SDL_Event& event, InputState& state,
                     Renderable& menu, Renderable& level, const bool& level_quit_requested);
+
+}  // namespace floebound

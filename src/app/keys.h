@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 // Key codes as SDL 1.2 numbers them; joystick input is translated into these.
 enum KeyCode : int {
     key_tab = 9,
@@ -24,3 +26,5 @@ enum KeyCode : int {
     key_f11 = 292,
     key_f12 = 293,
 };
+
+}  // namespace floebound

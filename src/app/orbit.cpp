@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace floebound {
+
 namespace {
 
 constexpr float turn_per_second = static_cast<float>(pi) / 3;
@@ -51,3 +53,5 @@ bool orbit_key(Orbit& orbit, int key, bool released) {
     *rate = released ? 0 : direction;
     return true;
 }
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 // A camera path around the world origin, steered by held keys. The intro and
 // the level each keep their own.
 struct Orbit {
@@ -17,3 +19,5 @@ void orbit_step(Orbit& orbit, int ms);
 // The camera keys w, s, a, d, [ and ]: a press sets a rate, a release clears it.
 // True when key is one of them.
 bool orbit_key(Orbit& orbit, int key, bool released);
+
+}  // namespace floebound

@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace floebound {
+
 namespace {
 
 // A profile file holds a line or two; anything larger is not ours.
@@ -160,3 +162,5 @@ void Profile::save(const char* name, const char* key, int value) {
     std::printf("Couldn't save %s: %s\n", name, error.c_str());
     save_failure_reported_ = true;
 }
+
+}  // namespace floebound

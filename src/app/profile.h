@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace floebound {
+
 // A player's own files: the furthest level reached and the settings, each a
 // small "key=value" text file in the profile folder. Reading never trusts the
 // file; writing goes through a temporary file and a rename, so a crash or a
@@ -54,3 +56,5 @@ constexpr const char* progress_file = "progress.txt";
 constexpr const char* progress_key = "furthest_level";
 constexpr const char* settings_file = "settings.txt";
 constexpr const char* mute_key = "mute";
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 // Everything drawn and driven each frame goes through these four operations;
 // owners hold their objects as Renderables and delete them virtually.
 class Renderable {
@@ -14,3 +16,5 @@ public:
     // Whether the object still wants to be drawn, updated and given keys.
     virtual bool is_active() const = 0;
 };
+
+}  // namespace floebound

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace floebound {
+
 // A point or direction in world units: x across the field's columns, y up,
 // z across its rows. Components also read by index (0 to 2), for code that
 // runs over all three.
@@ -36,3 +38,5 @@ inline void normalize(Vector3& v) {
         v.z /= size;
     }
 }
+
+}  // namespace floebound

@@ -8,6 +8,8 @@
 #include <GL/glu.h>
 #include <SDL/SDL.h>
 
+namespace floebound {
+
 namespace {
 
 constexpr Uint32 full_screen_flags = SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE;
@@ -115,3 +117,5 @@ void set_light() {
     glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
     glLightfv(GL_LIGHT0, GL_POSITION, direction);
 }
+
+}  // namespace floebound

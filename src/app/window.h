@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 // Start-up shared by the game and the frame benchmark. The texture pool lives
 // in media, which the shell does not depend on, so callers make it in between:
 //   open_window(windowed); set_view_state(); init_texture_pool(); set_light();
@@ -29,3 +31,5 @@ void set_view_state();
 
 // The one directional light.
 void set_light();
+
+}  // namespace floebound

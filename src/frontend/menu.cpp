@@ -12,6 +12,8 @@
 
 #include <GL/gl.h>
 
+namespace floebound {
+
 Image* intro_images[4] = {};
 
 namespace {
@@ -130,3 +132,5 @@ void Menu::step() {
     default: break;
     }
 }
+
+}  // namespace floebound

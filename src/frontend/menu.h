@@ -3,6 +3,8 @@
 #include "app/orbit.h"
 #include "app/renderable.h"
 
+namespace floebound {
+
 class SoundBank;
 class Terrain;
 struct Image;
@@ -58,3 +60,5 @@ private:
 
     const SoundBank& sounds_;
 };
+
+}  // namespace floebound

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace floebound {
+
 namespace {
 
 constexpr double two_pi = 2 * pi;
@@ -118,3 +120,5 @@ void Actor::update(int elapsed_ms) {
         frame = choice.frame;
     }
 }
+
+}  // namespace floebound

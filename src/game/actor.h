@@ -5,6 +5,8 @@
 #include "game/animation.h"
 #include "game/particles.h"
 
+namespace floebound {
+
 struct Md2Model;
 
 // One animated model on the field: a penguin, skateboard, bucket, cow, tunafish
@@ -64,3 +66,5 @@ public:
 private:
     void stop_at_target();
 };
+
+}  // namespace floebound

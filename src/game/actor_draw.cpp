@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace floebound {
+
 namespace {
 
 constexpr float degrees_per_radian = static_cast<float>(180 / pi);
@@ -58,3 +60,5 @@ void Actor::draw() {
     emitter_draw(emitter);
     glPopMatrix();
 }
+
+}  // namespace floebound

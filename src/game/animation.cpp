@@ -1,5 +1,7 @@
 #include "game/animation.h"
 
+namespace floebound {
+
 const AnimationRange animation_table[animation_count] = {
     {0, 39, 9},      {40, 45, 10},    {46, 53, 10},    {54, 57, 7},     {58, 61, 7},     {62, 65, 7},
     {66, 71, 7},     {72, 83, 7},     {84, 94, 7},     {95, 111, 10},   {112, 122, 7},   {123, 134, 6},
@@ -30,3 +32,5 @@ float blend_factor(const AnimationRange& range, int time_ms) {
     const int length = frame_length_ms(range);
     return static_cast<float>(time_ms % length) / static_cast<float>(length);
 }
+
+}  // namespace floebound

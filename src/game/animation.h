@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace floebound {
+
 // The frame ranges of a full MD2 character model, in table order.
 enum class Animation : std::int32_t {
     stand, run, attack, pain_a, pain_b, pain_c, jump, flip, salute, fallback, wave, point,
@@ -40,3 +42,5 @@ FrameChoice choose_frame(const AnimationRange& range, int time_ms, bool hold_las
 // How far the drawn pose has moved from the previous frame toward the current
 // one, 0 to just below 1.
 float blend_factor(const AnimationRange& range, int time_ms);
+
+}  // namespace floebound

@@ -4,6 +4,8 @@
 #include "media/sound.h"
 #include "media/text.h"
 
+namespace floebound {
+
 // What the game loads from its folder and shares between the level, its
 // popups and the intro: made in main once the audio device is open, released
 // as main ends. Releasing needs neither the window nor the audio device.
@@ -12,3 +14,5 @@ struct GameAssets {
     Fonts fonts;
     PopupPictures popup_pictures;
 };
+
+}  // namespace floebound

@@ -2,6 +2,8 @@
 
 #include "puzzle/rules.h"
 
+namespace floebound {
+
 bool read_play_state(const Grid& grid, const std::vector<PenguinOnField>& penguins, PlayState& state) {
     state = PlayState{};
     state.grid = grid;
@@ -65,3 +67,5 @@ HintSearch::~HintSearch() {
     cancel_.store(true, std::memory_order_relaxed);
     thread_.join();
 }
+
+}  // namespace floebound

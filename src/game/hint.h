@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+namespace floebound {
+
 // A penguin as the hint reads it: where it stands, the way it faces, and
 // whether it is still falling or walking.
 struct PenguinOnField {
@@ -57,3 +59,5 @@ private:
     Solution result_;
     std::thread thread_;
 };
+
+}  // namespace floebound

@@ -5,6 +5,8 @@
 #include "media/texture.h"
 #include "world/terrain.h"
 
+namespace floebound {
+
 namespace {
 
 // The cursor starts on square (3,3).
@@ -67,3 +69,5 @@ const char* next_penguin_name() {
     static int penguins_named = 0;
     return penguins_named++ % 2 == 0 ? "Gus" : "Penguin";
 }
+
+}  // namespace floebound

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+namespace floebound {
+
 struct GameAssets;
 class HintSearch;
 class Terrain;
@@ -125,3 +127,5 @@ private:
 // Names handed to activated penguins alternate "Gus" and "Penguin" across
 // the whole run.
 const char* next_penguin_name();
+
+}  // namespace floebound

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace floebound {
+
 namespace {
 
 constexpr float marker_height = 1;
@@ -168,3 +170,5 @@ void Level::draw() {
     glDisable(GL_BLEND);
     end_hud(camera);
 }
+
+}  // namespace floebound

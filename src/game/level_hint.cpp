@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace floebound {
+
 void Level::ask_hint() {
     hint_search_.reset();
     if (cows.empty()) {
@@ -65,3 +67,5 @@ void Level::follow_hint() {
     std::printf("%s\n", answer.console.c_str());
     if (answer.has_square) terrain->set_cursor(answer.row + field_cursor_offset, answer.column + field_cursor_offset);
 }
+
+}  // namespace floebound

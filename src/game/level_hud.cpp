@@ -1,5 +1,7 @@
 #include "game/level_hud.h"
 
+namespace floebound {
+
 const char* const hint_lines[8] = {
     "Control the cursor with the arrow keys and hit space to open a menu.",
     "Move the white cursor to a penguin square to activate a penguin.",
@@ -40,3 +42,5 @@ MarkerPicture marker_picture(CellKind kind, int column, int row, int goat_clock,
     default: return {MarkerPicture::none, 0};
     }
 }
+
+}  // namespace floebound

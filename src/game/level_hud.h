@@ -2,6 +2,8 @@
 
 #include "puzzle/grid.h"
 
+namespace floebound {
+
 // What the level's drawing shows, worked out without OpenGL.
 
 // The hint line texts by hint index, 0 to 7.
@@ -64,3 +66,5 @@ void for_each_supply_icon(int supply, int used, int y, int screen_width, Visit v
 constexpr int penguin_row_y = 10;
 constexpr int skateboard_row_y = 42;
 constexpr int goat_row_y = 74;
+
+}  // namespace floebound

@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+namespace floebound {
+
 namespace {
 
 constexpr int goat_cycle_ms = 1500;
@@ -264,3 +266,5 @@ void Level::open_command_popup() {
     choices.add_entry(PopupCommand::close);
     choices.add_entry(PopupCommand::restart);
 }
+
+}  // namespace floebound

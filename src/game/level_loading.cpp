@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace floebound {
+
 namespace {
 
 struct ActorLook {
@@ -119,3 +121,5 @@ void Level::start_current_level() {
     orbit.orbit_phi = 4.74f;
     orbit.orbit_dist = 800;
 }
+
+}  // namespace floebound

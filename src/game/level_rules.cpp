@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace floebound {
+
 namespace {
 
 bool is_on_field(int column, int row) { return column >= 0 && column < grid_side && row >= 0 && row < grid_side; }
@@ -102,3 +104,5 @@ void Level::update_fires(int elapsed_ms) {
             emitter_start(fire, fire.params, fire.origin[0], fire.origin[1], fire.origin[2]);
     }
 }
+
+}  // namespace floebound

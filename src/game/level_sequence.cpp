@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace floebound {
+
 namespace {
 
 // Far beyond any level set, so a runaway folder cannot stall the start.
@@ -34,3 +36,5 @@ int count_levels() {
     while (count < max_levels && level_file_exists(numbered_level_path(count).text)) ++count;
     return count;
 }
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 // The levels the game plays one after another: level 0 is "data/level.txt",
 // level n >= 1 "data/level%03d.txt", up to the first number whose file is
 // missing.
@@ -26,3 +28,5 @@ struct LevelProgress {
     int furthest = 0;
     int count = 1;
 };
+
+}  // namespace floebound

@@ -4,6 +4,8 @@
 #include "media/texture.h"
 #include "meshes/md2.h"
 
+namespace floebound {
+
 std::map<std::string, Md2Model*>& model_cache() {
     // Never destroyed, so the models stay reachable to the end and leak checkers
     // at exit do not mistake them for leaks.
@@ -22,3 +24,5 @@ Md2Model* fetch_model(const char* model_path, const char* skin_path) {
     if (model->skin && model->skin->texture == 0) make_texture(model->skin);
     return model;
 }
+
+}  // namespace floebound

@@ -3,6 +3,8 @@
 #include <map>
 #include <string>
 
+namespace floebound {
+
 struct Md2Model;
 
 // Every model and skin pair loaded so far, keyed "model path:skin path". A
@@ -14,3 +16,5 @@ std::map<std::string, Md2Model*>& model_cache();
 // texture made) and then cached; null when the model file did not load, in
 // this call or an earlier one.
 [[nodiscard]] Md2Model* fetch_model(const char* model_path, const char* skin_path);
+
+}  // namespace floebound

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace floebound {
+
 void emitter_draw(const ParticleEmitter& emitter) {
     if (!emitter.params || !emitter.particles) return;
     // Every emitter draws every frame: one buffer, grown to the largest
@@ -35,3 +37,5 @@ void emitter_draw(const ParticleEmitter& emitter) {
     glDisable(GL_ALPHA_TEST);
     glPopMatrix();
 }
+
+}  // namespace floebound

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <utility>
 
+namespace floebound {
+
 namespace {
 
 constexpr PackedColour pack(unsigned red, unsigned green, unsigned blue, unsigned alpha) {
@@ -268,3 +270,5 @@ void build_particle_vertices(const ParticleEmitter& emitter, const float view[16
         }
     }
 }
+
+}  // namespace floebound

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace floebound {
+
 struct Image;
 
 // Packed colours hold red in the lowest byte, then green, blue, and alpha in
@@ -103,3 +105,5 @@ struct ParticleVertex {
 // empty for an inactive emitter.
 void build_particle_vertices(const ParticleEmitter& emitter, const float view[16],
                              std::vector<ParticleVertex>& out);
+
+}  // namespace floebound

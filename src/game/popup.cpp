@@ -13,6 +13,8 @@
 #include <cassert>
 #include <cstddef>
 
+namespace floebound {
+
 namespace {
 
 constexpr int button_spacing = 128;
@@ -113,3 +115,5 @@ bool Popup::handle_key(int key, bool released) {
         return false;
     }
 }
+
+}  // namespace floebound

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace floebound {
+
 struct GameAssets;
 struct Image;
 
@@ -64,3 +66,5 @@ public:
 private:
     GameAssets& assets_;
 };
+
+}  // namespace floebound

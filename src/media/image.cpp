@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace floebound {
+
 namespace {
 
 constexpr png_uint_32 max_side = 1024;
@@ -156,3 +158,5 @@ int next_power_of_two(int n) {
     const int power = 1 << bits;
     return power == 2 * n ? power / 2 : power;
 }
+
+}  // namespace floebound

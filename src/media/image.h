@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 // A picture as 32-bit RGBA pixels (bytes in the order red, green, blue, alpha)
 // in a buffer whose sides are powers of two, ready to become a texture. The
 // picture fills the top-left width by height corner; rows run top to bottom,
@@ -25,3 +27,5 @@ struct Image {
 
 // The smallest power of two not below n, for n from 0 to 1024; 0 gives 1.
 int next_power_of_two(int n);
+
+}  // namespace floebound

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+namespace floebound {
+
 namespace {
 
 // TGA keeps each side in 16 bits; PNG is held to the same.
@@ -95,3 +97,5 @@ bool save_png(const char* path, const std::uint32_t* pixels, int width, int heig
     if (png) png_destroy_write_struct(&png, &info);
     return close_after(file, written);
 }
+
+}  // namespace floebound

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace floebound {
+
 // Dumps of 32-bit pixels (bytes red, green, blue, alpha in memory order) to
 // picture files. The pixel of row r, column x is pixels[r * stride + x].
 // Both give true only when the whole file was written and closed; a file that
@@ -13,3 +15,5 @@ bool save_tga(const char* path, const std::uint32_t* pixels, int width, int heig
 
 // 8-bit RGB, or RGBA with `with_alpha`, top row first.
 bool save_png(const char* path, const std::uint32_t* pixels, int width, int height, int stride, bool with_alpha);
+
+}  // namespace floebound

@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+namespace floebound {
+
 void draw_screen_image(float x, float y, const Image* image) {
     if (!image) return;
     glBindTexture(GL_TEXTURE_2D, image->texture);
@@ -23,3 +25,5 @@ void draw_screen_image(float x, float y, const Image* image) {
     glEnd();
     glDisable(GL_BLEND);
 }
+
+}  // namespace floebound

@@ -5,6 +5,8 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+namespace floebound {
+
 namespace {
 
 struct SoundFile {
@@ -67,3 +69,5 @@ void set_muted(bool muted) {
     Mix_VolumeMusic(volume);
     Mix_Volume(-1, volume);
 }
+
+}  // namespace floebound

@@ -5,6 +5,8 @@
 struct _Mix_Music;
 struct Mix_Chunk;
 
+namespace floebound {
+
 // Every sound by number; music and effects share the numbering.
 enum class SoundId : int {
     song = 0,          // music: intro
@@ -44,3 +46,5 @@ private:
 
 // Silences or restores all music and effects, whatever plays now or later.
 void set_muted(bool muted);
+
+}  // namespace floebound

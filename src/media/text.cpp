@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace floebound {
+
 namespace {
 
 struct FontSize {
@@ -174,3 +176,5 @@ void draw_outlined_text(FontTable& fonts, const char* text, int font_id, TextCol
 int texture_size_for(int n) {
     return static_cast<int>(std::pow(2.0, std::ceil(std::log(static_cast<double>(n)) / std::log(2.0))) + 0.5);
 }
+
+}  // namespace floebound

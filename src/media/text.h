@@ -5,6 +5,8 @@
 
 struct _TTF_Font;
 
+namespace floebound {
+
 // Opened fonts by id: "data/vera.ttf" at 24, 14, 14, 10, 8 and 8 points for
 // ids 0 to 5; null where opening failed.
 using FontTable = std::map<int, _TTF_Font*>;
@@ -55,3 +57,5 @@ void draw_outlined_text(FontTable& fonts, const char* text, int font_id, TextCol
 
 // The power of two a text side of n pixels is drawn on.
 int texture_size_for(int n);
+
+}  // namespace floebound

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace floebound {
+
 namespace {
 
 constexpr int max_blank_side = 512;
@@ -81,3 +83,5 @@ Image* make_blank_image(int width, int height) {
     if (!image) std::printf("Couldn't make a blank %dx%d image\n", width, height);
     return image;
 }
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 struct Image;
 
 // The game's texture names come from one pool of this many, handed out in
@@ -21,3 +23,5 @@ void free_image(Image* image);
 // An image of the given size whose pixels the caller fills; null for sizes
 // outside 1 to 512.
 Image* make_blank_image(int width, int height);
+
+}  // namespace floebound

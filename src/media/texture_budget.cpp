@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace floebound {
+
 TextureBudget texture_budget;
 
 namespace {
@@ -195,3 +197,5 @@ void move_image_to_vram(Image* image) {
     image->in_vram = address != 0;
     image->swizzled = 1;
 }
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 struct Image;
 
 // A fixed window of dedicated texture memory, handed out in blocks: an exact
@@ -56,3 +58,5 @@ void release_image_pixels(Image& image);
 // it swizzled. Rows below the last full band are not copied. Null, or no
 // memory anywhere, leaves the image as it was.
 void move_image_to_vram(Image* image);
+
+}  // namespace floebound

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <vector>
 
+namespace floebound {
+
 int md2_alloc_bytes = 0;
 
 namespace {
@@ -467,3 +469,5 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
         box[k + 3] = high[k];
     }
 }
+
+}  // namespace floebound

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace floebound {
+
 struct Image;
 
 // One key frame, already in the game's axes: stored corner k times scale k
@@ -52,3 +54,5 @@ void free_md2(Md2Model* model);
 // through one buffer of its own, so call it from one thread only.
 void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float f,
                         Md2CornerVertex* out, float box[6]);
+
+}  // namespace floebound

@@ -8,6 +8,8 @@
 #include <limits>
 #include <vector>
 
+namespace floebound {
+
 namespace {
 
 struct KeyedTriangle {
@@ -72,3 +74,5 @@ void finish_obj_group(ObjGroup& group, ObjCorner* corners) {
     set_box(group, corners);
     std::printf("Of %d verts, %d are wide.\n", triangle_count, wide);
 }
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 struct ObjCorner;
 struct ObjGroup;
 
@@ -10,3 +12,5 @@ constexpr float wide_squared_edge = 62500;
 // first; counts the wide ones into wide_corners; sets the bounding box.
 // Prints "Of %d verts, %d are wide.\n" (triangles, wide triangles).
 void finish_obj_group(ObjGroup& group, ObjCorner* corners);
+
+}  // namespace floebound

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace floebound {
+
 namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
@@ -73,3 +75,5 @@ std::uint32_t parse_diffuse_colour(const char* keyword) {
     std::memcpy(&colour, bytes, sizeof colour);
     return colour;
 }
+
+}  // namespace floebound

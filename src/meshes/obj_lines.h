@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+namespace floebound {
+
 // The line forms of OBJ and MTL files as load_obj understands them.
 
 constexpr int obj_line_limit = 254;
@@ -47,3 +49,5 @@ int resolve_obj_index(int index, int read);
 // "Kd%f%f%f" after the keyword's start: each value * 255 truncated toward
 // zero into a byte, kept within 0 to 255, missing values 0; alpha 255.
 std::uint32_t parse_diffuse_colour(const char* keyword);
+
+}  // namespace floebound

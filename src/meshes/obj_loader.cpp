@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace floebound {
+
 namespace {
 
 constexpr float position_scale = 0.125f;
@@ -278,3 +280,5 @@ ObjModel* load_obj(const char* name) {
     ++scenery_tables.model_count;
     return &model;
 }
+
+}  // namespace floebound

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace floebound {
+
 namespace {
 
 constexpr std::uint32_t opaque_black = 0xff000000u;
@@ -98,3 +100,5 @@ int find_obj_material(const char* name) {
         if (std::strcmp(scenery_tables.materials[i].name, name) == 0) return i;
     return -1;
 }
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 // Empties the material table (the pictures stay with the table) and fills it
 // from "models/<name>.mtl", loading each "map_Kd" picture from
 // "models/<name>/<file>". Prints "read materials for '%s'\n", a line per
@@ -9,3 +11,5 @@ void load_obj_materials(const char* model_name);
 
 // The index of the material of this name in the table, or -1.
 int find_obj_material(const char* name);
+
+}  // namespace floebound

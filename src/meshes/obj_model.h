@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace floebound {
+
 struct Image;
 
 // One triangle corner, interleaved as fixed-function OpenGL takes it:
@@ -65,3 +67,5 @@ float longest_squared_edge(const ObjCorner* triangle);
 
 // Squared distance between two corners' positions.
 float squared_distance(const ObjCorner& a, const ObjCorner& b);
+
+}  // namespace floebound

@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+namespace floebound {
+
 const char* const scenery_item_list[scenery_item_list_size] = {
     "enviro/tree2",  "enviro/tree4",  "enviro/tree5",  "enviro/tree2",
     "enviro/grass1", "enviro/grass2", "enviro/grass3", "enviro/grass4",
@@ -48,3 +50,5 @@ void place_scenery_item(int i, float x, float y, float z) {
 }
 
 void draw_scenery_item(int) {}
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 // The static trees and grass tufts meant to stand around the field, loaded
 // into the scenery table in this order ("enviro/tree2" twice, so slots 0 and
 // 3 hold separate copies).
@@ -20,3 +22,5 @@ void place_scenery_item(int i, float x, float y, float z);
 // The terrain's draw hook for slot i; the items are not drawn yet, so it
 // draws nothing and reads nothing.
 void draw_scenery_item(int i);
+
+}  // namespace floebound

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace floebound {
+
 constexpr int max_scenery_models = 32;
 constexpr int max_obj_materials = 256;
 
@@ -24,3 +26,5 @@ extern SceneryTables scenery_tables;
 
 // The number of filled model slots.
 int scenery_item_count();
+
+}  // namespace floebound

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace floebound {
+
 // What stands on one square of the field; the numbers are those of the game's
 // level files and rules.
 enum class CellKind : int {
@@ -67,3 +69,5 @@ inline void square_at(float x, float z, int& column, int& row) {
     column = static_cast<int>(std::floor((x - cell_width / 2) / cell_width + grid_side / 2));
     row = static_cast<int>(std::floor((z - cell_width / 2) / cell_width + grid_side / 2));
 }
+
+}  // namespace floebound

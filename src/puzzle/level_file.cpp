@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace floebound {
+
 namespace {
 
 std::optional<CellKind> kind_of_character(char c) {
@@ -141,3 +143,5 @@ std::optional<LevelFile> read_level_file(const char* path) {
     std::fclose(stream);
     return parse_level_file(bytes.data(), bytes.size());
 }
+
+}  // namespace floebound

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <optional>
 
+namespace floebound {
+
 // What a level file says. The first eight lines draw the field, one character
 // a square; the rest holds "key=value" settings. A square the file does not
 // set (an unknown character, a short line, a missing row) and a setting it
@@ -35,3 +37,5 @@ std::FILE* open_level_file(const char* path);
 
 // The parsed file, or nothing when open_level_file refuses it.
 [[nodiscard]] std::optional<LevelFile> read_level_file(const char* path);
+
+}  // namespace floebound

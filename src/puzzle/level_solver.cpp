@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
+namespace floebound {
+
 namespace {
 
 // Every penguin lands facing row - 1.
@@ -555,3 +557,5 @@ std::string describe_commands(const std::vector<PlayerCommand>& commands) {
     }
     return text;
 }
+
+}  // namespace floebound

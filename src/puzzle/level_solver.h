@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace floebound {
+
 // What the player does, in order.
 struct PlayerCommand {
     enum Kind { place_goat, turn_goat, clear_goat, drop_penguins };
@@ -70,3 +72,5 @@ int command_count(const std::vector<PlayerCommand>& commands);
 // "goat cw (1,2); 8 penguins (1,6); clear goat (1,2)": squares are
 // (column,row).
 std::string describe_commands(const std::vector<PlayerCommand>& commands);
+
+}  // namespace floebound

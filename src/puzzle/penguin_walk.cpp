@@ -1,5 +1,6 @@
 #include "puzzle/penguin_walk.h"
 
+namespace floebound {
 
 int heading_between(int from_column, int from_row, int to_column, int to_row) {
     for (int d = 0; d < direction_count; ++d)
@@ -31,3 +32,5 @@ WalkResult walk_alone(const Grid& grid, Walker walker) {
         walker = {move.column, move.row, heading};
     }
 }
+
+}  // namespace floebound

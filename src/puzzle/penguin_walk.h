@@ -5,6 +5,8 @@
 
 #include <bitset>
 
+namespace floebound {
+
 // A penguin at rest on a square centre and the way it faces.
 struct Walker {
     int column;
@@ -36,3 +38,5 @@ WalkResult walk_alone(const Grid& grid, Walker start);
 
 // The decision of a penguin resting alone on its square.
 PenguinMove decide_alone(const Grid& grid, const Walker& walker);
+
+}  // namespace floebound

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+namespace floebound {
+
 const DirectionStep direction_steps[direction_count] = {
     {0, +1}, {+1, +1}, {+1, 0}, {+1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, +1},
 };
@@ -140,3 +142,5 @@ void print_rule_message(const char* display_name, RuleMessage message, int new_h
         break;
     }
 }
+
+}  // namespace floebound

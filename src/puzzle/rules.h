@@ -2,6 +2,8 @@
 
 #include "puzzle/grid.h"
 
+namespace floebound {
+
 // Headings 0 to 7 in turning order: + 2 and + 6 are the quarter turns, + 4 the
 // reverse. 0 is toward row + 1, 2 toward column + 1.
 constexpr int direction_count = 8;
@@ -67,3 +69,5 @@ PenguinMove decide_resting_penguin(const Grid& grid, const RestingPenguin& pengu
 
 // The console line for one message, "Actor %s: ..." with the penguin's name.
 void print_rule_message(const char* display_name, RuleMessage message, int new_heading);
+
+}  // namespace floebound

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace floebound {
+
 namespace {
 
 // Far more than any model needs; also what stops positions that halving can
@@ -84,3 +86,5 @@ ObjCorner* subdivide_mesh(ObjCorner* corners, int& corner_count, float limit) {
     std::printf("Out: %d verts (%d poly)\n", corner_count, corner_count / 3);
     return corners;
 }
+
+}  // namespace floebound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 struct ObjCorner;
 
 // Cuts triangles in two at the midpoint of their longest edge, pass after
@@ -12,3 +14,5 @@ struct ObjCorner;
 // past 3 * 2^20 corners, ends with "Crashed...out of memory during a
 // subdiv.\n" and the result of the last full pass.
 ObjCorner* subdivide_mesh(ObjCorner* corners, int& corner_count, float limit);
+
+}  // namespace floebound

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstring>
 
+namespace floebound {
+
 namespace {
 
 constexpr float grid_spacing = 64;
@@ -142,3 +144,5 @@ void Terrain::draw_grid_lines() const {
         glEnd();
     }
 }
+
+}  // namespace floebound

@@ -3,6 +3,8 @@
 #include "app/renderable.h"
 #include "world/terrain_mesh.h"
 
+namespace floebound {
+
 struct Image;
 
 // The ground of every scene: a lit, textured height field with white grid
@@ -44,3 +46,5 @@ private:
     TerrainMesh mesh_;
     TerrainCursor cursor_;
 };
+
+}  // namespace floebound

@@ -5,6 +5,8 @@
 #include "meshes/scenery_tables.h"
 #include "world/terrain_mesh.h"
 
+namespace floebound {
+
 namespace {
 
 constexpr int item_grid = 64;  // whatever the spacing
@@ -32,3 +34,5 @@ void place_terrain_items(const Image& height_map, float spacing) {
     for (int i = 0; i < scenery_item_list_size; ++i)
         terrain_place_item(height_map, i, item_spots[i].x, item_spots[i].z, spacing);
 }
+
+}  // namespace floebound

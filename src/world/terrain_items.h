@@ -1,5 +1,7 @@
 #pragma once
 
+namespace floebound {
+
 struct Image;
 
 // Stands scenery slot i on the height field at the grid point nearest
@@ -10,3 +12,5 @@ void terrain_place_item(const Image& height_map, int i, int x, int z, float spac
 // Places slots 0 to 10 at their fixed spots around the field, but only when
 // more than ten items are loaded.
 void place_terrain_items(const Image& height_map, float spacing);
+
+}  // namespace floebound

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 
+namespace floebound {
+
 namespace {
 
 constexpr std::uint32_t opaque_white = 0xffffffffu;
@@ -75,3 +77,5 @@ bool grid_line_passes(const TerrainMesh& mesh, int index) {
     if (index < 0 || next >= mesh.vertices.size()) return false;
     return mesh.vertices[index].position.y == 0 && mesh.vertices[next].position.y == 0;
 }
+
+}  // namespace floebound

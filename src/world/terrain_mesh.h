@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace floebound {
+
 struct Image;
 
 // One corner of the ground, laid out as the terrain stores it.
@@ -78,3 +80,5 @@ void for_each_grid_line_vertex(const TerrainMesh& mesh, int strip, Emit&& emit) 
         }
     }
 }
+
+}  // namespace floebound

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace floebound;
+
 using ::testing::ElementsAre;
 
 TEST(FrameClock, ClampsZeroAndStalledFrames) {

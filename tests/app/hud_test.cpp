@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+using namespace floebound;
+
 namespace {
 
 constexpr int width = 320;

@@ -9,9 +9,13 @@
 #include <utility>
 #include <vector>
 
+using namespace floebound;
+
 // Found by the vector comparisons through the argument's namespace.
+namespace floebound {
 bool operator==(const KeyCall& a, const KeyCall& b) { return a.key == b.key && a.released == b.released; }
 void PrintTo(const KeyCall& call, std::ostream* out) { *out << "{" << call.key << (call.released ? ", released}" : ", pressed}"); }
+}  // namespace floebound
 
 namespace {
 

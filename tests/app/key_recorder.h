@@ -9,7 +9,7 @@
 
 // A scene object that records the keys it is given; active as long as the
 // test says.
-class KeyRecorder : public Renderable {
+class KeyRecorder : public floebound::Renderable {
 public:
     explicit KeyRecorder(bool active) : active_(active) {}
     void draw() override {}

@@ -6,6 +6,8 @@
 
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 Orbit intro_orbit() { return Orbit{0.65f, 4.74f, 800, 0, 0, 0}; }

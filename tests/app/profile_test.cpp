@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace floebound;
+
 namespace {
 
 ProfileNumber read_text(const ScratchDir& dir, const std::string& contents) {

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 Camera size_from(const char* text) {

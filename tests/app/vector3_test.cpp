@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace floebound;
+
 namespace {
 
 void expect_vector(const Vector3& v, float x, float y, float z) {

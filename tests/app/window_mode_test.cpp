@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 // Larger than the default window, so full screen and window differ in size.

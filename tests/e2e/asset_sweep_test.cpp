@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+
 using namespace std::chrono_literals;
 
 namespace {

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+
 namespace {
 
 // A copy of the game folder's tree whose files link to the generated ones,

@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+using namespace floebound;
+
 using namespace std::chrono_literals;
 
 namespace {

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+
 using namespace std::chrono_literals;
 
 namespace {

@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 using Rgba = std::array<std::uint8_t, 4>;

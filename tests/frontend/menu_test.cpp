@@ -15,6 +15,8 @@
 #include <fstream>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 // Keys and sounds of the intro, in a scratch game folder holding the select

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 // A level file names only these; goat squares and the outside never come from one.

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 bool is_power_of_two(int n) { return n > 0 && (n & (n - 1)) == 0; }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 // What the actors rely on in a model that loaded.

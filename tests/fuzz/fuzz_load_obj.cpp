@@ -20,6 +20,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 constexpr int obj_slot = 0;

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 // The reader's size cap: longer files are refused whole, whatever their line

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace floebound;
+
 namespace {
 
 // Enough to solve the seed won only by clearing a goat, so that branch and the

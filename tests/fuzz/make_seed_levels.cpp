@@ -8,6 +8,7 @@
 
 #include <string>
 
+
 namespace {
 
 const std::string full_level =

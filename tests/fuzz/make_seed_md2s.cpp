@@ -8,6 +8,7 @@
 #include <exception>
 #include <string>
 
+
 namespace {
 
 // Eight corners of a box, its six faces as twelve triangles, each face with a

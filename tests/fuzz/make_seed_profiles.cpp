@@ -4,6 +4,7 @@
 
 #include "seed_corpus.h"
 
+
 int main(int argc, char** argv) {
     return write_seed_corpus(argc, argv,
                              {

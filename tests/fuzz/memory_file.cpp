@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+
 namespace {
 constexpr int slot_count = 2;
 }  // namespace

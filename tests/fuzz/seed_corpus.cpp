@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+
 namespace {
 
 bool write_seed(const std::string& path, const std::string& bytes) {

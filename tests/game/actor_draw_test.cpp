@@ -14,6 +14,8 @@
 #include <string>
 #include <utility>
 
+using namespace floebound;
+
 namespace {
 
 using Rgb = std::array<int, 3>;

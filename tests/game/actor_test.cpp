@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+using namespace floebound;
+
 namespace {
 
 constexpr double pi = 3.14159265358979323846;

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace floebound;
+
 void look_from_front(float distance, float grey) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

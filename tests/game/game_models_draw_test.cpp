@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace floebound;
+
 // The generated penguin and cow drawn by the game's own actor code, from the
 // front and a little above, as a player meets them. Each picture is also saved
 // for people to look at.

@@ -24,6 +24,8 @@
 
 #include <unistd.h>
 
+using namespace floebound;
+
 namespace {
 
 using Rgba = std::array<std::uint8_t, 4>;

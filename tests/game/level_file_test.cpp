@@ -10,6 +10,8 @@
 
 #include "process.h"
 
+using namespace floebound;
+
 using namespace std::string_literals;
 
 namespace {

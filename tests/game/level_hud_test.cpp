@@ -6,6 +6,8 @@
 #include <ostream>
 #include <vector>
 
+using namespace floebound;
+
 std::ostream& operator<<(std::ostream& out, const MarkerPicture& marker) {
     return out << "table " << marker.table << " index " << marker.index;
 }

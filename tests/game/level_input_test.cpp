@@ -18,6 +18,8 @@
 #include <utility>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 using Entries = std::vector<PopupCommand>;

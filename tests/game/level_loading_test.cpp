@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <iterator>
 
+using namespace floebound;
+
 namespace {
 
 using LevelLoading = LevelScene;

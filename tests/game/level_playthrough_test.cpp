@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 // Several minutes of play: more than any penguin needs to fall and walk to its

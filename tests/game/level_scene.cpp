@@ -10,6 +10,8 @@
 #include <fstream>
 #include <ostream>
 
+using namespace floebound;
+
 void LevelScene::SetUpTestSuite() {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096), 0) << Mix_GetError();

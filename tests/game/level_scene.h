@@ -37,14 +37,14 @@ protected:
     void link_game_file(const std::string& name) const;
 
     // Drops a penguin onto a square the way the penguin command does.
-    Actor& drop_penguin(const char* name, int column, int row);
+    floebound::Actor& drop_penguin(const char* name, int column, int row);
 
     // One update slice; the sound effects it started.
-    std::vector<SoundId> update();
+    std::vector<floebound::SoundId> update();
 
     ScratchGameFolder dir;
-    std::unique_ptr<GameAssets> assets;
-    std::unique_ptr<Level> level;
+    std::unique_ptr<floebound::GameAssets> assets;
+    std::unique_ptr<floebound::Level> level;
 
 private:
     std::string start_dir_;
@@ -59,6 +59,6 @@ struct Square {
 };
 std::ostream& operator<<(std::ostream& out, const Square& square);
 
-Square square_of(const Actor& actor);
+Square square_of(const floebound::Actor& actor);
 // The square an actor walks to, or where it stands when it does not walk.
-Square destination_of(const Actor& actor);
+Square destination_of(const floebound::Actor& actor);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 // The level of the worked example: a penguin square at (1, 1), a cow at (3, 3),

@@ -8,6 +8,8 @@
 
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 int occurrences(const std::string& text, const std::string& word) {

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 constexpr int background = 64;

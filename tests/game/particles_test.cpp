@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 constexpr float pi = 3.14159265f;

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 using Rgba = std::array<std::uint8_t, 4>;

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 using Entries = std::vector<PopupCommand>;

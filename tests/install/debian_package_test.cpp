@@ -10,6 +10,7 @@
 #include <regex>
 #include <set>
 
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <regex>
 
+
 namespace fs = std::filesystem;
 
 namespace {

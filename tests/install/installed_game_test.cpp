@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+
 using namespace std::chrono_literals;
 
 namespace {

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <set>
 
+using namespace floebound::tools;
+
 namespace fs = std::filesystem;
 
 namespace {

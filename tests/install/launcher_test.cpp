@@ -9,6 +9,7 @@
 
 #include <filesystem>
 
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+
 namespace {
 
 class StagedInstall : public testing::Environment {

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace floebound;
+
 namespace {
 
 TEST(MakeBlankImage, RoundsEachSideUpToAPowerOfTwoUpTo512) {

@@ -16,6 +16,8 @@
 #include <random>
 #include <regex>
 
+using namespace floebound;
+
 namespace {
 
 using Rgba = std::array<int, 4>;

@@ -11,6 +11,8 @@
 #include <iterator>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 std::uint32_t pixel(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+
 namespace {
 
 using Row = std::vector<png_byte>;

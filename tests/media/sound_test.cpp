@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <memory>
 
+using namespace floebound;
+
 namespace {
 
 // The bank needs an open audio device; the dummy driver needs no sound card.

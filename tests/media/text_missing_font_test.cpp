@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+using namespace floebound;
+
 // A game folder without a data/ folder: every font fails to open.
 TEST(TextWithoutFont, EachFontReportsOnceAndDrawsNothing) {
     const ScratchGameFolder folder;

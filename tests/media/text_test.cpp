@@ -17,6 +17,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace floebound;
+
 namespace {
 
 constexpr const char* system_font = "/usr/share/fonts/truetype/ttf-bitstream-vera/Vera.ttf";

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 std::string console_of(const std::function<void()>& action) {

@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstring>
 
+using namespace floebound;
+
 namespace {
 
 using Rgb = std::array<int, 3>;

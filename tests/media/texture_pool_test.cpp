@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <set>
 
+using namespace floebound;
+
 namespace {
 
 // make_texture with the console captured.

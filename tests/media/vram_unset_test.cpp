@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace floebound;
+
 TEST(VramUnset, WithoutAResetNothingIsAllocatedAndMovesUseTheHeap) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(vram_alloc(16), 0);

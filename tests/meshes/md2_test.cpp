@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;

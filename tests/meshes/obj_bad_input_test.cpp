@@ -7,6 +7,8 @@
 
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 using ObjBadInput = ObjScratch;

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 using ObjLoading = ObjScratch;

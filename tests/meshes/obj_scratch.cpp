@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+using namespace floebound;
+
 void ObjScratch::SetUp() {
     std::filesystem::create_directory(dir_.file("data"));
     std::filesystem::create_directory(dir_.file("models"));

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 class SceneryItems : public ObjScratch {

@@ -10,6 +10,8 @@
 #include "puzzle/level_solver.h"
 #include "puzzle/penguin_walk.h"
 
+using namespace floebound;
+
 namespace {
 
 // Eight rows of level-file characters, read as the game reads them.

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 Grid open_field() { return Grid{}; }

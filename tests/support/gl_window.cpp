@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+
 namespace {
 int window_width = 0;
 int window_height = 0;

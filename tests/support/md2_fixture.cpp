@@ -5,6 +5,7 @@
 #include <fstream>
 #include <stdexcept>
 
+
 namespace {
 
 constexpr std::size_t header_size = 68;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+using namespace floebound;
+
 std::optional<LevelToPlay> read_level_to_play(const std::string& path) {
     const std::optional<LevelFile> file = read_level_file(path.c_str());
     if (!file) return std::nullopt;

@@ -11,7 +11,7 @@
 // A level file as a new game shows it: squares the file leaves unset are
 // empty. With its supplies, it is what the level checker is asked about.
 struct LevelToPlay {
-    Grid field;
+    floebound::Grid field;
     int penguin_max = 0;
     int goat_max = 0;
 };
@@ -31,7 +31,7 @@ std::vector<std::string> shipped_level_paths(const std::string& game_dir);
 struct PopupChoice {
     int column;
     int row;
-    std::vector<KeyCode> keys;  // the last one is the confirming space
+    std::vector<floebound::KeyCode> keys;  // the last one is the confirming space
 };
 
 // Turns the checker's commands into popup choices, following the game's
@@ -40,7 +40,7 @@ struct PopupChoice {
 class PlayerKeys {
 public:
     // One choice per goat placed, turned or cleared and per penguin dropped.
-    std::vector<PopupChoice> choices_for(const PlayerCommand& command);
+    std::vector<PopupChoice> choices_for(const floebound::PlayerCommand& command);
     // The game moved the cursor itself (as a hint does).
     void cursor_moved_to(int column, int row) {
         column_ = column;

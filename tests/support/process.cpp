@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+
 namespace {
 
 std::string make_temp_dir(const char* stem) {

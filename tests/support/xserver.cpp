@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+
 namespace {
 constexpr int start_timeout_ms = 10000;
 }

@@ -13,6 +13,8 @@
 #include "sequencer.h"
 #include "wav_writer.h"
 
+using namespace floebound::tools;
+
 namespace {
 
 Raster gradient(int width, int height) {

@@ -12,6 +12,7 @@
 #include "game_asset_paths.h"
 #include "sound_files.h"
 
+
 namespace fs = std::filesystem;
 
 namespace {

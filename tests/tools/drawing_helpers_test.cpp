@@ -8,6 +8,8 @@
 #include "raster.h"
 #include "text_render.h"
 
+using namespace floebound::tools;
+
 namespace {
 
 int painted_pixels(const Raster& image) {

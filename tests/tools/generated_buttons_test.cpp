@@ -10,6 +10,7 @@
 
 #include "picture_files.h"
 
+
 namespace {
 
 constexpr int kSize = 128;

@@ -9,6 +9,7 @@
 
 #include "picture_files.h"
 
+
 namespace {
 
 constexpr double kPi = 3.14159265358979;

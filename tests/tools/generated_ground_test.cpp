@@ -8,6 +8,7 @@
 
 #include "picture_files.h"
 
+
 namespace {
 
 int green(const Picture& map, int column, int row) { return map.at(column, row)[1]; }

@@ -8,6 +8,7 @@
 
 #include "sound_files.h"
 
+
 namespace {
 
 constexpr double kMinimumSeconds = 30.0;

@@ -9,6 +9,7 @@
 
 #include "picture_files.h"
 
+
 namespace {
 
 constexpr int kCells = 4;

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <string>
 
+using namespace floebound;
+
 namespace {
 
 constexpr float placed_scale = 6;

@@ -9,6 +9,7 @@
 
 #include "sound_files.h"
 
+
 namespace {
 
 constexpr const char* kEffects[] = {"turn", "tipped", "falling", "push", "select", "next"};

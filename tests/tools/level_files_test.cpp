@@ -15,6 +15,9 @@
 #include "playthrough.h"
 #include "puzzle/rules.h"
 
+using namespace floebound;
+using namespace floebound::tools;
+
 namespace {
 
 constexpr const char* kSquareCharacters = ".DxTCSBFf";

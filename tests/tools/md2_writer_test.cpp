@@ -10,6 +10,8 @@
 
 #include "model_files.h"
 
+using namespace floebound::tools;
+
 namespace {
 
 Md2Triangle triangle(std::uint16_t a, std::uint16_t b, std::uint16_t c, Md2Texel ta, Md2Texel tb, Md2Texel tc) {

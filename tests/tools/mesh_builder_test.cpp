@@ -13,6 +13,8 @@
 
 #include "puppet.h"
 
+using namespace floebound::tools;
+
 namespace {
 
 constexpr float kPi = 3.14159265f;

@@ -5,6 +5,7 @@
 
 #include "sound_files.h"
 
+
 namespace {
 
 class Reader {

@@ -7,6 +7,7 @@
 
 #include "sound_files.h"
 
+
 namespace {
 
 struct Source {

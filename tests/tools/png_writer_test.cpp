@@ -8,6 +8,8 @@
 
 #include "picture_files.h"
 
+using namespace floebound::tools;
+
 namespace {
 
 // Every channel varies, alpha included, so a swapped or dropped channel shows.

@@ -11,6 +11,7 @@
 
 #include "process.h"
 
+
 namespace {
 
 // The tests run in the game folder, beside the checker.

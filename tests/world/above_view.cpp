@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using namespace floebound;
+
 void open_terrain_window(int side) {
     open_gl_window(side, side);
     if (gl_window_width() == side) init_texture_pool();

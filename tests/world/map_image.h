@@ -36,11 +36,11 @@ public:
     }
 
     std::uint32_t pixel(int c, int r) const { return pixels_[index(c, r)]; }
-    const Image& image() const { return image_; }
+    const floebound::Image& image() const { return image_; }
 
 private:
     std::size_t index(int c, int r) const { return c + static_cast<std::size_t>(r) * image_.tex_width; }
 
     std::vector<std::uint32_t> pixels_;
-    Image image_;
+    floebound::Image image_;
 };

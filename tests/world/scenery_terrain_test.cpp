@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 constexpr int side = 256;  // window pixels

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 ObjCorner corner(float x, float y, float z, float s = 0, float t = 0) { return {s, t, 0, 0, 1, x, y, z}; }

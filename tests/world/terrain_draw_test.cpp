@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 constexpr int side = 320;  // window pixels

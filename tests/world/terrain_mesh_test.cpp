@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace floebound;
+
 namespace {
 
 // Grid point (c, r): the upper row of strip r, or the last strip's lower row

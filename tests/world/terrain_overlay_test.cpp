@@ -8,6 +8,8 @@
 #include <set>
 #include <utility>
 
+using namespace floebound;
+
 namespace {
 
 TerrainMesh mesh_of(MapImage& map, int raised_c = -1, int raised_r = -1) {

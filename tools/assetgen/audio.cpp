@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr double kPi = pi;
@@ -66,3 +68,5 @@ std::vector<std::int16_t> to_pcm16(const Audio& audio) {
     }
     return out;
 }
+
+}  // namespace floebound::tools

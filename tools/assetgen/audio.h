@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace floebound::tools {
+
 // Sound as floats in [-1, 1], channels interleaved.
 struct Audio {
     int sample_rate = 0;
@@ -32,3 +34,5 @@ void fade_out(Audio& audio, double seconds);
 
 // 16-bit samples, rounded to nearest and clamped.
 std::vector<std::int16_t> to_pcm16(const Audio& audio);
+
+}  // namespace floebound::tools

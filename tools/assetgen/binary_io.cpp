@@ -4,6 +4,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace floebound::tools {
+
 void put_u16le(Bytes& out, std::uint16_t value) {
     out.push_back(static_cast<std::uint8_t>(value & 0xff));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
@@ -28,3 +30,5 @@ void write_file(const std::filesystem::path& path, const Bytes& bytes) {
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file) throw std::runtime_error("cannot write " + path.string());
 }
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace floebound::tools {
+
 using Bytes = std::vector<std::uint8_t>;
 
 // Little-endian appenders for the RIFF, BMP and MD2 layouts.
@@ -15,3 +17,5 @@ void put_text(Bytes& out, const std::string& text);
 
 // Writes the whole file or throws std::runtime_error naming it.
 void write_file(const std::filesystem::path& path, const Bytes& bytes);
+
+}  // namespace floebound::tools

@@ -1,5 +1,7 @@
 #include "bmp_writer.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr std::uint32_t kFileHeaderSize = 14;
@@ -44,3 +46,5 @@ Bytes encode_bmp24(const Raster& image) {
     }
     return out;
 }
+
+}  // namespace floebound::tools

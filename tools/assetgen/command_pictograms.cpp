@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr double kRadiansPerDegree = pi / 180.0;
@@ -198,3 +200,5 @@ void draw_quit_no_pictogram(Canvas& canvas, const PictogramBox& box) {
                             ink);
     }
 }
+
+}  // namespace floebound::tools

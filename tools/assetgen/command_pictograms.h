@@ -2,6 +2,8 @@
 
 #include "raster.h"
 
+namespace floebound::tools {
+
 // The drawings on the command popup's buttons, one per command. Each is laid
 // out in its own square of local coordinates from -1 to 1 (y pointing down)
 // and drawn wherever a PictogramBox puts that square on the canvas.
@@ -38,3 +40,5 @@ void draw_arc_arrow(Canvas& canvas, const PictogramBox& box, Point centre, doubl
 // A goat's head looking out of the picture, horns up, with the sideways
 // pupils goats have.
 void draw_goat_head(Canvas& canvas, const PictogramBox& box);
+
+}  // namespace floebound::tools

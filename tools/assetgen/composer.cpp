@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace floebound::tools {
+
 namespace {
 
 int pitch_class(int pitch) { return ((pitch % 12) + 12) % 12; }
@@ -141,3 +143,5 @@ void play_motif(Score& score, const Motif& motif, int first_bar, const std::vect
                                style.pan, style.echo});
     }
 }
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 #include "random.h"
 #include "sequencer.h"
 
+namespace floebound::tools {
+
 // Harmony and melody helpers shared by the tunes.
 
 struct Chord {
@@ -78,3 +80,5 @@ struct MelodyStyle {
 // `pitch` carries the melody's last note on to the next motif.
 void play_motif(Score& score, const Motif& motif, int first_bar, const std::vector<Chord>& progression,
                 const Scale& key, const MelodyStyle& style, int& pitch, Xorshift& rng);
+
+}  // namespace floebound::tools

@@ -8,6 +8,8 @@
 #include "puppet.h"
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSkinSize = 256;
@@ -224,3 +226,5 @@ ModelAsset make_cow() {
     for (int i = 0; i < 6; ++i) frames.push_back({frame_name("death", i), death_pose(rig, i)});
     return {bake_md2(rig.puppet, frames, kSkinSize, kSkinSize, "models/cow/cow.png"), paint_skin()};
 }
+
+}  // namespace floebound::tools

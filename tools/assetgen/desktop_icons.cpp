@@ -4,6 +4,8 @@
 
 #include "icon_art.h"
 
+namespace floebound::tools {
+
 std::vector<NamedPicture> draw_desktop_icons() {
     std::vector<NamedPicture> icons;
     for (int size : kDesktopIconSizes) {
@@ -12,3 +14,5 @@ std::vector<NamedPicture> draw_desktop_icons() {
     }
     return icons;
 }
+
+}  // namespace floebound::tools

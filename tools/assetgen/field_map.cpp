@@ -5,6 +5,8 @@
 
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kMapSize = 16;
@@ -46,3 +48,5 @@ Raster draw_field_height_map() {
     }
     return map;
 }
+
+}  // namespace floebound::tools

@@ -7,6 +7,8 @@
 #include "command_pictograms.h"
 #include "poster_layout.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSize = 128;
@@ -132,3 +134,5 @@ std::vector<NamedPicture> draw_goat_squares() {
     }
     return frames;
 }
+
+}  // namespace floebound::tools

@@ -4,6 +4,8 @@
 
 #include "named_picture.h"
 
+namespace floebound::tools {
+
 // The pictures laid flat on the field's squares, 128 by 128, transparent
 // around the drawing: the penguin and skateboard squares, lit while supplies
 // are left ("On") and grey once they are used up ("Off"), and the marked
@@ -20,3 +22,5 @@ std::vector<NamedPicture> draw_goat_squares();
 // Each frame turns the arrows on by this much; three arrows 120 degrees apart
 // make the third frame lead smoothly back into the first.
 constexpr double kGoatFrameStepDegrees = 40.0;
+
+}  // namespace floebound::tools

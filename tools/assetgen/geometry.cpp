@@ -2,6 +2,8 @@
 
 #include "app/angles.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr float kRadiansPerDegree = static_cast<float>(pi) / 180.0f;
@@ -47,3 +49,5 @@ Transform rotate_y(float degrees) { return rotation_in_plane(2, 0, degrees); }
 Transform rotate_z(float degrees) { return rotation_in_plane(0, 1, degrees); }
 
 Transform about(Vec3 pivot, const Transform& motion) { return translate(pivot) * motion * translate(-pivot); }
+
+}  // namespace floebound::tools

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace floebound::tools {
+
 // Small value types for building models. Model space follows the MD2 habit:
 // +X forward, +Y to the model's left, +Z up.
 
@@ -48,3 +50,5 @@ Transform rotate_y(float degrees);
 Transform rotate_z(float degrees);
 // `motion` applied about `pivot` instead of about the origin.
 Transform about(Vec3 pivot, const Transform& motion);
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kTextureSize = 256;
@@ -60,3 +62,5 @@ Raster draw_ground_texture() {
     paint_region(ground, {0, 0, 1, 1}, snow);
     return ground;
 }
+
+}  // namespace floebound::tools

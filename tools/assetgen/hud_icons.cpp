@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr Rgba kClear{0, 0, 0, 0};
@@ -99,3 +101,5 @@ std::vector<NamedPicture> draw_hud_icons() {
             {"hud/SkatONs.png", skateboard},    {"hud/SkatOFFs.png", dimmed(skateboard)},
             {"hud/GoatONs.png", goat},          {"hud/GoatOFFs.png", dimmed(goat)}};
 }
+
+}  // namespace floebound::tools

@@ -1,5 +1,7 @@
 #include "icon_art.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr Rgba kIceBlue{150, 212, 238, 255};
@@ -33,3 +35,5 @@ Raster draw_penguin_icon(int size) {
     canvas.fill_triangle({0.40, 0.59}, {0.60, 0.59}, {0.5, 0.74}, kBeakOrange);
     return canvas.image();
 }
+
+}  // namespace floebound::tools

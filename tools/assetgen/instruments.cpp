@@ -5,6 +5,8 @@
 #include "random.h"
 #include "synth.h"
 
+namespace floebound::tools {
+
 namespace {
 
 // Renders `seconds` of sound sample by sample from a per-sample generator
@@ -170,3 +172,5 @@ Audio play(Voice voice, const Strike& strike, int sample_rate) {
     }
     return {};
 }
+
+}  // namespace floebound::tools

@@ -4,6 +4,8 @@
 
 #include "audio.h"
 
+namespace floebound::tools {
+
 // The band that plays both tunes.
 enum class Voice {
     bell,        // glassy melody bell
@@ -29,3 +31,5 @@ struct Strike {
 
 // One note, mono, starting and ending at silence; it lasts as long as it rings.
 Audio play(Voice voice, const Strike& strike, int sample_rate);
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 
 #include "command_pictograms.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr Rgba kOutline{18, 32, 52, 255};
@@ -114,3 +116,5 @@ Raster draw_cow(int size) {
     }
     return canvas.image();
 }
+
+}  // namespace floebound::tools

@@ -2,6 +2,8 @@
 
 #include "raster.h"
 
+namespace floebound::tools {
+
 // The drawings on the intro pictures, each on its own transparent square of
 // `size` pixels.
 
@@ -10,3 +12,5 @@ Raster draw_kelp_emblem(int size);
 
 // A black and white cow standing side-on, facing left, a little startled.
 Raster draw_cow(int size);
+
+}  // namespace floebound::tools

@@ -4,6 +4,8 @@
 #include "intro_art.h"
 #include "poster_layout.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kCentre = kIntroWidth / 2;
@@ -98,3 +100,5 @@ std::vector<NamedPicture> draw_intro_pictures() {
             {"FBDCredits.png", credits()},
             {"intro/instructions.png", instructions()}};
 }
+
+}  // namespace floebound::tools

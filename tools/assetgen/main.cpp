@@ -29,6 +29,8 @@
 #include "victory_banner.h"
 #include "wav_writer.h"
 
+using namespace floebound::tools;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr std::uint32_t kHeaderSize = 68;
@@ -130,3 +132,5 @@ Bytes encode_md2(const Md2Mesh& mesh) {
     put_u32le(out, 0);
     return out;
 }
+
+}  // namespace floebound::tools

@@ -7,6 +7,8 @@
 #include "binary_io.h"
 #include "geometry.h"
 
+namespace floebound::tools {
+
 // The game refuses models larger than this.
 inline constexpr int kMd2MaxTriangles = 4096;
 inline constexpr int kMd2MaxVertices = 2048;
@@ -42,3 +44,5 @@ struct Md2Mesh {
 // bytes with its own scale and translate. Throws std::invalid_argument for a
 // mesh the file or the game cannot hold.
 Bytes encode_md2(const Md2Mesh& mesh);
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr float kPi = static_cast<float>(pi);
@@ -229,3 +231,5 @@ Mesh torus(float ring_radius, float tube_radius, int segments, int sides, float 
         for (int j = 0; j < sides; ++j) add_quad(mesh, uv, at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1));
     return mesh;
 }
+
+}  // namespace floebound::tools

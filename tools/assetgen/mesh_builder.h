@@ -5,6 +5,8 @@
 
 #include "geometry.h"
 
+namespace floebound::tools {
+
 // Low-poly primitives for the game's models. Each primitive has its own
 // surface coordinates (u, v) in 0..1, and a UvMap places them somewhere on the
 // model's skin (skin coordinates 0..1, v running down the picture).
@@ -77,3 +79,5 @@ Mesh slab(const std::vector<Vec2>& outline, float height, const UvMap& uv);
 // A ring around the Z axis through `arc_degrees` from +X toward +Y; u follows
 // the ring, v goes around the tube. A partial ring is left open at its ends.
 Mesh torus(float ring_radius, float tube_radius, int segments, int sides, float arc_degrees, const UvMap& uv);
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 #include "md2_writer.h"
 #include "raster.h"
 
+namespace floebound::tools {
+
 // One of the game's animated models with the skin painted for it. The mesh's
 // skin name is the skin's path in the game folder, and the skin is written there.
 struct ModelAsset {
@@ -35,3 +37,5 @@ inline float loop_pulse(int frame, float centre, float width, int length) {
     distance = std::fmin(distance, static_cast<float>(length) - distance);
     return std::exp(-(distance / width) * (distance / width));
 }
+
+}  // namespace floebound::tools

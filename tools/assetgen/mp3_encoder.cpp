@@ -5,6 +5,8 @@
 #include <memory>
 #include <stdexcept>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kChunkFrames = 8192;
@@ -102,3 +104,5 @@ Bytes encode_mp3_loop(const Audio& loop, int kilobits_per_second) {
     return Bytes(stream.begin() + static_cast<std::ptrdiff_t>(starts[frames_per_lap]),
                  stream.begin() + static_cast<std::ptrdiff_t>(starts[2 * frames_per_lap]));
 }
+
+}  // namespace floebound::tools

@@ -3,6 +3,8 @@
 #include "audio.h"
 #include "binary_io.h"
 
+namespace floebound::tools {
+
 // Samples per channel in one MPEG-1 Layer III frame.
 constexpr int kMp3FrameSamples = 1152;
 
@@ -12,3 +14,5 @@ constexpr int kMp3FrameSamples = 1152;
 // padding (SDL_mixer through libmad), it loops without a gap: the file holds
 // exactly the loop, so its length must be a whole number of frames.
 Bytes encode_mp3_loop(const Audio& loop, int kilobits_per_second);
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 #include "composer.h"
 #include "mp3_encoder.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kBeats = 4;
@@ -204,3 +206,5 @@ Audio compose_puzzle_theme() {
     puzzle_drums(score);
     return master(score);
 }
+
+}  // namespace floebound::tools

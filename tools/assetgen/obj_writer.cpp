@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace floebound::tools {
+
 namespace {
 
 // Fixed notation and precision, so the text never depends on the locale's
@@ -61,3 +63,5 @@ std::string encode_mtl(const std::vector<MtlEntry>& materials) {
     }
     return text;
 }
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 
 #include "mesh_builder.h"
 
+namespace floebound::tools {
+
 // Static models as the game's OBJ/MTL loader reads them: every position and
 // texture coordinate first, then each part as a named group with its
 // material, closed by a bare "g" line. Meshes are built Z up like the MD2
@@ -28,3 +30,5 @@ struct MtlEntry {
 };
 
 std::string encode_mtl(const std::vector<MtlEntry>& materials);
+
+}  // namespace floebound::tools

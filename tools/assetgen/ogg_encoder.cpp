@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kStreamSerial = 0x466c6f65;  // "Floe"
@@ -96,3 +98,5 @@ Bytes encode_ogg_vorbis(const Audio& audio, float quality, const char* title) {
     stream.write_frames(out, nullptr, 0, audio.channels);
     return out;
 }
+
+}  // namespace floebound::tools

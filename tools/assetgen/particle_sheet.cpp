@@ -4,6 +4,8 @@
 
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSheetSize = 256;
@@ -87,3 +89,5 @@ Raster draw_particle_sheet() {
     paint_region(sheet, cell(15), puff);
     return sheet;
 }
+
+}  // namespace floebound::tools

@@ -6,6 +6,8 @@
 #include "puppet.h"
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSkinSize = 256;
@@ -164,3 +166,5 @@ ModelAsset make_penguin() {
     for (int i = 0; i < 6; ++i) frames.push_back({frame_name("run", i), run_pose(rig, i)});
     return {bake_md2(rig.puppet, frames, kSkinSize, kSkinSize, "models/penguin/penguin.png"), paint_skin()};
 }
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 #include <csetjmp>
 #include <stdexcept>
 
+namespace floebound::tools {
+
 namespace {
 
 void append_to_bytes(png_structp png, png_bytep data, png_size_t length) {
@@ -52,3 +54,5 @@ Bytes encode_png(const Raster& image) {
     if (!written) throw std::runtime_error("png: libpng could not encode the picture");
     return out;
 }
+
+}  // namespace floebound::tools

@@ -6,6 +6,8 @@
 #include "command_pictograms.h"
 #include "poster_layout.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kButtonSize = 128;
@@ -88,3 +90,5 @@ std::vector<NamedPicture> draw_popup_buttons() {
     }
     return buttons;
 }
+
+}  // namespace floebound::tools

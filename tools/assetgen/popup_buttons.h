@@ -4,8 +4,12 @@
 
 #include "named_picture.h"
 
+namespace floebound::tools {
+
 // The command popup's buttons: for each of the nine commands, in the game's
 // command order, an unselected picture ("menu/menu<Name>U.png") and a
 // highlighted one ("menu/menu<Name>S.png"), 128 by 128 pixels, a rounded
 // button with the command's drawing and its name, transparent around it.
 std::vector<NamedPicture> draw_popup_buttons();
+
+}  // namespace floebound::tools

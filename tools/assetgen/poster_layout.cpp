@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr Rgba kShadow{4, 10, 22, 200};
@@ -58,3 +60,5 @@ void paste(Raster& picture, const Raster& art, int left, int top) {
             blend_over(picture, px, py, art.pixel(x, y));
         }
 }
+
+}  // namespace floebound::tools

@@ -6,6 +6,8 @@
 #include "skin_paint.h"
 #include "text_render.h"
 
+namespace floebound::tools {
+
 // Pieces shared by the full-screen pictures (intro, credits, victory): they
 // are blended over the bright snow, so everything sits on a dark glass panel
 // in the popup buttons' slate blue with their gold rim.
@@ -41,3 +43,5 @@ int draw_lettering_from(Raster& picture, const std::string& text, const TextStyl
 
 // Blends `art` over `picture` with its top left at pixel (left, top).
 void paste(Raster& picture, const Raster& art, int left, int top);
+
+}  // namespace floebound::tools

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace floebound::tools {
+
 int Puppet::add_joint(int parent, Vec3 pivot) {
     assert(parent == kNoParent || (parent >= 0 && parent < static_cast<int>(joints_.size())));
     joints_.push_back({parent, pivot});
@@ -60,3 +62,5 @@ std::string frame_name(const char* action, int number) {
     std::snprintf(text, sizeof text, "%.11s%03d", action, number);
     return text;
 }
+
+}  // namespace floebound::tools

@@ -6,6 +6,8 @@
 #include "md2_writer.h"
 #include "mesh_builder.h"
 
+namespace floebound::tools {
+
 // One motion per joint: how the joint turns (or stretches, or shifts) about
 // its own pivot, on top of whatever its parent does. A motion's coordinates
 // are measured from the joint's pivot.
@@ -48,3 +50,5 @@ Md2Mesh bake_md2(const Puppet& puppet, const std::vector<NamedPose>& frames, int
 
 // Frame names as the file keeps them: the action and a three-digit number.
 std::string frame_name(const char* action, int number);
+
+}  // namespace floebound::tools

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace floebound::tools {
+
 // Every procedural choice draws from this fixed-seed generator so the assets
 // come out byte-identical on every run (xorshift32).
 class Xorshift {
@@ -27,3 +29,5 @@ public:
 private:
     std::uint32_t state_;
 };
+
+}  // namespace floebound::tools

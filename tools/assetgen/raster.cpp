@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace floebound::tools {
+
 namespace {
 
 // 4x4 sub-pixel samples per pixel: smooth enough edges even at 16 px.
@@ -154,3 +156,5 @@ void blend_over(Raster& image, int x, int y, Rgba color, double coverage) {
     for (int i = 0; i < 3; ++i) p[i] = to_byte((src[i] * src_a + p[i] * dst_a * (1.0 - src_a)) / out_a);
     p[3] = to_byte(out_a * 255.0);
 }
+
+}  // namespace floebound::tools

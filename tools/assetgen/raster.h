@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+namespace floebound::tools {
+
 struct Rgba {
     std::uint8_t r, g, b, a;
 };
@@ -62,3 +64,5 @@ private:
 
     Raster image_;
 };
+
+}  // namespace floebound::tools

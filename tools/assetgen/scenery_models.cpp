@@ -7,6 +7,8 @@
 #include "random.h"
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr float kPi = static_cast<float>(pi);
@@ -173,3 +175,5 @@ Raster draw_detail_texture() {
     });
     return detail;
 }
+
+}  // namespace floebound::tools

@@ -6,6 +6,8 @@
 #include "named_picture.h"
 #include "raster.h"
 
+namespace floebound::tools {
+
 // The static scenery: trees (a trunk and a crown, each its own material) and
 // grass tufts (crossed upright quads under a cut-out blade picture), as OBJ
 // and MTL text with their pictures. The game reads "models/<name>.obj",
@@ -25,3 +27,5 @@ std::vector<SceneryModel> make_scenery_models();
 // The ground texture of the scenery terrain: light, neutral and fine, so the
 // colour map's tint shows through. 256 by 256, opaque.
 Raster draw_detail_texture();
+
+}  // namespace floebound::tools

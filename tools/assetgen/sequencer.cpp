@@ -4,6 +4,8 @@
 
 #include "synth.h"
 
+namespace floebound::tools {
+
 namespace {
 
 double swung(double beat, double swing) {
@@ -67,3 +69,5 @@ Audio render_loop(const Score& score, int sample_rate) {
     add_echo(dry, send, static_cast<std::size_t>(std::lround(score.echo_beats * frames_per_beat)), score.echo_feedback);
     return dry;
 }
+
+}  // namespace floebound::tools

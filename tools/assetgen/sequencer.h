@@ -5,6 +5,8 @@
 #include "audio.h"
 #include "instruments.h"
 
+namespace floebound::tools {
+
 struct Note {
     double beat;    // from the start of the piece
     double length;  // in beats, how long the key is held
@@ -29,3 +31,5 @@ struct Score {
 // (note tails, echoes) wraps round to the start, so the buffer loops without
 // a seam.
 Audio render_loop(const Score& score, int sample_rate);
+
+}  // namespace floebound::tools

@@ -6,6 +6,8 @@
 #include "random.h"
 #include "synth.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kRate = 22050;
@@ -146,3 +148,5 @@ std::vector<NamedSound> make_sound_effects() {
         {"push.wav", push_scrape()},     {"select.wav", select_click()}, {"next.wav", next_chime()},
     };
 }
+
+}  // namespace floebound::tools

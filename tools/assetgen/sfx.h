@@ -5,6 +5,8 @@
 
 #include "audio.h"
 
+namespace floebound::tools {
+
 struct NamedSound {
     std::string file_name;
     Audio audio;
@@ -13,3 +15,5 @@ struct NamedSound {
 // The game's six effects (turn, tipped, falling, push, select, next), mono at
 // 22050 Hz, each rising from and settling back to silence.
 std::vector<NamedSound> make_sound_effects();
+
+}  // namespace floebound::tools

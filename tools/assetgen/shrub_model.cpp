@@ -12,6 +12,8 @@
 #include "puppet.h"
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSkinSize = 256;
@@ -172,3 +174,5 @@ ModelAsset make_shrub() {
     for (int i = 0; i < 40; ++i) frames.push_back({frame_name("stand", i), breeze_pose(rig, i)});
     return {bake_md2(rig.puppet, frames, kSkinSize, kSkinSize, "models/shrub/s6.png"), paint_skin()};
 }
+
+}  // namespace floebound::tools

@@ -6,6 +6,8 @@
 #include "puppet.h"
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSkinSize = 256;
@@ -99,3 +101,5 @@ ModelAsset make_skateboard() {
                      "models/skateboard/board.png"),
             paint_skin()};
 }
+
+}  // namespace floebound::tools

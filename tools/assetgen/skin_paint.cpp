@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr float kRadiansPerDegree = static_cast<float>(pi) / 180.0f;
@@ -126,3 +128,5 @@ Raster painted_skin(int size, Rgba background, std::initializer_list<SkinRegion>
     for (const SkinRegion& region : regions) paint_region(skin, region.rect, region.paint);
     return skin;
 }
+
+}  // namespace floebound::tools

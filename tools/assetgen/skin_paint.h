@@ -7,6 +7,8 @@
 #include "mesh_builder.h"
 #include "raster.h"
 
+namespace floebound::tools {
+
 // Per-texel painting for model skins and sprites: a region of the picture is
 // filled from a function of the surface coordinates the meshes use there, so
 // features can be placed in 3-D and land where the mesh samples them.
@@ -55,3 +57,5 @@ struct SkinRegion {
 // A square skin `size` texels wide: opaque `background` wherever no region
 // reaches, then each region painted in turn as paint_region paints it.
 Raster painted_skin(int size, Rgba background, std::initializer_list<SkinRegion> regions);
+
+}  // namespace floebound::tools

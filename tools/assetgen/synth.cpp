@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSineTableSize = 4096;
@@ -110,3 +112,5 @@ StateVariableFilter::Output StateVariableFilter::process(float x) {
     ic2_ = 2.0 * v2 - ic2_;
     return {static_cast<float>(v2), static_cast<float>(v1), static_cast<float>(x - k_ * v1 - v2)};
 }
+
+}  // namespace floebound::tools

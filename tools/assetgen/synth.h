@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace floebound::tools {
+
 // Building blocks for every synthesised sound: oscillators, envelopes and
 // filters. Phases are in cycles (1.0 = one period).
 
@@ -84,3 +86,5 @@ private:
     double a1_ = 0.0, a2_ = 0.0, a3_ = 0.0, k_ = 1.0;
     double ic1_ = 0.0, ic2_ = 0.0;
 };
+
+}  // namespace floebound::tools

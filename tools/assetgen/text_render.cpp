@@ -7,6 +7,8 @@
 #include <memory>
 #include <stdexcept>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSmallestPointSize = 6;
@@ -82,3 +84,5 @@ TextStyle fit_text(const std::string& text, TextStyle style, int max_width) {
     while (style.point_size > kSmallestPointSize && measure_text(text, style).width > max_width) --style.point_size;
     return style;
 }
+
+}  // namespace floebound::tools

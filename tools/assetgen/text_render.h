@@ -4,6 +4,8 @@
 
 #include "raster.h"
 
+namespace floebound::tools {
+
 // Lettering for the generated pictures, rendered by SDL_ttf from the system's
 // Bitstream Vera, the same face the game itself ships for its HUD, so drawn
 // labels and live text match. FreeType renders the same bytes on every run.
@@ -35,3 +37,5 @@ void draw_text_centred(Raster& image, const std::string& text, const TextStyle& 
 // The largest point size up to `style.point_size` at which `text` is at most
 // `max_width` pixels wide (never below 6), so long labels still fit a button.
 TextStyle fit_text(const std::string& text, TextStyle style, int max_width);
+
+}  // namespace floebound::tools

@@ -5,6 +5,8 @@
 #include "puppet.h"
 #include "skin_paint.h"
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int kSkinSize = 256;
@@ -105,3 +107,5 @@ ModelAsset make_tuna() {
     return {bake_md2(build_puppet(), {{frame_name("stand", 0), Pose(1)}}, kSkinSize, kSkinSize, "models/tuna/tuna.png"),
             paint_skin()};
 }
+
+}  // namespace floebound::tools

@@ -2,6 +2,8 @@
 
 #include "poster_layout.h"
 
+namespace floebound::tools {
+
 Raster draw_victory_banner() {
     Raster banner = blank_picture(kVictoryWidth, kVictoryHeight);
     draw_panel(banner, {4, 6, kVictoryWidth - 4, kVictoryHeight - 6}, 18);
@@ -11,3 +13,5 @@ Raster draw_victory_banner() {
     draw_lettering(banner, "Press space", {13, {170, 214, 246, 255}, false}, kCentre, top + 6);
     return banner;
 }
+
+}  // namespace floebound::tools

@@ -1,5 +1,7 @@
 #include "wav_writer.h"
 
+namespace floebound::tools {
+
 Bytes encode_wav(const Audio& audio) {
     const std::vector<std::int16_t> pcm = to_pcm16(audio);
     const auto channels = static_cast<std::uint16_t>(audio.channels);
@@ -25,3 +27,5 @@ Bytes encode_wav(const Audio& audio) {
     for (std::int16_t s : pcm) put_u16le(out, static_cast<std::uint16_t>(s));
     return out;
 }
+
+}  // namespace floebound::tools

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <set>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr int max_cows = 8;
@@ -131,3 +133,5 @@ std::string level_file_text(const GeneratedLevel& level) {
     text += "skateboardMax=0\n";
     return text;
 }
+
+}  // namespace floebound::tools

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace floebound::tools {
+
 // How hard a solved level is, from the search's own figures.
 struct Difficulty {
     int commands = 0;                // player commands of the solution
@@ -48,3 +50,5 @@ std::vector<GeneratedLevel> generate_levels(const GeneratorRequest& request);
 
 // The level file's text.
 std::string level_file_text(const GeneratedLevel& level);
+
+}  // namespace floebound::tools

@@ -16,6 +16,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace floebound;
+using namespace floebound::tools;
+
 namespace {
 
 constexpr const char* usage_text = R"(Usage: floebound-generate --cows C --goats G [--seed S] [--count K] [--out DIR]

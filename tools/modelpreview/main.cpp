@@ -13,6 +13,8 @@
 #include "png_writer.h"
 #include "soft_renderer.h"
 
+using namespace floebound::tools;
+
 namespace fs = std::filesystem;
 
 namespace {

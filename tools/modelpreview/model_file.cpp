@@ -8,6 +8,8 @@
 #include <iterator>
 #include <stdexcept>
 
+namespace floebound::tools {
+
 namespace {
 
 std::int32_t int_at(const std::vector<unsigned char>& bytes, std::size_t at) {
@@ -88,3 +90,5 @@ PreviewSkin read_png(const std::string& path) {
         throw std::runtime_error("cannot decode " + path);
     return skin;
 }
+
+}  // namespace floebound::tools

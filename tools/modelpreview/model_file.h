@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace floebound::tools {
+
 // An MD2 model and its skin as the preview needs them: every frame decoded
 // to model-space floats, triangles with texel coordinates.
 struct PreviewTriangle {
@@ -25,3 +27,5 @@ struct PreviewSkin {
 // Both throw std::runtime_error when the file is missing or damaged.
 PreviewModel read_md2(const std::string& path);
 PreviewSkin read_png(const std::string& path);
+
+}  // namespace floebound::tools

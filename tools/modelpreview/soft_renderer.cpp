@@ -8,6 +8,8 @@
 #include <limits>
 #include <vector>
 
+namespace floebound::tools {
+
 namespace {
 
 constexpr float kPi = static_cast<float>(pi);
@@ -164,3 +166,5 @@ void render_preview(const PreviewModel& model, const PreviewSkin& skin, int fram
         }
     }
 }
+
+}  // namespace floebound::tools

@@ -3,6 +3,8 @@
 #include "model_file.h"
 #include "raster.h"
 
+namespace floebound::tools {
+
 // Where the preview camera stands, measured from the model as the file sees
 // it: `around_degrees` 0 is straight in front (+X), 90 is the model's left
 // (+Y); `above_degrees` raises the camera over the ground.
@@ -18,3 +20,5 @@ struct PreviewView {
 // picture placed at (left, top) of `sheet`.
 void render_preview(const PreviewModel& model, const PreviewSkin& skin, int frame, PreviewView view, Raster& sheet,
                     int left, int top, int size);
+
+}  // namespace floebound::tools

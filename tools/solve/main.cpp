@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 #include <vector>
 
+using namespace floebound;
+
 namespace {
 
 constexpr const char* usage_text = R"(Usage: floebound-solve [--limit DECISIONS] LEVEL-FILE...

@@ -34,14 +34,13 @@ bool read_int(const char*& cursor, int& out) {
 
 }  // namespace
 
-float view_matrix[16];
-
 Camera::Camera()
     : eye{25, 50, 0},
       target{0, 0, 0},
       up{0, 1, 0},
       screen_width(min_width), screen_height(min_height),
-      hud_depth(0) {
+      hud_depth(0),
+      view_matrix{} {
     read_screen_size("screensize.txt", *this);
 }
 
@@ -75,7 +74,7 @@ void apply_camera(Camera& cam) {
     gluLookAt(cam.eye.x, cam.eye.y, cam.eye.z,
               cam.target.x, cam.target.y, cam.target.z,
               cam.up.x, cam.up.y, cam.up.z);
-    glGetFloatv(GL_MODELVIEW_MATRIX, view_matrix);
+    glGetFloatv(GL_MODELVIEW_MATRIX, cam.view_matrix);
 }
 
 void begin_hud(Camera& cam) {

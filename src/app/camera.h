@@ -14,14 +14,14 @@ struct Camera {
     Vector3 up;
     int screen_width, screen_height;
     int hud_depth;  // begin_hud calls not yet matched by end_hud
+    // The modelview matrix (column order) as apply_camera left it: elements
+    // 0, 4, 8 are the camera's right vector, 1, 5, 9 its up vector.
+    float view_matrix[16];
 };
 
 // The one camera; constructed, and its size read, before main runs.
 extern Camera camera;
 
-// The modelview matrix (column order) as apply_camera left it: elements 0, 4, 8
-// are the camera's right vector, 1, 5, 9 its up vector.
-extern float view_matrix[16];
 
 // Window size from the text of a screensize file ("%d %d"): a value that cannot
 // be read keeps what the camera holds, then sizes below 640 by 480 are raised.

@@ -13,7 +13,7 @@ void emitter_draw(const ParticleEmitter& emitter) {
     // Every emitter draws every frame: one buffer, grown to the largest
     // batch, serves them all (drawing happens on the main thread only).
     static std::vector<ParticleVertex> vertices;
-    build_particle_vertices(emitter, view_matrix, vertices);
+    build_particle_vertices(emitter, camera.view_matrix, vertices);
 
     // Without the sheet the sprites still show, in whatever state earlier
     // drawing left.

@@ -96,17 +96,17 @@ TEST_F(Hud, ApplyCameraKeepsTheViewMatrixWithRightAndUpRows) {
     camera.eye.y = 0;
     camera.eye.z = 500;  // looking down -z: right is +x, up is +y
     apply_camera(camera);
-    EXPECT_NEAR(view_matrix[0], 1, 1e-5);
-    EXPECT_NEAR(view_matrix[4], 0, 1e-5);
-    EXPECT_NEAR(view_matrix[8], 0, 1e-5);
-    EXPECT_NEAR(view_matrix[1], 0, 1e-5);
-    EXPECT_NEAR(view_matrix[5], 1, 1e-5);
-    EXPECT_NEAR(view_matrix[9], 0, 1e-5);
-    EXPECT_NEAR(view_matrix[14], -500, 1e-3);
+    EXPECT_NEAR(camera.view_matrix[0], 1, 1e-5);
+    EXPECT_NEAR(camera.view_matrix[4], 0, 1e-5);
+    EXPECT_NEAR(camera.view_matrix[8], 0, 1e-5);
+    EXPECT_NEAR(camera.view_matrix[1], 0, 1e-5);
+    EXPECT_NEAR(camera.view_matrix[5], 1, 1e-5);
+    EXPECT_NEAR(camera.view_matrix[9], 0, 1e-5);
+    EXPECT_NEAR(camera.view_matrix[14], -500, 1e-3);
 
     camera.eye.x = 500;  // from +x: right is -z
     camera.eye.z = 0;
     apply_camera(camera);
-    EXPECT_NEAR(view_matrix[0], 0, 1e-5);
-    EXPECT_NEAR(view_matrix[8], -1, 1e-5);
+    EXPECT_NEAR(camera.view_matrix[0], 0, 1e-5);
+    EXPECT_NEAR(camera.view_matrix[8], -1, 1e-5);
 }

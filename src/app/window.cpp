@@ -26,6 +26,7 @@ struct WindowModes {
     WindowSize window{};
 };
 
+// SDL 1.2 has one window per process, so the modes it moves between are the process's too.
 WindowModes modes;
 
 bool is_desktop_stand_in(WindowSize size) {

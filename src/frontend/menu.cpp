@@ -14,6 +14,8 @@
 
 namespace floebound {
 
+// Process-wide, as the intro's pictures and their textures are made once and
+// any later Menu shows the same ones.
 Image* intro_images[4] = {};
 
 namespace {

@@ -26,8 +26,11 @@ constexpr float random_max = 32767.0f;
 // glibc's rand reaches 2^31 - 1; the formulas expect 15 bits.
 int standard_random() { return std::rand() & 32767; }
 
+// Process-wide so that tests can script the draws of every emitter at once.
 int (*random_source)() = standard_random;
 
+// One sheet serves every emitter of the run, each actor's included, and
+// actors are made without a way to reach anything else.
 Image* sprite_sheet = nullptr;
 
 // The emitter's axis: its velocity normalised, or the velocity itself when zero.
@@ -118,6 +121,8 @@ void retire_particles(ParticleEmitter& emitter) {
 
 }  // namespace
 
+// Shared by every emitter of their kind, which point at them; not const, as
+// emitter_update repairs an interval of 0 in place.
 // Fields: duration, interval, lifetime, lifetime spread; velocity, growth;
 // drift, spin; ring radius, size, cell, spread; start and end colours.
 EmitterParams fire_params_1 = {

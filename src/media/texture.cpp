@@ -15,6 +15,7 @@ namespace {
 
 constexpr int max_blank_side = 512;
 
+// One pool of names for the one GL context, handed out in order for the whole run.
 GLuint texture_pool[texture_pool_size];
 int next_free_texture = 0;
 

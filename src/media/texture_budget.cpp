@@ -9,6 +9,7 @@
 
 namespace floebound {
 
+// The texture memory window is the process's, like the GL context it stands for.
 TextureBudget texture_budget;
 
 namespace {

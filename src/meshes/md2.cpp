@@ -14,6 +14,7 @@
 
 namespace floebound {
 
+// The running total of model memory the console reports: every model's, so the process's.
 int md2_alloc_bytes = 0;
 
 namespace {

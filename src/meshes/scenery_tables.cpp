@@ -2,6 +2,7 @@
 
 namespace floebound {
 
+// The scenery items load once for the whole run and every terrain shares them.
 SceneryTables scenery_tables{};
 
 int scenery_item_count() { return scenery_tables.model_count; }

@@ -18,8 +18,8 @@ LevelPath numbered_level_path(int level_number);
 
 bool level_file_exists(const char* path);
 
-// Level 0 and the numbered levels after it up to the first one missing, from
-// the working directory.
+// Level 0 and the numbered levels after it up to the first one missing, in
+// the game folder.
 int count_levels();
 
 // How far a player has come: the furthest level reached (a level won or

@@ -22,9 +22,9 @@ float squared_distance(const Vector3& a, const Vector3& b) {
 
 }  // namespace
 
-bool Actor::load_model(const char* name, const char* model_path, const char* skin_path) {
+bool Actor::load_model(ModelCache& models, const char* name, const char* model_path, const char* skin_path) {
     std::snprintf(display_name, sizeof display_name, "%s", name);
-    model = fetch_model(model_path, skin_path);
+    model = models.fetch(model_path, skin_path);
     return model != nullptr;
 }
 

@@ -7,6 +7,7 @@
 
 namespace floebound {
 
+class ModelCache;
 struct Md2Model;
 
 // One animated model on the field: a penguin, skateboard, bucket, cow, tunafish
@@ -21,7 +22,8 @@ public:
     // Copies the name, then takes the model and skin pair from the model cache
     // or loads it. False when the actor is left without a model (its file did
     // not load, now or before); it then plays on but is never drawn.
-    [[nodiscard]] bool load_model(const char* name, const char* model_path, const char* skin_path);
+    [[nodiscard]] bool load_model(ModelCache& models, const char* name, const char* model_path,
+                                  const char* skin_path);
 
     void set_position(float x, float y, float z);
     // Starts walking toward the point; a point within 1 unit is reached at once.

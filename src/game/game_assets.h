@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/model_cache.h"
 #include "game/popup.h"
 #include "media/sound.h"
 #include "media/text.h"
@@ -13,6 +14,7 @@ struct GameAssets {
     SoundBank sounds;
     Fonts fonts;
     PopupPictures popup_pictures;
+    ModelCache models;
 };
 
 }  // namespace floebound

@@ -90,15 +90,16 @@ void Level::apply_command(PopupCommand command, int column, int row) {
     case PopupCommand::penguin: {
         Actor& penguin = penguins.emplace_back();
         // Without its model the penguin still walks, undrawn.
-        static_cast<void>(
-            penguin.load_model(next_penguin_name(), "models/penguin/tris.md2", "models/penguin/penguin.png"));
+        static_cast<void>(penguin.load_model(assets_.models, next_penguin_name(), "models/penguin/tris.md2",
+                                             "models/penguin/penguin.png"));
         penguin.set_position(centre.x, drop_height, centre.z);
         assets_.sounds.play(SoundId::falling);
         break;
     }
     case PopupCommand::skateboard: {
         Actor& board = skateboards.emplace_back();
-        static_cast<void>(board.load_model("Skateboard", "models/skateboard/board.md2", "models/skateboard/board.png"));
+        static_cast<void>(board.load_model(assets_.models, "Skateboard", "models/skateboard/board.md2",
+                                           "models/skateboard/board.png"));
         board.set_position(centre.x, drop_height, centre.z);
         break;
     }

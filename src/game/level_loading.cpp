@@ -1,4 +1,6 @@
 #include "game/level.h"
+
+#include "game/game_assets.h"
 #include "game/level_sequence.h"
 #include "puzzle/level_file.h"
 
@@ -21,10 +23,10 @@ constexpr ActorLook bucket_look{"Bucket", "models/bucket/tris.md2", "models/buck
 
 // Set up in place on the list's last element: the lists keep their elements
 // where they are, and an actor's emitter is not worth copying.
-Actor& add_actor(std::deque<Actor>& actors, const ActorLook& look, int column, int row) {
+Actor& add_actor(ModelCache& models, std::deque<Actor>& actors, const ActorLook& look, int column, int row) {
     Actor& actor = actors.emplace_back();
     // Without its model the actor still plays its part, undrawn.
-    static_cast<void>(actor.load_model(look.name, look.model_path, look.skin_path));
+    static_cast<void>(actor.load_model(models, look.name, look.model_path, look.skin_path));
     const CellCentre centre = cell_centre(column, row);
     actor.set_position(centre.x, centre.y, centre.z);
     return actor;
@@ -61,10 +63,12 @@ void Level::load_level(const char* path) {
             const std::optional<CellKind> kind = file->cells[row * grid_side + column];
             if (!kind) continue;
             switch (*kind) {
-            case CellKind::tree: add_actor(trees, tree_look, column, row); break;
-            case CellKind::cow: add_actor(cows, cow_look, column, row).start_emitter(&cow_params, 0, 22, -18); break;
-            case CellKind::tunafish: add_actor(tunafish_list, tunafish_look, column, row); break;
-            case CellKind::bucket: add_actor(buckets, bucket_look, column, row); break;
+            case CellKind::tree: add_actor(assets_.models, trees, tree_look, column, row); break;
+            case CellKind::cow:
+                add_actor(assets_.models, cows, cow_look, column, row).start_emitter(&cow_params, 0, 22, -18);
+                break;
+            case CellKind::tunafish: add_actor(assets_.models, tunafish_list, tunafish_look, column, row); break;
+            case CellKind::bucket: add_actor(assets_.models, buckets, bucket_look, column, row); break;
             case CellKind::fire:
                 add_fire(fires, &fire_params_1, column, row);
                 add_fire(fires, &fire_params_2, column, row);

@@ -391,6 +391,10 @@ Md2Model* load_md2(const char* path) {
     return model;
 }
 
+void discard_md2(Md2Model* model) {
+    if (model) release_model(model);
+}
+
 void free_md2(Md2Model* model) {
     if (!model) return;
     release_model(model);

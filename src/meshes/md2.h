@@ -47,6 +47,8 @@ extern int md2_alloc_bytes;
 // Releases the model, its frames and its skin, then prints
 // "FREEmd2alloc=%d\n"; null does nothing.
 void free_md2(Md2Model* model);
+// The same without the line, for an owner letting go as the game ends.
+void discard_md2(Md2Model* model);
 
 // The pose a fraction f of the way from frame to next_frame, as
 // triangle_count * 3 corners, and its bounding box (min x, y, z, max x, y, z).

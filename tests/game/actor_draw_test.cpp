@@ -1,5 +1,6 @@
 #include "front_view.h"
 #include "game/actor.h"
+#include "game/model_cache.h"
 #include "gl_window.h"
 #include "md2_fixture.h"
 #include "media/image.h"
@@ -74,11 +75,12 @@ protected:
 };
 
 TEST_F(ActorDrawing, SkinnedModelShowsUprightWhereTheActorStands) {
+    ModelCache models;
     testing::internal::CaptureStdout();
     Actor actor;
     Actor turned;
-    ASSERT_TRUE(actor.load_model("Penguin", model.c_str(), skin.c_str()));
-    ASSERT_TRUE(turned.load_model("Penguin2", model.c_str(), skin.c_str()));
+    ASSERT_TRUE(actor.load_model(models, "Penguin", model.c_str(), skin.c_str()));
+    ASSERT_TRUE(turned.load_model(models, "Penguin2", model.c_str(), skin.c_str()));
     const std::string load_output = testing::internal::GetCapturedStdout();
     const auto skin_load = load_output.find("Loaded " + skin);
     EXPECT_NE(skin_load, std::string::npos) << load_output;
@@ -124,14 +126,15 @@ TEST_F(ActorDrawing, SkinnedModelShowsUprightWhereTheActorStands) {
 }
 
 TEST_F(ActorDrawing, SkinlessModelDrawsUntexturedWithItsParticlesInItsFrame) {
+    ModelCache models;
     // A texture that earlier drawing left bound and enabled must not show.
     Actor skinned;
-    ASSERT_TRUE(skinned.load_model("Skinned", model.c_str(), skin.c_str()));
+    ASSERT_TRUE(skinned.load_model(models, "Skinned", model.c_str(), skin.c_str()));
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, skinned.model->skin->texture);
 
     Actor actor;
-    ASSERT_TRUE(actor.load_model("Bare", model.c_str(), dir.file("missing.png").c_str()));
+    ASSERT_TRUE(actor.load_model(models, "Bare", model.c_str(), dir.file("missing.png").c_str()));
     ASSERT_EQ(actor.model->skin, nullptr);
     // A big sprite 20 units along the actor's x, level with the frame's
     // origin, which sits on the world's.
@@ -159,8 +162,9 @@ TEST_F(ActorDrawing, SkinlessModelDrawsUntexturedWithItsParticlesInItsFrame) {
 }
 
 TEST_F(ActorDrawing, ActorWithoutModelDrawsNothingNotEvenParticles) {
+    ModelCache models;
     Actor actor;
-    EXPECT_FALSE(actor.load_model("Ghost", dir.file("missing.md2").c_str(), skin.c_str()));
+    EXPECT_FALSE(actor.load_model(models, "Ghost", dir.file("missing.md2").c_str(), skin.c_str()));
     actor.start_emitter(&cow_params, 0, 0, 0);
     actor.update(1);
     ASSERT_EQ(actor.emitter.count, 1);

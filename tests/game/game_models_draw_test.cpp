@@ -1,5 +1,6 @@
 #include "front_view.h"
 #include "game/actor.h"
+#include "game/model_cache.h"
 #include "gl_window.h"
 #include "media/texture.h"
 
@@ -63,8 +64,9 @@ protected:
     static ColourCounts draw_facing_camera(const char* name, const char* model, const char* skin, float distance,
                                            float turn) {
         look_from_front(distance, 0.25f);
+        ModelCache models;
         Actor actor;
-        EXPECT_TRUE(actor.load_model(name, model, skin));
+        EXPECT_TRUE(actor.load_model(models, name, model, skin));
         EXPECT_NE(actor.model, nullptr);
         actor.set_position(0, -20, 0);
         actor.heading = pi + turn;

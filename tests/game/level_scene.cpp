@@ -56,7 +56,7 @@ std::string LevelScene::write_level(const std::string& name, const std::string& 
 
 Actor& LevelScene::drop_penguin(const char* name, int column, int row) {
     Actor& penguin = level->penguins.emplace_back();
-    EXPECT_TRUE(penguin.load_model(name, "models/penguin/tris.md2", "models/penguin/penguin.png"))
+    EXPECT_TRUE(penguin.load_model(assets->models, name, "models/penguin/tris.md2", "models/penguin/penguin.png"))
         << "the scene links the models";
     penguin.set_position((static_cast<float>(column) - 3.5f) * 64, 2000, (static_cast<float>(row) - 3.5f) * 64);
     return penguin;

@@ -169,10 +169,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (Image* image : {hud, marker, buttons[0], buttons[1]}) make_texture(image);
+    ParticleSheet sheet;
     ParticleEmitter fires[4];
     for (int i = 0; i < 4; ++i) {
         const CellCentre centre = cell_centre(fire_squares[i / 2][0], fire_squares[i / 2][1]);
-        emitter_start(fires[i], i % 2 ? &fire_params_2 : &fire_params_1, centre.x, centre.y, centre.z);
+        emitter_start(fires[i], i % 2 ? &fire_params_2 : &fire_params_1, sheet.get(), centre.x, centre.y, centre.z);
         for (int ms = 0; ms < fire_warm_up_ms; ms += 18) emitter_update(fires[i], 18);
     }
     Orbit orbit{1.0f, 4.74f, 800, 0, 0, 0};

@@ -14,7 +14,7 @@ constexpr int slice_ms = 18;
 // keeps from then on.
 ParticleEmitter steady_fire(EmitterParams& params) {
     ParticleEmitter fire;
-    emitter_start(fire, &params, 0, 0, 0);
+    emitter_start(fire, &params, nullptr, 0, 0, 0);
     for (int elapsed = 0; elapsed < 5000; elapsed += slice_ms) emitter_update(fire, slice_ms);
     return fire;
 }

@@ -82,8 +82,8 @@ bool Actor::start_dying() {
     return false;
 }
 
-void Actor::start_emitter(EmitterParams* params, float x, float y, float z) {
-    emitter_start(emitter, params, x, y, z);
+void Actor::start_emitter(EmitterParams* params, const Image* sheet, float x, float y, float z) {
+    emitter_start(emitter, params, sheet, x, y, z);
 }
 
 void Actor::update(int elapsed_ms) {

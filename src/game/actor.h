@@ -40,7 +40,7 @@ public:
     bool death_finished() const { return !playing; }
     // Starts the actor's own emitter at a point of its drawing frame, so that
     // the particles follow it.
-    void start_emitter(EmitterParams* params, float x, float y, float z);
+    void start_emitter(EmitterParams* params, const Image* sheet, float x, float y, float z);
 
     void draw() override;
     void update(int elapsed_ms) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/model_cache.h"
+#include "game/particles.h"
 #include "game/popup.h"
 #include "media/sound.h"
 #include "media/text.h"
@@ -15,6 +16,7 @@ struct GameAssets {
     Fonts fonts;
     PopupPictures popup_pictures;
     ModelCache models;
+    ParticleSheet particle_sheet;
 };
 
 }  // namespace floebound

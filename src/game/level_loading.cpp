@@ -32,9 +32,9 @@ Actor& add_actor(ModelCache& models, std::deque<Actor>& actors, const ActorLook&
     return actor;
 }
 
-void add_fire(std::deque<ParticleEmitter>& fires, EmitterParams* params, int column, int row) {
+void add_fire(std::deque<ParticleEmitter>& fires, EmitterParams* params, const Image* sheet, int column, int row) {
     const CellCentre centre = cell_centre(column, row);
-    emitter_start(fires.emplace_back(), params, centre.x, centre.y, centre.z);
+    emitter_start(fires.emplace_back(), params, sheet, centre.x, centre.y, centre.z);
 }
 
 }  // namespace
@@ -65,13 +65,15 @@ void Level::load_level(const char* path) {
             switch (*kind) {
             case CellKind::tree: add_actor(assets_.models, trees, tree_look, column, row); break;
             case CellKind::cow:
-                add_actor(assets_.models, cows, cow_look, column, row).start_emitter(&cow_params, 0, 22, -18);
+                // The cow's model loads first, then the sheet, as they always did.
+                add_actor(assets_.models, cows, cow_look, column, row)
+                    .start_emitter(&cow_params, assets_.particle_sheet.get(), 0, 22, -18);
                 break;
             case CellKind::tunafish: add_actor(assets_.models, tunafish_list, tunafish_look, column, row); break;
             case CellKind::bucket: add_actor(assets_.models, buckets, bucket_look, column, row); break;
             case CellKind::fire:
-                add_fire(fires, &fire_params_1, column, row);
-                add_fire(fires, &fire_params_2, column, row);
+                add_fire(fires, &fire_params_1, assets_.particle_sheet.get(), column, row);
+                add_fire(fires, &fire_params_2, assets_.particle_sheet.get(), column, row);
                 break;
             default: break;
             }

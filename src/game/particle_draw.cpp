@@ -17,7 +17,7 @@ void emitter_draw(const ParticleEmitter& emitter) {
 
     // Without the sheet the sprites still show, in whatever state earlier
     // drawing left.
-    if (const Image* sheet = particle_sprite_sheet()) {
+    if (const Image* sheet = emitter.sheet) {
         glEnable(GL_TEXTURE_2D);
         glEnable(GL_BLEND);
         glBindTexture(GL_TEXTURE_2D, sheet->texture);

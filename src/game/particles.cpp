@@ -29,9 +29,6 @@ int standard_random() { return std::rand() & 32767; }
 // Process-wide so that tests can script the draws of every emitter at once.
 int (*random_source)() = standard_random;
 
-// One sheet serves every emitter of the run, each actor's included, and
-// actors are made without a way to reach anything else.
-Image* sprite_sheet = nullptr;
 
 // The emitter's axis: its velocity normalised, or the velocity itself when zero.
 Vector3 axis_of(const EmitterParams& params) {
@@ -148,7 +145,8 @@ EmitterParams cow_params = {
 };
 
 ParticleEmitter::ParticleEmitter(const ParticleEmitter& other)
-    : origin(other.origin), params(other.params), clock(other.clock), credit(other.credit), count(other.count) {
+    : origin(other.origin), params(other.params), sheet(other.sheet), clock(other.clock), credit(other.credit),
+      count(other.count) {
     Particle** tail = &particles;
     for (const Particle* source = other.particles; source; source = source->next) {
         *tail = new Particle(*source);
@@ -158,13 +156,14 @@ ParticleEmitter::ParticleEmitter(const ParticleEmitter& other)
 }
 
 ParticleEmitter::ParticleEmitter(ParticleEmitter&& other) noexcept
-    : origin(other.origin), params(other.params), clock(other.clock), credit(other.credit),
+    : origin(other.origin), params(other.params), sheet(other.sheet), clock(other.clock), credit(other.credit),
       particles(std::exchange(other.particles, nullptr)), count(std::exchange(other.count, 0)),
       spare(std::exchange(other.spare, nullptr)) {}
 
 ParticleEmitter& ParticleEmitter::operator=(ParticleEmitter other) noexcept {
     std::swap(origin, other.origin);
     std::swap(params, other.params);
+    std::swap(sheet, other.sheet);
     std::swap(clock, other.clock);
     std::swap(credit, other.credit);
     std::swap(particles, other.particles);
@@ -178,16 +177,23 @@ ParticleEmitter::~ParticleEmitter() {
     delete_list(spare);
 }
 
-void emitter_start(ParticleEmitter& emitter, EmitterParams* params, float x, float y, float z) {
+void emitter_start(ParticleEmitter& emitter, EmitterParams* params, const Image* sheet, float x, float y, float z) {
     emitter.params = params;
+    emitter.sheet = sheet;
     emitter.origin = {x, y, z};
     emitter.clock = 0;
     emitter.credit = params ? params->interval : 0;
     retire_particles(emitter);
-    if (!sprite_sheet) {
-        sprite_sheet = load_image("data/particle.png");
-        make_texture(sprite_sheet);
+}
+
+ParticleSheet::~ParticleSheet() { free_image(image_); }
+
+const Image* ParticleSheet::get() {
+    if (!image_) {
+        image_ = load_image("data/particle.png");
+        make_texture(image_);
     }
+    return image_;
 }
 
 bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
@@ -221,7 +227,6 @@ bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
     return emitter.count == 0 && emitter.clock > params->interval;
 }
 
-Image* particle_sprite_sheet() { return sprite_sheet; }
 
 void set_particle_random(int (*source)()) { random_source = source ? source : standard_random; }
 

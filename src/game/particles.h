@@ -56,6 +56,7 @@ extern EmitterParams cow_params;
 struct ParticleEmitter {
     Vector3 origin = {0, 0, 0};       // in the coordinates current when drawn
     EmitterParams* params = nullptr;  // not owned; null means inactive
+    const Image* sheet = nullptr;     // not owned: the sprite sheet drawn with, null for none
     std::int32_t clock = 0;           // ms since the last start
     std::int32_t credit = 0;          // ms of emission not yet spent on particles
     Particle* particles = nullptr;    // newest first
@@ -72,10 +73,9 @@ struct ParticleEmitter {
     ~ParticleEmitter();
 };
 
-// Restarts the emitter with a parameter set (null makes it inactive) at an
-// origin, throwing away its particles. Loads the process-wide sprite sheet
-// "data/particle.png" while it is still missing.
-void emitter_start(ParticleEmitter& emitter, EmitterParams* params, float x, float y, float z);
+// Restarts the emitter with a parameter set (null makes it inactive) and a
+// sprite sheet at an origin, throwing away its particles.
+void emitter_start(ParticleEmitter& emitter, EmitterParams* params, const Image* sheet, float x, float y, float z);
 
 // Ages the particles and emits new ones; true once the emitter has nothing
 // left to show (always for an inactive one).
@@ -86,8 +86,22 @@ bool emitter_update(ParticleEmitter& emitter, int elapsed_ms);
 // sprite sheet is loaded, the alpha test disabled and the colour white.
 void emitter_draw(const ParticleEmitter& emitter);
 
-// The sprite sheet once loaded, else null.
-Image* particle_sprite_sheet();
+// The sprite sheet "data/particle.png", 4 by 4 cells, that every emitter
+// draws with. Released with the object; its texture stays with the pool.
+class ParticleSheet {
+public:
+    ParticleSheet() = default;
+    ~ParticleSheet();
+    ParticleSheet(const ParticleSheet&) = delete;
+    ParticleSheet& operator=(const ParticleSheet&) = delete;
+
+    // The sheet, loaded (texture made) by the first call and by any later one
+    // while it is still missing; null while it does not load.
+    const Image* get();
+
+private:
+    Image* image_ = nullptr;
+};
 
 // Particles draw random numbers from 0 to 32767 from this source; null
 // restores the default, which is the standard library's rand.

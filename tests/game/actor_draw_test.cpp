@@ -140,7 +140,7 @@ TEST_F(ActorDrawing, SkinlessModelDrawsUntexturedWithItsParticlesInItsFrame) {
     // origin, which sits on the world's.
     EmitterParams big = cow_params;
     big.size = 12;
-    actor.start_emitter(&big, 20, 0, 0);
+    actor.start_emitter(&big, nullptr, 20, 0, 0);
     actor.update(1);
     ASSERT_EQ(actor.emitter.count, 1);
     actor.set_position(0, -lift, 0);
@@ -165,7 +165,7 @@ TEST_F(ActorDrawing, ActorWithoutModelDrawsNothingNotEvenParticles) {
     ModelCache models;
     Actor actor;
     EXPECT_FALSE(actor.load_model(models, "Ghost", dir.file("missing.md2").c_str(), skin.c_str()));
-    actor.start_emitter(&cow_params, 0, 0, 0);
+    actor.start_emitter(&cow_params, nullptr, 0, 0, 0);
     actor.update(1);
     ASSERT_EQ(actor.emitter.count, 1);
     actor.set_position(0, -lift, 0);

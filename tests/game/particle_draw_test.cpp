@@ -61,9 +61,9 @@ Survey survey() {
     return found;
 }
 
-ParticleEmitter burning_fire() {
+ParticleEmitter burning_fire(ParticleSheet& sheet) {
     ParticleEmitter emitter;
-    emitter_start(emitter, &fire_params_1, 0, 0, 0);
+    emitter_start(emitter, &fire_params_1, sheet.get(), 0, 0, 0);
     for (int n = 0; n < 10; ++n) emitter_update(emitter, 18);
     EXPECT_GT(emitter.count, 0);
     return emitter;
@@ -87,13 +87,13 @@ protected:
     }
 };
 
-// First in the file: the sheet is process-wide, loaded by the first start that finds it.
 TEST_F(ParticleDrawing, MissingSheetIsReportedAndTriedAgainAtTheNextStart) {
     const ScratchGameFolder folder;
+    ParticleSheet sheets;
     testing::internal::CaptureStdout();
-    ParticleEmitter emitter = burning_fire();
+    ParticleEmitter emitter = burning_fire(sheets);
     const std::string output = testing::internal::GetCapturedStdout();
-    ASSERT_EQ(particle_sprite_sheet(), nullptr) << "another test loaded the sheet first";
+    ASSERT_EQ(emitter.sheet, nullptr);
     EXPECT_NE(output.find("*** Missing image.\n"), std::string::npos) << output;
 
     // The sprites still draw, in the state the caller left, untextured here.
@@ -104,24 +104,25 @@ TEST_F(ParticleDrawing, MissingSheetIsReportedAndTriedAgainAtTheNextStart) {
     EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
 
     write_sheet(folder);
-    emitter_start(emitter, &fire_params_1, 0, 0, 0);
-    const Image* sheet = particle_sprite_sheet();
+    emitter_start(emitter, &fire_params_1, sheets.get(), 0, 0, 0);
+    const Image* sheet = emitter.sheet;
     ASSERT_NE(sheet, nullptr);
     EXPECT_NE(sheet->texture, 0u);
-    emitter_start(emitter, &fire_params_2, 0, 0, 0);
-    EXPECT_EQ(particle_sprite_sheet(), sheet);
+    emitter_start(emitter, &fire_params_2, sheets.get(), 0, 0, 0);
+    EXPECT_EQ(emitter.sheet, sheet);
 }
 
 TEST_F(ParticleDrawing, FireAddsItsColoursAroundItsOriginThroughTheSheetsCell) {
     const ScratchGameFolder folder;
     write_sheet(folder);
-    ParticleEmitter emitter = burning_fire();
+    ParticleSheet sheet;
+    ParticleEmitter emitter = burning_fire(sheet);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     // Emitters with nothing to show touch nothing.
     ParticleEmitter inactive;
     ParticleEmitter empty;
-    emitter_start(empty, &fire_params_1, 0, 0, 0);
+    emitter_start(empty, &fire_params_1, sheet.get(), 0, 0, 0);
     emitter_draw(inactive);
     emitter_draw(empty);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
@@ -144,7 +145,7 @@ TEST_F(ParticleDrawing, FireAddsItsColoursAroundItsOriginThroughTheSheetsCell) {
     EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
     EXPECT_EQ(integer_state(GL_BLEND_DST), GL_ONE);
     EXPECT_EQ(integer_state(GL_ALPHA_TEST_FUNC), GL_GREATER);
-    EXPECT_EQ(integer_state(GL_TEXTURE_BINDING_2D), static_cast<GLint>(particle_sprite_sheet()->texture));
+    EXPECT_EQ(integer_state(GL_TEXTURE_BINDING_2D), static_cast<GLint>(sheet.get()->texture));
     GLfloat colour[4] = {0, 0, 0, 0};
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_EQ(colour[0] + colour[1] + colour[2] + colour[3], 4);

@@ -38,7 +38,7 @@ ParticleEmitter emit_one(EmitterParams& params, std::vector<int> draws = {0}) {
     play(std::move(draws));
     params.duration = 1;
     ParticleEmitter emitter;
-    emitter_start(emitter, &params, 0, 0, 0);
+    emitter_start(emitter, &params, nullptr, 0, 0, 0);
     emitter_update(emitter, 1);
     EXPECT_EQ(emitter.count, 1);
     return emitter;
@@ -61,7 +61,7 @@ constexpr float front_view[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1
 
 TEST_F(Particles, CreditPaysForOneParticlePerIntervalAboveIt) {
     ParticleEmitter emitter;
-    emitter_start(emitter, &fire_params_1, 0, 0, 0);
+    emitter_start(emitter, &fire_params_1, nullptr, 0, 0, 0);
     EXPECT_EQ(emitter.credit, 8);
     // No time buys nothing, and a fresh emitter is not finished before its
     // clock passes the interval.
@@ -73,7 +73,7 @@ TEST_F(Particles, CreditPaysForOneParticlePerIntervalAboveIt) {
     EXPECT_EQ(emitter.credit, 2);
 
     // A restart drops the three; 16 pays for one, and 8 is not above 8.
-    emitter_start(emitter, &fire_params_1, 0, 0, 0);
+    emitter_start(emitter, &fire_params_1, nullptr, 0, 0, 0);
     EXPECT_EQ(emitter.particles, nullptr);
     emitter_update(emitter, 8);
     EXPECT_EQ(emitter.count, 1);
@@ -81,7 +81,7 @@ TEST_F(Particles, CreditPaysForOneParticlePerIntervalAboveIt) {
 
     // The cow's start credit buys its first particle at once, the next only
     // once the credit is above 400 again. Newest first.
-    emitter_start(emitter, &cow_params, 0, 22, -18);
+    emitter_start(emitter, &cow_params, nullptr, 0, 22, -18);
     emitter_update(emitter, 10);
     EXPECT_EQ(emitter.count, 1);
     EXPECT_EQ(emitter.credit, 10);
@@ -96,7 +96,7 @@ TEST_F(Particles, CreditPaysForOneParticlePerIntervalAboveIt) {
     // An interval of 0 becomes 1 in the set itself.
     EmitterParams eager = fire_params_1;
     eager.interval = 0;
-    emitter_start(emitter, &eager, 0, 0, 0);
+    emitter_start(emitter, &eager, nullptr, 0, 0, 0);
     emitter_update(emitter, 5);
     EXPECT_EQ(eager.interval, 1);
     EXPECT_EQ(emitter.count, 4);
@@ -190,7 +190,7 @@ TEST_F(Particles, ColoursMoveToTheEndColourAndFadeOverTheLastThird) {
 TEST_F(Particles, EmissionStopsAfterTheDurationReusingNodesAndFinishesWhenTheLastParticleDies) {
     set_particle_random(nullptr);
     ParticleEmitter emitter;
-    emitter_start(emitter, &fire_params_1, 5, 0, 5);
+    emitter_start(emitter, &fire_params_1, nullptr, 5, 0, 5);
     // Dead particles' nodes are reused: after the first seconds the emitter
     // holds about as many nodes as ever live at once, for the whole burn.
     const auto nodes = [&] {
@@ -230,9 +230,9 @@ TEST_F(Particles, InactiveEmitterIsFinishedAndChangesNothing) {
     EXPECT_TRUE(vertices_of(emitter, front_view).empty());
 
     // Started without a set it drops its particles and stays inactive.
-    emitter_start(emitter, &fire_params_1, 0, 0, 0);
+    emitter_start(emitter, &fire_params_1, nullptr, 0, 0, 0);
     emitter_update(emitter, 18);
-    emitter_start(emitter, nullptr, 1, 2, 3);
+    emitter_start(emitter, nullptr, nullptr, 1, 2, 3);
     EXPECT_EQ(emitter.count, 0);
     EXPECT_TRUE(emitter_update(emitter, 18));
     EXPECT_EQ(emitter.clock, 0);
@@ -287,7 +287,7 @@ TEST_F(Particles, QuadsSpanTheViewRowsAroundTheDriftedCentreInTheirCell) {
 
 TEST_F(Particles, CopiesOwnTheirParticles) {
     ParticleEmitter original;
-    emitter_start(original, &fire_params_1, 1, 2, 3);
+    emitter_start(original, &fire_params_1, nullptr, 1, 2, 3);
     emitter_update(original, 18);
     ParticleEmitter copy = original;
     ASSERT_EQ(copy.count, 3);
@@ -302,7 +302,7 @@ TEST_F(Particles, CopiesOwnTheirParticles) {
 
     // Assignment replaces the old list; a move hands the list over.
     ParticleEmitter other;
-    emitter_start(other, &cow_params, 0, 0, 0);
+    emitter_start(other, &cow_params, nullptr, 0, 0, 0);
     emitter_update(other, 1);
     other = copy;
     EXPECT_EQ(other.count, copy.count);

@@ -68,15 +68,12 @@ ScreenCorner intro_picture_corner(int screen_width, int screen_height, const Ima
     return {(screen_width - sized_by.width) / 2, (screen_height - sized_by.height) / 2};
 }
 
-Menu::Menu(const SoundBank& sounds) : terrain(new Terrain("data/field.png")), sounds_(sounds) {
+Menu::Menu(const SoundBank& sounds) : terrain(std::make_unique<Terrain>("data/field.png")), sounds_(sounds) {
     terrain->set_cursor(start_cursor, start_cursor);
     if (!intro_images[0]) load_intro_images();
 }
 
-Menu::~Menu() {
-    delete terrain;
-    terrain = nullptr;
-}
+Menu::~Menu() = default;
 
 void Menu::draw() {
     if (screen != IntroScreen::splash) load_other_pictures();

@@ -3,6 +3,8 @@
 #include "app/orbit.h"
 #include "app/renderable.h"
 
+#include <memory>
+
 namespace floebound {
 
 class SoundBank;
@@ -52,7 +54,7 @@ public:
 
     IntroScreen screen = IntroScreen::splash;
     bool active = true;
-    Terrain* terrain = nullptr;  // owned
+    std::unique_ptr<Terrain> terrain;
     Orbit orbit{0.65f, 4.74f, 800, 0, 0, 0};
 
 private:

@@ -36,7 +36,7 @@ Image* load_with_texture(const char* path) {
 
 }  // namespace
 
-Level::Level(GameAssets& assets) : terrain(new Terrain("data/field.png")), assets_(assets) {
+Level::Level(GameAssets& assets) : terrain(std::make_unique<Terrain>("data/field.png")), assets_(assets) {
     terrain->set_cursor(start_cursor, start_cursor);
     for (int i = 0; i < 5; ++i) square_images[i] = load_with_texture(square_image_paths[i]);
     for (int i : level_art_order) level_art[i] = load_with_texture(level_art_paths[i]);
@@ -46,15 +46,15 @@ Level::Level(GameAssets& assets) : terrain(new Terrain("data/field.png")), asset
 // the owned objects and the picture records only free memory (the textures
 // stay with the pool).
 Level::~Level() {
-    close_popup();
-    delete terrain;
+    // Popup, then terrain, then pictures: the order their releases always had.
+    popup.reset();
+    terrain.reset();
     for (Image* image : square_images) free_image(image);
     for (Image* image : level_art) free_image(image);
 }
 
 void Level::close_popup() {
-    delete popup;
-    popup = nullptr;
+    popup.reset();
     popup_open = false;
 }
 

@@ -87,9 +87,9 @@ public:
     Image* square_images[5] = {};
     Image* level_art[14] = {};
     bool popup_open = false;
-    Popup* popup = nullptr;  // owned
-    Grid grid;               // all empty until a level loads
-    Terrain* terrain = nullptr;  // owned
+    std::unique_ptr<Popup> popup;  // the one open, if any
+    Grid grid;                     // all empty until a level loads
+    std::unique_ptr<Terrain> terrain;
     Orbit orbit{1.0f, 4.74f, 800, 0, 0, 0};
     int goat_clock = 1500;
     int level_number = 0;

@@ -198,7 +198,7 @@ void Level::move_cursor(int arrow_key) {
 
 Popup& Level::open_popup() {
     close_popup();
-    popup = new Popup(assets_);
+    popup = std::make_unique<Popup>(assets_);
     popup_open = true;
     return *popup;
 }

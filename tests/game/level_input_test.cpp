@@ -259,9 +259,9 @@ TEST_F(LevelPlay, SquarePopupsOfferWhatTheSquareAndSuppliesAllow) {
     tap(key_return);
     ASSERT_NE(level_->popup, nullptr);
     EXPECT_EQ(level_->popup->entries, entries({Cmd::goat_cw, Cmd::clear, Cmd::close, Cmd::restart}));
-    Popup* const first = level_->popup;
+    Popup* const first = level_->popup.get();
     press(key_return);
-    EXPECT_EQ(level_->popup, first);
+    EXPECT_EQ(level_->popup.get(), first);
     EXPECT_FALSE(first->is_active());
     step();
     EXPECT_EQ(level_->cell_at(4, 3), CellKind::goat_cw);

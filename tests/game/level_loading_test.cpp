@@ -98,7 +98,7 @@ TEST_F(LevelLoading, ANewLevelReplacesEverythingButSquaresItLeavesAlone) {
     level->skateboards.emplace_back();
     level->set_cell(4, 4, CellKind::goat_cw);
     level->goats.push_back(4 * 8 + 4);
-    level->popup = new Popup(*assets);
+    level->popup = std::make_unique<Popup>(*assets);
     level->popup_open = true;
 
     // "#" and the squares past a short line keep what the first level had.

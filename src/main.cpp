@@ -152,7 +152,8 @@ int main(int argc, char** argv) {
 
     // The intro's first picture is on screen before the other pictures, the
     // level and its models load, in the order they always did.
-    Menu menu(assets.sounds);
+    IntroPictures intro_pictures;
+    Menu menu(assets.sounds, intro_pictures);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     apply_camera(camera);
     menu.draw();

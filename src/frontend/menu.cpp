@@ -14,10 +14,6 @@
 
 namespace floebound {
 
-// Process-wide, as the intro's pictures and their textures are made once and
-// any later Menu shows the same ones.
-Image* intro_images[4] = {};
-
 namespace {
 
 constexpr const char* intro_paths[4] = {
@@ -29,34 +25,32 @@ constexpr const char* intro_paths[4] = {
 
 constexpr int start_cursor = 7;
 
-// Set while the splash is loaded and the other three pictures are not yet.
-bool other_pictures_pending = false;
-
-void load_intro_images() {
+void load_intro_images(IntroPictures& pictures) {
+    Image** images = pictures.images;
     // A Menu made after a failed splash loads the set again; the records of
     // the earlier attempt are unreachable then (their textures stay).
-    for (Image*& image : intro_images) {
-        free_image(image);
-        image = nullptr;
+    for (int i = 0; i < 4; ++i) {
+        free_image(images[i]);
+        images[i] = nullptr;
     }
-    intro_images[0] = load_image(intro_paths[0]);
-    if (intro_images[0]) {
+    images[0] = load_image(intro_paths[0]);
+    if (images[0]) {
         // The splash alone is needed for the first frame; the others follow
         // with the same console lines in the same order.
-        make_texture(intro_images[0]);
-        other_pictures_pending = true;
+        make_texture(images[0]);
+        pictures.others_pending = true;
         return;
     }
-    for (int i = 1; i < 4; ++i) intro_images[i] = load_image(intro_paths[i]);
-    for (Image* image : intro_images) make_texture(image);
+    for (int i = 1; i < 4; ++i) images[i] = load_image(intro_paths[i]);
+    for (int i = 0; i < 4; ++i) make_texture(images[i]);
 }
 
-const Image* picture_for(IntroScreen screen) {
+const Image* picture_for(const IntroPictures& pictures, IntroScreen screen) {
     switch (screen) {
-    case IntroScreen::splash: return intro_images[0];
-    case IntroScreen::title: return intro_images[1];
-    case IntroScreen::instructions: return intro_images[2];
-    case IntroScreen::credits: return intro_images[3];
+    case IntroScreen::splash: return pictures.images[0];
+    case IntroScreen::title: return pictures.images[1];
+    case IntroScreen::instructions: return pictures.images[2];
+    case IntroScreen::credits: return pictures.images[3];
     default: return nullptr;
     }
 }
@@ -68,9 +62,14 @@ ScreenCorner intro_picture_corner(int screen_width, int screen_height, const Ima
     return {(screen_width - sized_by.width) / 2, (screen_height - sized_by.height) / 2};
 }
 
-Menu::Menu(const SoundBank& sounds) : terrain(std::make_unique<Terrain>("data/field.png")), sounds_(sounds) {
+IntroPictures::~IntroPictures() {
+    for (Image* image : images) free_image(image);
+}
+
+Menu::Menu(const SoundBank& sounds, IntroPictures& pictures)
+    : terrain(std::make_unique<Terrain>("data/field.png")), sounds_(sounds), pictures_(pictures) {
     terrain->set_cursor(start_cursor, start_cursor);
-    if (!intro_images[0]) load_intro_images();
+    if (!pictures_.images[0]) load_intro_images(pictures_);
 }
 
 Menu::~Menu() = default;
@@ -80,9 +79,9 @@ void Menu::draw() {
     if (terrain) terrain->draw();
     begin_hud(camera);
     glDisable(GL_LIGHTING);
-    if (const Image* picture = picture_for(screen)) {
+    if (const Image* picture = picture_for(pictures_, screen)) {
         const ScreenCorner corner =
-            intro_picture_corner(camera.screen_width, camera.screen_height, intro_images[0], *picture);
+            intro_picture_corner(camera.screen_width, camera.screen_height, pictures_.images[0], *picture);
         draw_screen_image(static_cast<float>(corner.x), static_cast<float>(corner.y), picture);
     }
     glEnable(GL_LIGHTING);
@@ -90,10 +89,10 @@ void Menu::draw() {
 }
 
 void Menu::load_other_pictures() {
-    if (!other_pictures_pending) return;
-    other_pictures_pending = false;
-    for (int i = 1; i < 4; ++i) intro_images[i] = load_image(intro_paths[i]);
-    for (int i = 1; i < 4; ++i) make_texture(intro_images[i]);
+    if (!pictures_.others_pending) return;
+    pictures_.others_pending = false;
+    for (int i = 1; i < 4; ++i) pictures_.images[i] = load_image(intro_paths[i]);
+    for (int i = 1; i < 4; ++i) make_texture(pictures_.images[i]);
 }
 
 void Menu::update(int elapsed_ms) { orbit_step(orbit, elapsed_ms); }

@@ -19,9 +19,18 @@ enum class IntroScreen : int {
     credits = 4,
 };
 
-// Splash, title card, instructions and credits, shared by every Menu: loaded
-// by the first one and kept for the whole run.
-extern Image* intro_images[4];
+// Splash, title card, instructions and credits, shared by every Menu given
+// them: the first Menu loads them, a later one only while the splash is
+// missing. Released with the object; their textures stay with the pool.
+struct IntroPictures {
+    IntroPictures() = default;
+    ~IntroPictures();
+    IntroPictures(const IntroPictures&) = delete;
+    IntroPictures& operator=(const IntroPictures&) = delete;
+
+    Image* images[4] = {};
+    bool others_pending = false;  // the splash is loaded, the other three not yet
+};
 
 struct ScreenCorner {
     int x, y;
@@ -38,7 +47,7 @@ ScreenCorner intro_picture_corner(int screen_width, int screen_height, const Ima
 // instructions it turns inactive and the puzzle music starts.
 class Menu : public Renderable {
 public:
-    explicit Menu(const SoundBank& sounds);
+    Menu(const SoundBank& sounds, IntroPictures& pictures);
     ~Menu() override;
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
@@ -61,6 +70,7 @@ private:
     void step();
 
     const SoundBank& sounds_;
+    IntroPictures& pictures_;
 };
 
 }  // namespace floebound

@@ -28,8 +28,8 @@ constexpr Rgba credits_colour = {230, 210, 40, 255};
 
 // The intro drawn on an 800 by 600 window, in a scratch game folder holding
 // the pictures each test writes (and no field or ground picture: the flat,
-// untextured ground stands in). The picture table is process-wide, so each
-// test empties it first, as if its Menu were the first of the run.
+// untextured ground stands in). Each test's pictures are its own, as if its
+// Menu were the first of the run.
 class MenuDrawing : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -41,10 +41,6 @@ protected:
         ASSERT_EQ(gl_window_width(), 800) << "the OpenGL window did not open";
         camera.screen_width = 800;
         camera.screen_height = 600;
-        for (Image*& image : intro_images) {
-            free_image(image);
-            image = nullptr;
-        }
         std::filesystem::create_directories(dir_.file("data/intro"));
         glClearColor(0, 0, 0, 1);
     }
@@ -73,6 +69,7 @@ protected:
 
     ScratchGameFolder dir_;
     const SoundBank no_sounds_;  // the folder holds none; drawing plays nothing
+    IntroPictures pictures_;
 };
 
 TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
@@ -80,7 +77,7 @@ TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
     write("data/intro/titlecard.png", solid_png(64, 64, title_colour));
     write("data/intro/instructions.png", solid_png(300, 200, instructions_colour));
     write("data/FBDCredits.png", solid_png(40, 20, credits_colour));
-    Menu menu(no_sounds_);
+    Menu menu(no_sounds_, pictures_);
 
     ASSERT_NO_FATAL_FAILURE(draw(menu, IntroScreen::splash));
     expect_picture_at(320, 240, 160, 120, splash_colour);
@@ -94,21 +91,21 @@ TEST_F(MenuDrawing, EveryPictureSitsWhereTheSplashIsCentred) {
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
 
     // A second Menu reuses the pictures and their textures.
-    const unsigned int splash_texture = intro_images[0]->texture;
+    const unsigned int splash_texture = pictures_.images[0]->texture;
     testing::internal::CaptureStdout();
-    Menu second(no_sounds_);
+    Menu second(no_sounds_, pictures_);
     const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_EQ(printed.find("intro"), std::string::npos) << printed;
     EXPECT_EQ(printed.find("FBDCredits"), std::string::npos) << printed;
-    EXPECT_EQ(intro_images[0]->texture, splash_texture);
+    EXPECT_EQ(pictures_.images[0]->texture, splash_texture);
     ASSERT_NO_FATAL_FAILURE(draw(second, IntroScreen::title));
     expect_picture_at(320, 240, 64, 64, title_colour);
 }
 
 TEST_F(MenuDrawing, WithoutASplashEachPictureIsCentredByItsOwnSize) {
     write("data/intro/titlecard.png", solid_png(64, 32, title_colour));
-    Menu menu(no_sounds_);
-    ASSERT_EQ(intro_images[0], nullptr);
+    Menu menu(no_sounds_, pictures_);
+    ASSERT_EQ(pictures_.images[0], nullptr);
 
     ASSERT_NO_FATAL_FAILURE(draw(menu, IntroScreen::title));
     expect_picture_at(368, 284, 64, 32, title_colour);

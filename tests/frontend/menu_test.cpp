@@ -57,7 +57,8 @@ ScratchGameFolder* MenuKeys::folder_ = nullptr;
 SoundBank* MenuKeys::bank_ = nullptr;
 
 TEST_F(MenuKeys, EachPressStepsOnWithASoundAndTheLastStartsThePuzzleTheme) {
-    Menu menu(*bank_);
+    IntroPictures pictures;  // none in the folder: nothing here draws
+    Menu menu(*bank_, pictures);
     const IntroScreen expected[] = {IntroScreen::title, IntroScreen::credits, IntroScreen::instructions};
     EXPECT_EQ(menu.screen, IntroScreen::splash);
     for (int press = 0; press < 3; ++press) {
@@ -76,7 +77,8 @@ TEST_F(MenuKeys, EachPressStepsOnWithASoundAndTheLastStartsThePuzzleTheme) {
 }
 
 TEST_F(MenuKeys, ReleasesAndOtherKeysDoNotStep) {
-    Menu menu(*bank_);
+    IntroPictures pictures;  // none in the folder: nothing here draws
+    Menu menu(*bank_, pictures);
     EXPECT_TRUE(menu.handle_key(key_space, false));
     // Held space repeats no presses; its release and return's do nothing.
     EXPECT_TRUE(menu.handle_key(key_space, true));

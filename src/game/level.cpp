@@ -64,10 +64,6 @@ void Level::cursor_square(int& column, int& row) const {
     row = cursor.first - field_cursor_offset;
 }
 
-// One counter for the whole run, so the names keep alternating across levels.
-const char* next_penguin_name() {
-    static int penguins_named = 0;
-    return penguins_named++ % 2 == 0 ? "Gus" : "Penguin";
-}
+const char* Level::next_penguin_name() { return penguins_named_++ % 2 == 0 ? "Gus" : "Penguin"; }
 
 }  // namespace floebound

@@ -122,10 +122,11 @@ private:
     std::size_t hint_penguins_ = 0;
 
     std::string only_file_;  // the one level file played, when not the sequence
-};
 
-// Names handed to activated penguins alternate "Gus" and "Penguin" across
-// the whole run.
-const char* next_penguin_name();
+    // Names handed to activated penguins alternate "Gus" and "Penguin" across
+    // every level this Level plays: the game's whole run.
+    const char* next_penguin_name();
+    int penguins_named_ = 0;
+};
 
 }  // namespace floebound

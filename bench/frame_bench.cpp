@@ -59,7 +59,7 @@ constexpr int penguin_column = 1;
 constexpr int penguin_row = 5;
 constexpr int goat_squares[4][2] = {{1, 1}, {6, 1}, {6, 6}, {1, 6}};
 
-// The game reads data/ from the working directory, so the level goes to a
+// The game reads data/ from the game folder, so the level goes to a
 // file of its own elsewhere rather than beside the real ones.
 bool load_busy_level(Level& level) {
     char path[] = "/tmp/floebound-frame-bench-XXXXXX";

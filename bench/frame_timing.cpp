@@ -8,7 +8,6 @@
 #include <ctime>
 #include <vector>
 
-
 namespace {
 
 double percentile(std::vector<double> values, double fraction) {

@@ -22,7 +22,6 @@ struct Camera {
 // The one camera; constructed, and its size read, before main runs.
 extern Camera camera;
 
-
 // Window size from the text of a screensize file ("%d %d"): a value that cannot
 // be read keeps what the camera holds, then sizes below 640 by 480 are raised.
 void parse_screen_size(const char* text, Camera& cam);

@@ -29,7 +29,7 @@ std::string chosen_game_folder(const std::string& data_option, const char* data_
 
 std::string game_folder_problem(const std::string& folder) {
     struct stat info;
-    const std::string data = (folder.empty() ? std::string(".") : folder) + "/data";
+    const std::string data = folder + "/data";
     if (stat(data.c_str(), &info) != 0) return data + ": " + std::strerror(errno);
     if (!S_ISDIR(info.st_mode)) return data + " is not a folder";
     return "";

@@ -23,8 +23,8 @@ std::string game_file(const char* path);
 // directory.
 std::string chosen_game_folder(const std::string& data_option, const char* data_variable);
 
-// Empty when `folder` holds a data/ folder; else why it cannot be the game
-// folder, for the player.
+// Empty when `folder` (not "") holds a data/ folder; else why it cannot be
+// the game folder, for the player.
 std::string game_folder_problem(const std::string& folder);
 
 }  // namespace floebound

@@ -101,7 +101,8 @@ void Level::update_fires(int elapsed_ms) {
     // Fires burn for ever: a finished emitter starts again where it was.
     for (ParticleEmitter& fire : fires) {
         if (emitter_update(fire, elapsed_ms))
-            emitter_start(fire, fire.params, assets_.particle_sheet.get(), fire.origin.x, fire.origin.y, fire.origin.z);
+            emitter_start(fire, fire.params, assets_.particle_sheet.get(), fire.origin.x, fire.origin.y,
+                          fire.origin.z);
     }
 }
 

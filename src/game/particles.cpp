@@ -29,7 +29,6 @@ int standard_random() { return std::rand() & 32767; }
 // Process-wide so that tests can script the draws of every emitter at once.
 int (*random_source)() = standard_random;
 
-
 // The emitter's axis: its velocity normalised, or the velocity itself when zero.
 Vector3 axis_of(const EmitterParams& params) {
     const Vector3& v = params.velocity;
@@ -226,7 +225,6 @@ bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
     emitter.clock += elapsed_ms;
     return emitter.count == 0 && emitter.clock > params->interval;
 }
-
 
 void set_particle_random(int (*source)()) { random_source = source ? source : standard_random; }
 

@@ -25,15 +25,14 @@ constexpr FontSize font_sizes[] = {{0, 24}, {1, 14}, {2, 14}, {3, 10}, {4, 8}, {
 }  // namespace
 
 FontTable& Fonts::table() {
-    if (opened_) return table_;
-    opened_ = true;
+    if (!table_.empty()) return table_;
     TTF_Init();
     for (const FontSize& font : font_sizes) open_font(table_, font.id, font_path, font.point_size);
     return table_;
 }
 
 Fonts::~Fonts() {
-    if (!opened_) return;
+    if (table_.empty()) return;
     for (const auto& [id, font] : table_)
         if (font) TTF_CloseFont(font);
     TTF_Quit();

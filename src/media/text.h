@@ -37,8 +37,7 @@ public:
     FontTable& table();
 
 private:
-    bool opened_ = false;
-    FontTable table_;
+    FontTable table_;  // empty until the first call; then every id, null where opening failed
 };
 
 // Opens a font into the table, printing "Error loading font: %s" on failure.

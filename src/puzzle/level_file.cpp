@@ -15,19 +15,28 @@ namespace floebound {
 
 namespace {
 
+// The characters a file draws its squares with, read and written alike.
+struct FileCharacter {
+    char character;
+    CellKind kind;
+};
+constexpr FileCharacter file_characters[] = {
+    {'.', CellKind::empty},  {'D', CellKind::penguin_square}, {'x', CellKind::tree},
+    {'T', CellKind::target}, {'C', CellKind::cow},            {'S', CellKind::skateboard_square},
+    {'B', CellKind::bucket}, {'F', CellKind::fire},           {'f', CellKind::tunafish},
+};
+
 std::optional<CellKind> kind_of_character(char c) {
-    switch (c) {
-    case '.': return CellKind::empty;
-    case 'D': return CellKind::penguin_square;
-    case 'x': return CellKind::tree;
-    case 'T': return CellKind::target;
-    case 'C': return CellKind::cow;
-    case 'S': return CellKind::skateboard_square;
-    case 'B': return CellKind::bucket;
-    case 'F': return CellKind::fire;
-    case 'f': return CellKind::tunafish;
-    default: return std::nullopt;
-    }
+    for (const FileCharacter& entry : file_characters)
+        if (entry.character == c) return entry.kind;
+    return std::nullopt;
+}
+
+// '.' for a kind no file holds (goats, the ground off the field).
+char character_of_kind(CellKind kind) {
+    for (const FileCharacter& entry : file_characters)
+        if (entry.kind == kind) return entry.character;
+    return '.';
 }
 
 // The line starting at pos, without its line end; pos moves past the line
@@ -106,6 +115,18 @@ LevelFile parse_level_file(const char* bytes, std::size_t size) {
         apply_setting(file, key, next_line(text, pos));
     }
     return file;
+}
+
+std::string level_file_text(const Grid& field, int penguin_max, int goat_max, int skateboard_max) {
+    std::string text;
+    for (int row = 0; row < grid_side; ++row) {
+        for (int column = 0; column < grid_side; ++column) text += character_of_kind(field.cell_at(column, row));
+        text += '\n';
+    }
+    text += "penguinMax=" + std::to_string(penguin_max) + "\n";
+    text += "goatMax=" + std::to_string(goat_max) + "\n";
+    text += "skateboardMax=" + std::to_string(skateboard_max) + "\n";
+    return text;
 }
 
 Grid field_of(const LevelFile& file) {

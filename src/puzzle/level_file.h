@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <string>
 
 namespace floebound {
 
@@ -26,6 +27,10 @@ LevelFile parse_level_file(const char* bytes, std::size_t size);
 // A level is a few hundred bytes; a file bigger than this is no level, and
 // only its first this many bytes are read.
 constexpr std::size_t max_level_file_size = 1 << 20;
+
+// The text of a level file that draws this field and gives these settings;
+// squares no file can hold (goats) are written empty.
+std::string level_file_text(const Grid& field, int penguin_max, int goat_max, int skateboard_max);
 
 // The field the file draws onto a new game's field, which starts empty.
 Grid field_of(const LevelFile& file);

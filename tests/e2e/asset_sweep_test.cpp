@@ -17,7 +17,6 @@
 #include <string>
 #include <vector>
 
-
 using namespace std::chrono_literals;
 
 namespace {

@@ -3,7 +3,6 @@
 #include <fstream>
 #include <iterator>
 
-
 std::vector<std::int16_t> read_disk_audio(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

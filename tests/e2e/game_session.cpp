@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-
 namespace {
 
 // A copy of the game folder's tree whose files link to the generated ones,

@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-
 using namespace std::chrono_literals;
 
 namespace {
@@ -49,7 +48,6 @@ std::vector<bool> level_number(GameSession& session) {
         }
     return white;
 }
-
 
 void write_file(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 

@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-
 using namespace std::chrono_literals;
 
 namespace {

@@ -1,6 +1,5 @@
 #include "line_ends.h"
 
-
 std::string without_crs_before_lfs(const std::uint8_t* data, std::size_t size) {
     std::string text;
     for (std::size_t i = 0; i < size; ++i) {

@@ -8,7 +8,6 @@
 
 #include <string>
 
-
 namespace {
 
 const std::string full_level =

@@ -8,7 +8,6 @@
 #include <exception>
 #include <string>
 
-
 namespace {
 
 // Eight corners of a box, its six faces as twelve triangles, each face with a

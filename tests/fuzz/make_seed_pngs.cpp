@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <string>
 
-
 namespace {
 
 PngPicture seed(int colour_type, int bit_depth, bool interlaced) {

@@ -4,7 +4,6 @@
 
 #include "seed_corpus.h"
 
-
 int main(int argc, char** argv) {
     return write_seed_corpus(argc, argv,
                              {

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-
 namespace {
 constexpr int slot_count = 2;
 }  // namespace

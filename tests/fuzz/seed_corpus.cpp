@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-
 namespace {
 
 bool write_seed(const std::string& path, const std::string& bytes) {

@@ -63,6 +63,8 @@ TEST(LevelFile, WorkedExampleSetsEverySquareAndTheThreeSupplies) {
         }
     }
     expect_settings(file, {8, 2, 1});
+    // Written back, the example reads the same: it draws every kind a file holds.
+    EXPECT_EQ(level_file_text(field_of(file), 8, 2, 1), worked_example);
 }
 
 TEST(LevelFile, SquaresTheFileDoesNotNameAreLeftUnset) {

@@ -10,7 +10,6 @@
 #include <regex>
 #include <set>
 
-
 namespace fs = std::filesystem;
 
 namespace {

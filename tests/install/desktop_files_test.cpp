@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <regex>
 
-
 namespace fs = std::filesystem;
 
 namespace {

@@ -12,7 +12,6 @@
 #include <string>
 #include <thread>
 
-
 using namespace std::chrono_literals;
 
 namespace {

@@ -9,7 +9,6 @@
 
 #include <filesystem>
 
-
 namespace fs = std::filesystem;
 
 namespace {

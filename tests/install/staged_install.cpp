@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-
 namespace {
 
 class StagedInstall : public testing::Environment {

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-
 namespace {
 
 using Row = std::vector<png_byte>;

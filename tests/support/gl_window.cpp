@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 
-
 namespace {
 int window_width = 0;
 int window_height = 0;

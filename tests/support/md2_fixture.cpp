@@ -5,7 +5,6 @@
 #include <fstream>
 #include <stdexcept>
 
-
 namespace {
 
 constexpr std::size_t header_size = 68;

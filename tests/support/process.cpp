@@ -14,7 +14,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-
 namespace {
 
 std::string make_temp_dir(const char* stem) {

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <fstream>
 
-
 namespace {
 
 void put_u16(std::ofstream& out, std::uint16_t value) {

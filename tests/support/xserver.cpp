@@ -9,7 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-
 namespace {
 constexpr int start_timeout_ms = 10000;
 }

@@ -12,7 +12,6 @@
 #include "game_asset_paths.h"
 #include "sound_files.h"
 
-
 namespace fs = std::filesystem;
 
 namespace {

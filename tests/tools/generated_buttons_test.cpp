@@ -10,7 +10,6 @@
 
 #include "picture_files.h"
 
-
 namespace {
 
 constexpr int kSize = 128;

@@ -9,7 +9,6 @@
 
 #include "picture_files.h"
 
-
 namespace {
 
 constexpr double kPi = 3.14159265358979;

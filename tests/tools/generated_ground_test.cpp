@@ -8,7 +8,6 @@
 
 #include "picture_files.h"
 
-
 namespace {
 
 int green(const Picture& map, int column, int row) { return map.at(column, row)[1]; }

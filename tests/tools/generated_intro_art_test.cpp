@@ -10,7 +10,6 @@
 #include "picture_files.h"
 #include "sound_files.h"
 
-
 namespace {
 
 double luminance(const std::uint8_t* p) { return 0.2126 * p[0] + 0.7152 * p[1] + 0.0722 * p[2]; }

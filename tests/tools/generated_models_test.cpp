@@ -15,7 +15,6 @@
 #include "model_files.h"
 #include "picture_files.h"
 
-
 namespace {
 
 using Point = std::array<float, 3>;

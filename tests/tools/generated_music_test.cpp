@@ -8,7 +8,6 @@
 
 #include "sound_files.h"
 
-
 namespace {
 
 constexpr double kMinimumSeconds = 30.0;

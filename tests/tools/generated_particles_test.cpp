@@ -9,7 +9,6 @@
 
 #include "picture_files.h"
 
-
 namespace {
 
 constexpr int kCells = 4;

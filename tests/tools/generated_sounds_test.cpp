@@ -9,7 +9,6 @@
 
 #include "sound_files.h"
 
-
 namespace {
 
 constexpr const char* kEffects[] = {"turn", "tipped", "falling", "push", "select", "next"};

@@ -5,7 +5,6 @@
 
 #include "sound_files.h"
 
-
 namespace {
 
 class Reader {

@@ -7,7 +7,6 @@
 
 #include "sound_files.h"
 
-
 namespace {
 
 struct Source {

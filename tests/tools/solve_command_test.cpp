@@ -11,7 +11,6 @@
 
 #include "process.h"
 
-
 namespace {
 
 // The tests run in the game folder, beside the checker.
@@ -22,7 +21,6 @@ std::string checker() {
 }
 
 std::string generator() { return checker().substr(0, checker().size() - 5) + "generate"; }
-
 
 const char* const solvable_level =
     "........\n........\n.....C..\n........\n........\n........\n.D......\n........\n"

@@ -10,7 +10,6 @@
 #include <iterator>
 #include <stdexcept>
 
-
 namespace {
 
 std::uint32_t u32le(const std::uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24; }

@@ -56,20 +56,6 @@ std::string field_key(const Grid& field) {
     return key;
 }
 
-char file_character(CellKind kind) {
-    switch (kind) {
-    case CellKind::penguin_square: return 'D';
-    case CellKind::tree: return 'x';
-    case CellKind::target: return 'T';
-    case CellKind::cow: return 'C';
-    case CellKind::skateboard_square: return 'S';
-    case CellKind::bucket: return 'B';
-    case CellKind::fire: return 'F';
-    case CellKind::tunafish: return 'f';
-    default: return '.';
-    }
-}
-
 }  // namespace
 
 Difficulty difficulty_of(const Solution& solution) {
@@ -120,18 +106,6 @@ std::vector<GeneratedLevel> generate_levels(const GeneratorRequest& request) {
         levels.push_back(level);
     }
     return levels;
-}
-
-std::string level_file_text(const GeneratedLevel& level) {
-    std::string text;
-    for (int row = 0; row < grid_side; ++row) {
-        for (int column = 0; column < grid_side; ++column) text += file_character(level.field.cell_at(column, row));
-        text += '\n';
-    }
-    text += "penguinMax=" + std::to_string(level.penguin_max) + "\n";
-    text += "goatMax=" + std::to_string(level.goat_max) + "\n";
-    text += "skateboardMax=0\n";
-    return text;
 }
 
 }  // namespace floebound::tools

@@ -48,7 +48,4 @@ std::string request_problem(const GeneratorRequest& request);
 // The same request gives the same levels. Fewer when the attempts run out.
 std::vector<GeneratedLevel> generate_levels(const GeneratorRequest& request);
 
-// The level file's text.
-std::string level_file_text(const GeneratedLevel& level);
-
 }  // namespace floebound::tools

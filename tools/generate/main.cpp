@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
         const std::string path = out + "/c" + std::to_string(request.cows) + "g" + std::to_string(request.goats) + "-s" +
                                  std::to_string(request.seed) + "-" + std::to_string(n + 1) + ".txt";
         std::string error;
-        if (!write_whole_file(path, level_file_text(levels[n]), error)) {
+        if (!write_whole_file(path, level_file_text(levels[n].field, levels[n].penguin_max, levels[n].goat_max, 0), error)) {
             for (const std::string& done : written) std::remove(done.c_str());
             std::fprintf(stderr, "floebound-generate: cannot write %s; nothing written\n", error.c_str());
             return 1;

@@ -67,16 +67,15 @@ struct Pose {
 
 bool load_pose(const char* model_path, const char* skin_path, Pose& pose) {
     Md2Model* model = load_md2(model_path);
-    Image* skin = load_image(skin_path);
+    const ImageHandle skin = load_image(skin_path);
     if (!model || !skin) return false;
     pose.corners.resize(static_cast<std::size_t>(model->triangle_count) * 3);
     float box[6];
     md2_build_vertices(model, 0, 1, 0.5f, pose.corners.data(), box);
-    pose.texture = make_texture(skin);
+    pose.texture = make_texture(skin.get());
     pose.s_scale = static_cast<float>(skin->width) / static_cast<float>(skin->tex_width);
     pose.t_scale = static_cast<float>(skin->height) / static_cast<float>(skin->tex_height);
     free_md2(model);
-    free_image(skin);
     return true;
 }
 
@@ -157,9 +156,9 @@ int main(int argc, char** argv) {
     Pose penguin;
     Pose cow;
     Pose tree;
-    Image* hud = load_image("data/hud/PengONs.png");
-    Image* marker = load_image("data/CWGoat1.png");
-    Image* buttons[2] = {load_image("data/menu/menuCloseU.png"), load_image("data/menu/menuRestartS.png")};
+    const ImageHandle hud = load_image("data/hud/PengONs.png");
+    const ImageHandle marker = load_image("data/CWGoat1.png");
+    const ImageHandle buttons[2] = {load_image("data/menu/menuCloseU.png"), load_image("data/menu/menuRestartS.png")};
     const std::vector<unsigned char> text_pixels(512 * 32 * 4, 200);
     if (!load_pose("models/penguin/tris.md2", "models/penguin/penguin.png", penguin) ||
         !load_pose("models/cow/tris.md2", "models/cow/cow.png", cow) ||
@@ -168,7 +167,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "frame floor: the models or pictures did not load (run from the game folder)\n");
         return 1;
     }
-    for (Image* image : {hud, marker, buttons[0], buttons[1]}) make_texture(image);
+    for (Image* image : {hud.get(), marker.get(), buttons[0].get(), buttons[1].get()}) make_texture(image);
     ParticleSheet sheet;
     ParticleEmitter fires[4];
     for (int i = 0; i < 4; ++i) {
@@ -186,7 +185,7 @@ int main(int argc, char** argv) {
         glDepthFunc(GL_ALWAYS);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glEnable(GL_BLEND);
-        for (const auto& square : marker_squares) draw_marker(marker, square[0], square[1]);
+        for (const auto& square : marker_squares) draw_marker(marker.get(), square[0], square[1]);
         glDisable(GL_BLEND);
         glDepthFunc(GL_LEQUAL);
         glDisable(GL_LIGHTING);
@@ -210,9 +209,9 @@ int main(int argc, char** argv) {
         glBlendFunc(GL_ONE, GL_ONE);
         glEnable(GL_BLEND);
         for (int i = 0; i < penguin_icons; ++i)
-            draw_screen_image(static_cast<float>((penguin_icons - i) * icon_spacing), 10, hud);
+            draw_screen_image(static_cast<float>((penguin_icons - i) * icon_spacing), 10, hud.get());
         for (int i = 0; i < goat_icons; ++i)
-            draw_screen_image(static_cast<float>((goat_icons - i) * icon_spacing), 74, hud);
+            draw_screen_image(static_cast<float>((goat_icons - i) * icon_spacing), 74, hud.get());
         glEnable(GL_TEXTURE_2D);
         const int text_places[4][2] = {{78, 19}, {46, 83}, {camera.screen_width - 160, 20},
                                        {camera.screen_width / 2 - 150, camera.screen_height - 25}};
@@ -222,7 +221,7 @@ int main(int argc, char** argv) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         for (int i = 0; i < 2; ++i)
             draw_screen_image(static_cast<float>(camera.screen_width / 2 - 128 + 128 * i),
-                              static_cast<float>(camera.screen_height / 2 - 64), buttons[i]);
+                              static_cast<float>(camera.screen_height / 2 - 64), buttons[i].get());
         glDisable(GL_BLEND);
         end_hud(camera);
         glEnable(GL_LIGHTING);

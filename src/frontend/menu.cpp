@@ -26,31 +26,28 @@ constexpr const char* intro_paths[4] = {
 constexpr int start_cursor = 7;
 
 void load_intro_images(IntroPictures& pictures) {
-    Image** images = pictures.images;
-    // A Menu made after a failed splash loads the set again; the records of
-    // the earlier attempt are unreachable then (their textures stay).
-    for (int i = 0; i < 4; ++i) {
-        free_image(images[i]);
-        images[i] = nullptr;
-    }
+    ImageHandle* images = pictures.images;
+    // A Menu made after a failed splash loads the set again; the earlier
+    // attempt's records go then (their textures stay).
+    for (int i = 0; i < 4; ++i) images[i].reset();
     images[0] = load_image(intro_paths[0]);
     if (images[0]) {
         // The splash alone is needed for the first frame; the others follow
         // with the same console lines in the same order.
-        make_texture(images[0]);
+        make_texture(images[0].get());
         pictures.others_pending = true;
         return;
     }
     for (int i = 1; i < 4; ++i) images[i] = load_image(intro_paths[i]);
-    for (int i = 0; i < 4; ++i) make_texture(images[i]);
+    for (int i = 0; i < 4; ++i) make_texture(images[i].get());
 }
 
 const Image* picture_for(const IntroPictures& pictures, IntroScreen screen) {
     switch (screen) {
-    case IntroScreen::splash: return pictures.images[0];
-    case IntroScreen::title: return pictures.images[1];
-    case IntroScreen::instructions: return pictures.images[2];
-    case IntroScreen::credits: return pictures.images[3];
+    case IntroScreen::splash: return pictures.images[0].get();
+    case IntroScreen::title: return pictures.images[1].get();
+    case IntroScreen::instructions: return pictures.images[2].get();
+    case IntroScreen::credits: return pictures.images[3].get();
     default: return nullptr;
     }
 }
@@ -60,10 +57,6 @@ const Image* picture_for(const IntroPictures& pictures, IntroScreen screen) {
 ScreenCorner intro_picture_corner(int screen_width, int screen_height, const Image* splash, const Image& picture) {
     const Image& sized_by = splash ? *splash : picture;
     return {(screen_width - sized_by.width) / 2, (screen_height - sized_by.height) / 2};
-}
-
-IntroPictures::~IntroPictures() {
-    for (Image* image : images) free_image(image);
 }
 
 Menu::Menu(const SoundBank& sounds, IntroPictures& pictures)
@@ -81,7 +74,7 @@ void Menu::draw() {
     glDisable(GL_LIGHTING);
     if (const Image* picture = picture_for(pictures_, screen)) {
         const ScreenCorner corner =
-            intro_picture_corner(camera.screen_width, camera.screen_height, pictures_.images[0], *picture);
+            intro_picture_corner(camera.screen_width, camera.screen_height, pictures_.images[0].get(), *picture);
         draw_screen_image(static_cast<float>(corner.x), static_cast<float>(corner.y), picture);
     }
     glEnable(GL_LIGHTING);
@@ -92,7 +85,7 @@ void Menu::load_other_pictures() {
     if (!pictures_.others_pending) return;
     pictures_.others_pending = false;
     for (int i = 1; i < 4; ++i) pictures_.images[i] = load_image(intro_paths[i]);
-    for (int i = 1; i < 4; ++i) make_texture(pictures_.images[i]);
+    for (int i = 1; i < 4; ++i) make_texture(pictures_.images[i].get());
 }
 
 void Menu::update(int elapsed_ms) { orbit_step(orbit, elapsed_ms); }

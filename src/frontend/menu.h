@@ -2,6 +2,7 @@
 
 #include "app/orbit.h"
 #include "app/renderable.h"
+#include "media/image.h"
 
 #include <memory>
 
@@ -9,7 +10,6 @@ namespace floebound {
 
 class SoundBank;
 class Terrain;
-struct Image;
 
 // The screens of the intro; 3 is not used and has no picture.
 enum class IntroScreen : int {
@@ -23,12 +23,7 @@ enum class IntroScreen : int {
 // them: the first Menu loads them, a later one only while the splash is
 // missing. Released with the object; their textures stay with the pool.
 struct IntroPictures {
-    IntroPictures() = default;
-    ~IntroPictures();
-    IntroPictures(const IntroPictures&) = delete;
-    IntroPictures& operator=(const IntroPictures&) = delete;
-
-    Image* images[4] = {};
+    ImageHandle images[4];
     bool others_pending = false;  // the splash is loaded, the other three not yet
 };
 

@@ -28,9 +28,9 @@ constexpr const char* level_art_paths[14] = {
 // between the goat frames and the HUD icons.
 constexpr int level_art_order[14] = {0, 1, 2, 3, 4, 5, 12, 6, 7, 8, 9, 10, 11, 13};
 
-Image* load_with_texture(const char* path) {
-    Image* image = load_image(path);
-    make_texture(image);
+ImageHandle load_with_texture(const char* path) {
+    ImageHandle image = load_image(path);
+    make_texture(image.get());
     return image;
 }
 
@@ -46,11 +46,10 @@ Level::Level(GameAssets& assets) : terrain(std::make_unique<Terrain>("data/field
 // the owned objects and the picture records only free memory (the textures
 // stay with the pool).
 Level::~Level() {
-    // Popup, then terrain, then pictures: the order their releases always had.
+    // Popup, then terrain, then the pictures as members go: the order their
+    // releases always had.
     popup.reset();
     terrain.reset();
-    for (Image* image : square_images) free_image(image);
-    for (Image* image : level_art) free_image(image);
 }
 
 void Level::close_popup() {

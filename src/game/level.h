@@ -6,6 +6,7 @@
 #include "game/level_sequence.h"
 #include "game/particles.h"
 #include "game/popup.h"
+#include "media/image.h"
 #include "puzzle/grid.h"
 
 #include <deque>
@@ -17,7 +18,6 @@ namespace floebound {
 struct GameAssets;
 class HintSearch;
 class Terrain;
-struct Image;
 
 // One puzzle: the 8 by 8 field, what stands on it, the player's supplies, the
 // cursor and camera, and the popup that is open.
@@ -84,8 +84,8 @@ public:
     int penguinMax = 0;
     int goatMax = 0;
     int skateboardMax = 0;
-    Image* square_images[5] = {};
-    Image* level_art[14] = {};
+    ImageHandle square_images[5];
+    ImageHandle level_art[14];
     bool popup_open = false;
     std::unique_ptr<Popup> popup;  // the one open, if any
     Grid grid;                     // all empty until a level loads

@@ -66,8 +66,8 @@ void draw_field_markers(const Level& level) {
             const MarkerPicture marker = marker_picture(level.cell_at(column, row), column, row, level.goat_clock,
                                                         penguins_left, skateboards_left);
             if (marker.table == MarkerPicture::square_images)
-                draw_marker(level.square_images[marker.index], column, row);
-            if (marker.table == MarkerPicture::level_art) draw_marker(level.level_art[marker.index], column, row);
+                draw_marker(level.square_images[marker.index].get(), column, row);
+            if (marker.table == MarkerPicture::level_art) draw_marker(level.level_art[marker.index].get(), column, row);
         }
     }
 }
@@ -90,12 +90,12 @@ void draw_supply_count(FontTable& fonts, int supply, int used, int y) {
 void draw_status(const Level& level, FontTable& fonts) {
     const int penguins_used = count(level.penguins), skateboards_used = count(level.skateboards);
     const int goats_used = static_cast<int>(level.goats.size());
-    draw_supply_row(level.penguinMax, penguins_used, penguin_row_y, level.level_art[art_penguin_used],
-                    level.level_art[art_penguin_left]);
-    draw_supply_row(level.skateboardMax, skateboards_used, skateboard_row_y, level.level_art[art_skateboard_used],
-                    level.level_art[art_skateboard_left]);
-    draw_supply_row(level.goatMax, goats_used, goat_row_y, level.level_art[art_goat_used],
-                    level.level_art[art_goat_left]);
+    draw_supply_row(level.penguinMax, penguins_used, penguin_row_y, level.level_art[art_penguin_used].get(),
+                    level.level_art[art_penguin_left].get());
+    draw_supply_row(level.skateboardMax, skateboards_used, skateboard_row_y, level.level_art[art_skateboard_used].get(),
+                    level.level_art[art_skateboard_left].get());
+    draw_supply_row(level.goatMax, goats_used, goat_row_y, level.level_art[art_goat_used].get(),
+                    level.level_art[art_goat_left].get());
 
     // The icons switched blending off; the glyphs carry no alpha, so text
     // shows only when added on.
@@ -161,7 +161,7 @@ void Level::draw() {
     const bool won = cows.empty();
     if (won) {
         draw_screen_image(static_cast<float>((camera.screen_width - victory_width) / 2),
-                          static_cast<float>((camera.screen_height - victory_height) / 2), level_art[art_victory]);
+                          static_cast<float>((camera.screen_height - victory_height) / 2), level_art[art_victory].get());
     }
     // The text left texturing on and the colour white, as the buttons need.
     // A won level's popup is on its way out (end_frame).

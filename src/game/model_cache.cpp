@@ -17,7 +17,7 @@ Md2Model* ModelCache::fetch(const char* model_path, const char* skin_path) {
     Md2Model* model = load_md2(model_path);
     models_[key] = model;
     if (!model) return nullptr;
-    model->skin = load_image(skin_path);
+    model->skin = load_image(skin_path).release();
     if (model->skin && model->skin->texture == 0) make_texture(model->skin);
     return model;
 }

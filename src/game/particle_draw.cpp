@@ -9,7 +9,7 @@
 namespace floebound {
 
 void emitter_draw(const ParticleEmitter& emitter) {
-    if (!emitter.params || !emitter.particles) return;
+    if (!emitter.params || emitter.particles.empty()) return;
     // Every emitter draws every frame: one buffer, grown to the largest
     // batch, serves them all (drawing happens on the main thread only).
     static std::vector<ParticleVertex> vertices;

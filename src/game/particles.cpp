@@ -6,7 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <utility>
+#include <iterator>
 
 namespace floebound {
 
@@ -36,15 +36,16 @@ Vector3 axis_of(const EmitterParams& params) {
     return size != 0 ? Vector3{v.x / size, v.y / size, v.z / size} : v;
 }
 
-// A new particle, in a spare node when the emitter has one.
-Particle* create_particle(ParticleEmitter& emitter, const EmitterParams& params) {
-    Particle* particle = emitter.spare;
-    if (particle) {
-        emitter.spare = particle->next;
-        *particle = Particle{};
+// A new particle at the head of the list, in a spare node when the emitter
+// has one.
+void create_particle(ParticleEmitter& emitter, const EmitterParams& params) {
+    if (emitter.spare.empty()) {
+        emitter.particles.emplace_front();
     } else {
-        particle = new Particle{};
+        emitter.particles.splice_after(emitter.particles.before_begin(), emitter.spare, emitter.spare.before_begin());
+        emitter.particles.front() = Particle{};
     }
+    Particle* particle = &emitter.particles.front();
     const float phi = static_cast<float>(random_source()) * two_pi / random_max;
     const float speed = length(params.velocity);
     const Vector3 axis = axis_of(params);
@@ -67,7 +68,6 @@ Particle* create_particle(ParticleEmitter& emitter, const EmitterParams& params)
     const unsigned alpha = 192 + ((static_cast<unsigned>(random_source()) >> 16) & 31);
     particle->start_colour = with_alpha(params.start_colour, alpha);
     particle->end_colour = with_alpha(params.end_colour, alpha);
-    return particle;
 }
 
 // Right-handed turn of v about a unit (or zero) axis.
@@ -98,20 +98,9 @@ void step_particle(Particle& particle, const EmitterParams& params, const Vector
     particle.life -= elapsed_ms;
 }
 
-void delete_list(Particle*& list) {
-    while (Particle* particle = list) {
-        list = particle->next;
-        delete particle;
-    }
-}
-
 // The live particles become spare nodes.
 void retire_particles(ParticleEmitter& emitter) {
-    while (Particle* particle = emitter.particles) {
-        emitter.particles = particle->next;
-        particle->next = emitter.spare;
-        emitter.spare = particle;
-    }
+    emitter.spare.splice_after(emitter.spare.before_begin(), emitter.particles);
     emitter.count = 0;
 }
 
@@ -143,39 +132,6 @@ EmitterParams cow_params = {
     pack(255, 255, 255, 255), pack(255, 192, 192, 255),
 };
 
-ParticleEmitter::ParticleEmitter(const ParticleEmitter& other)
-    : origin(other.origin), params(other.params), sheet(other.sheet), clock(other.clock), credit(other.credit),
-      count(other.count) {
-    Particle** tail = &particles;
-    for (const Particle* source = other.particles; source; source = source->next) {
-        *tail = new Particle(*source);
-        tail = &(*tail)->next;
-    }
-    *tail = nullptr;
-}
-
-ParticleEmitter::ParticleEmitter(ParticleEmitter&& other) noexcept
-    : origin(other.origin), params(other.params), sheet(other.sheet), clock(other.clock), credit(other.credit),
-      particles(std::exchange(other.particles, nullptr)), count(std::exchange(other.count, 0)),
-      spare(std::exchange(other.spare, nullptr)) {}
-
-ParticleEmitter& ParticleEmitter::operator=(ParticleEmitter other) noexcept {
-    std::swap(origin, other.origin);
-    std::swap(params, other.params);
-    std::swap(sheet, other.sheet);
-    std::swap(clock, other.clock);
-    std::swap(credit, other.credit);
-    std::swap(particles, other.particles);
-    std::swap(count, other.count);
-    std::swap(spare, other.spare);
-    return *this;
-}
-
-ParticleEmitter::~ParticleEmitter() {
-    delete_list(particles);
-    delete_list(spare);
-}
-
 void emitter_start(ParticleEmitter& emitter, EmitterParams* params, const Image* sheet, float x, float y, float z) {
     emitter.params = params;
     emitter.sheet = sheet;
@@ -185,14 +141,12 @@ void emitter_start(ParticleEmitter& emitter, EmitterParams* params, const Image*
     retire_particles(emitter);
 }
 
-ParticleSheet::~ParticleSheet() { free_image(image_); }
-
 const Image* ParticleSheet::get() {
     if (!image_) {
         image_ = load_image("data/particle.png");
-        make_texture(image_);
+        make_texture(image_.get());
     }
-    return image_;
+    return image_.get();
 }
 
 bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
@@ -200,25 +154,22 @@ bool emitter_update(ParticleEmitter& emitter, int elapsed_ms) {
     if (!params) return true;
 
     const Vector3 axis = axis_of(*params);
-    for (Particle** link = &emitter.particles; *link;) {
-        Particle* particle = *link;
+    auto before = emitter.particles.before_begin();
+    for (auto particle = emitter.particles.begin(); particle != emitter.particles.end();) {
         step_particle(*particle, *params, axis, elapsed_ms);
         if (particle->life <= 0) {
-            *link = particle->next;
-            particle->next = emitter.spare;
-            emitter.spare = particle;
+            emitter.spare.splice_after(emitter.spare.before_begin(), emitter.particles, before);
+            particle = std::next(before);
             --emitter.count;
         } else {
-            link = &particle->next;
+            before = particle++;
         }
     }
 
     emitter.credit += elapsed_ms;
     if (params->interval == 0) params->interval = 1;
     while (emitter.clock < params->duration && emitter.credit > params->interval) {
-        Particle* particle = create_particle(emitter, *params);
-        particle->next = emitter.particles;
-        emitter.particles = particle;
+        create_particle(emitter, *params);
         ++emitter.count;
         emitter.credit -= params->interval;
     }
@@ -249,22 +200,22 @@ void build_particle_vertices(const ParticleEmitter& emitter, const float view[16
     };
     const float lifetime = static_cast<float>(params->lifetime);
 
-    for (const Particle* particle = emitter.particles; particle; particle = particle->next) {
+    for (const Particle& particle : emitter.particles) {
         // From the start colour at full life to the end colour as it dies.
-        float t = lifetime > 0 ? static_cast<float>(particle->life) / lifetime : 1;
+        float t = lifetime > 0 ? static_cast<float>(particle.life) / lifetime : 1;
         if (t > 1) t = 1;
         if (t < 0) t = 0;
         ParticleVertex vertex{};
         for (int k = 0; k < 4; ++k) {
-            const float mixed = t * static_cast<float>(channel(particle->start_colour, k)) +
-                                (1 - t) * static_cast<float>(channel(particle->end_colour, k));
+            const float mixed = t * static_cast<float>(channel(particle.start_colour, k)) +
+                                (1 - t) * static_cast<float>(channel(particle.end_colour, k));
             vertex.rgba[k] = static_cast<std::uint8_t>(mixed);
         }
         // Particles given extra life have a negative age at first.
-        const float age = static_cast<float>(params->lifetime - particle->life) * 0.001f;
-        const Vector3 centre = emitter.origin + particle->offset + particle->drift * age;
-        const float c = std::cos(particle->angle);
-        const float s = std::sin(particle->angle);
+        const float age = static_cast<float>(params->lifetime - particle.life) * 0.001f;
+        const Vector3 centre = emitter.origin + particle.offset + particle.drift * age;
+        const float c = std::cos(particle.angle);
+        const float s = std::sin(particle.angle);
         for (const Corner& corner : corners) {
             const float p = corner.x * c + corner.y * s;
             const float q = corner.y * c - corner.x * s;

@@ -1,21 +1,20 @@
 #pragma once
 
 #include "app/vector3.h"
+#include "media/image.h"
 
 #include <cstdint>
+#include <forward_list>
 #include <vector>
 
 namespace floebound {
-
-struct Image;
 
 // Packed colours hold red in the lowest byte, then green, blue, and alpha in
 // the highest byte.
 using PackedColour = std::uint32_t;
 
-// One sprite, a node of its emitter's list.
+// One sprite of an emitter.
 struct Particle {
-    Particle* next;           // the next older particle
     Vector3 offset;           // from the emitter's origin, without drift
     Vector3 velocity;         // units per second
     float angle;              // the sprite's turn in the screen plane, radians
@@ -49,28 +48,19 @@ extern EmitterParams fire_params_2;
 extern EmitterParams cow_params;
 
 // A plain record that levels and actors embed by value; all zero it is a valid
-// inactive emitter. It owns its particle list: copies are deep, so two
-// emitters never share nodes (a shallow copy would release them twice), and
-// destruction releases whatever is still alive. The game copies actors only
-// before they emit, so a deep copy costs nothing there.
+// inactive emitter. It owns its particles; copies are deep, and the game
+// copies actors only before they emit, so that costs nothing there.
 struct ParticleEmitter {
     Vector3 origin = {0, 0, 0};       // in the coordinates current when drawn
     EmitterParams* params = nullptr;  // not owned; null means inactive
     const Image* sheet = nullptr;     // not owned: the sprite sheet drawn with, null for none
     std::int32_t clock = 0;           // ms since the last start
     std::int32_t credit = 0;          // ms of emission not yet spent on particles
-    Particle* particles = nullptr;    // newest first
+    std::forward_list<Particle> particles;  // newest first
     std::int32_t count = 0;
-    // Nodes of particles that died, for the next ones emitted: a burning
-    // emitter stops allocating once it has reached its steady size. Not
-    // copied; released with the emitter.
-    Particle* spare = nullptr;
-
-    ParticleEmitter() = default;
-    ParticleEmitter(const ParticleEmitter& other);
-    ParticleEmitter(ParticleEmitter&& other) noexcept;
-    ParticleEmitter& operator=(ParticleEmitter other) noexcept;
-    ~ParticleEmitter();
+    // Nodes of particles that died, spliced back for the next ones emitted:
+    // a burning emitter stops allocating once it has reached its steady size.
+    std::forward_list<Particle> spare;
 };
 
 // Restarts the emitter with a parameter set (null makes it inactive) and a
@@ -90,17 +80,12 @@ void emitter_draw(const ParticleEmitter& emitter);
 // draws with. Released with the object; its texture stays with the pool.
 class ParticleSheet {
 public:
-    ParticleSheet() = default;
-    ~ParticleSheet();
-    ParticleSheet(const ParticleSheet&) = delete;
-    ParticleSheet& operator=(const ParticleSheet&) = delete;
-
     // The sheet, loaded (texture made) by the first call and by any later one
     // while it is still missing; null while it does not load.
     const Image* get();
 
 private:
-    Image* image_ = nullptr;
+    ImageHandle image_;
 };
 
 // Particles draw random numbers from 0 to 32767 from this source; null

@@ -34,25 +34,18 @@ constexpr const char* picture_paths[popup_command_count][2] = {
 
 }  // namespace
 
-PopupPictures::~PopupPictures() {
-    for (Image* image : images) free_image(image);
-}
-
 void PopupPictures::load_unless_loaded() {
     if (images[0]) return;
     // A reload after a failed close picture replaces the whole table; the
-    // earlier records are no longer reachable, so they go (their textures stay).
-    for (Image*& image : images) {
-        free_image(image);
-        image = nullptr;
-    }
+    // earlier records go (their textures stay).
+    for (ImageHandle& image : images) image.reset();
     // Files: all unselected pictures, then all selected ones. Textures:
     // command by command, unselected before selected.
     for (int selected = 0; selected < 2; ++selected) {
         for (int command = 0; command < popup_command_count; ++command)
             images[2 * command + selected] = load_image(picture_paths[command][selected]);
     }
-    for (Image* image : images) make_texture(image);
+    for (const ImageHandle& image : images) make_texture(image.get());
 }
 
 Popup::Popup(GameAssets& assets) : assets_(assets) { assets_.popup_pictures.load_unless_loaded(); }
@@ -74,7 +67,7 @@ void Popup::draw() {
         const int command = static_cast<int>(entries[static_cast<std::size_t>(i)]);
         if (command < 0 || command >= popup_command_count) continue;
         // A picture that failed to load, or got no texture, leaves its place empty.
-        const Image* image = assets_.popup_pictures.images[2 * command + (i == selected ? 1 : 0)];
+        const Image* image = assets_.popup_pictures.images[2 * command + (i == selected ? 1 : 0)].get();
         if (!image || !image->texture) continue;
         draw_screen_image(static_cast<float>(x), static_cast<float>(y), image);
     }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/renderable.h"
+#include "media/image.h"
 
 #include <vector>
 
 namespace floebound {
 
 struct GameAssets;
-struct Image;
 
 // Every command the player can give through a popup.
 enum class PopupCommand : int {
@@ -28,17 +28,12 @@ constexpr int popup_command_count = 9;
 // entry 2 * command for the unselected one, 2 * command + 1 for the selected.
 // Released with the table; their textures stay with the pool.
 struct PopupPictures {
-    PopupPictures() = default;
-    ~PopupPictures();
-    PopupPictures(const PopupPictures&) = delete;
-    PopupPictures& operator=(const PopupPictures&) = delete;
-
     // Loads the table when the unselected close picture is missing: the
     // first popup made loads it, and a later one tries again while that
     // picture is still missing.
     void load_unless_loaded();
 
-    Image* images[2 * popup_command_count] = {};
+    ImageHandle images[2 * popup_command_count];
 };
 
 // A row of picture buttons, one highlighted, through which the player gives a

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <new>
 
 namespace floebound {
 
@@ -38,11 +38,11 @@ void print_warning(png_structp, png_const_charp message) { std::printf("PNGERROR
 // beyond the chunk limit only draws a warning. Refused here, such an
 // allocation fails the chunk instead, so a few hundred bytes of file claiming
 // gigabytes never take them.
-png_voidp capped_malloc(png_structp, png_alloc_size_t size) {
-    return size <= max_chunk_bytes ? std::malloc(size) : nullptr;
+png_voidp capped_alloc(png_structp, png_alloc_size_t size) {
+    return size <= max_chunk_bytes ? ::operator new(size, std::nothrow) : nullptr;
 }
 
-void plain_free(png_structp, png_voidp block) { std::free(block); }
+void plain_release(png_structp, png_voidp block) { ::operator delete(block); }
 
 // Replaces libpng's default, which writes to stderr: the reason is kept for the
 // one line load_image prints when it gives up.
@@ -60,7 +60,7 @@ bool decode(PngLoad& load) {
     png_init_io(png, load.file);
     png_set_sig_bytes(png, 0);
     // Ancillary chunks are read, so that libpng can warn about a damaged one,
-    // within the limits above (capped_malloc keeps the size limit).
+    // within the limits above (capped_alloc keeps the size limit).
     png_set_chunk_malloc_max(png, max_chunk_bytes);
     png_set_chunk_cache_max(png, max_stored_chunks);
     png_read_info(png, info);
@@ -94,7 +94,7 @@ bool decode(PngLoad& load) {
     const std::size_t pixel_count = static_cast<std::size_t>(image->tex_width) * image->tex_height;
     // Zeroed: the margin beyond the picture is uploaded and, where a quad covers
     // the whole texture, drawn; transparent black keeps it invisible.
-    image->pixels = static_cast<unsigned int*>(std::calloc(pixel_count, 4));
+    image->pixels = new (std::nothrow) unsigned int[pixel_count]();
     if (!image->pixels) return false;
 
     // Each pass of an interlaced file fills in its own pixels of every row and
@@ -114,34 +114,25 @@ bool decode_guarded(PngLoad& load) {
 
 }  // namespace
 
-Image* load_image(const char* path) {
-    auto* image = static_cast<Image*>(std::malloc(sizeof(Image)));
+ImageHandle load_image(const char* path) {
+    ImageHandle image{new (std::nothrow) Image{}};
     if (!image) return nullptr;
-    image->texture = 0;
-    image->swizzled = 0;
-    image->in_vram = 0;
-    image->pixels = nullptr;
     // Printed in the console lines; only the low 32 bits fit the format.
-    const auto address = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(image));
+    const auto address = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(image.get()));
 
     PngLoad load;
-    load.image = image;
+    load.image = image.get();
     load.file = std::fopen(game_file(path).c_str(), "rb");
-    if (!load.file) {
-        std::free(image);
-        return nullptr;
-    }
+    if (!load.file) return nullptr;
 
     load.png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &load, abandon_load, print_warning, nullptr,
-                                        capped_malloc, plain_free);
+                                        capped_alloc, plain_release);
     if (load.png) load.info = png_create_info_struct(load.png);
     const bool loaded = load.info && decode_guarded(load);
 
     if (load.png) png_destroy_read_struct(&load.png, &load.info, nullptr);
     std::fclose(load.file);
     if (!loaded) {
-        std::free(image->pixels);
-        std::free(image);
         if (load.reason[0])
             std::printf("Couldn't load %s (%08x): %s\n", path, address, load.reason);
         else

@@ -7,7 +7,7 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <cstdlib>
+#include <new>
 
 namespace floebound {
 
@@ -26,8 +26,8 @@ int blank_tex_side(int side) {
     return tex_side;
 }
 
-Image* allocate_blank_image(int width, int height) {
-    auto* image = static_cast<Image*>(std::calloc(1, sizeof(Image)));
+ImageHandle allocate_blank_image(int width, int height) {
+    ImageHandle image{new (std::nothrow) Image{}};
     if (!image) return nullptr;
     image->width = width;
     image->height = height;
@@ -36,11 +36,8 @@ Image* allocate_blank_image(int width, int height) {
     const std::size_t pixel_count = static_cast<std::size_t>(image->tex_width) * image->tex_height;
     // Zeroed so that a blank image the caller never fills still uploads the same
     // texture on every run.
-    image->pixels = static_cast<unsigned int*>(std::calloc(pixel_count, 4));
-    if (!image->pixels) {
-        std::free(image);
-        return nullptr;
-    }
+    image->pixels = new (std::nothrow) unsigned int[pixel_count]();
+    if (!image->pixels) return nullptr;
     return image;
 }
 
@@ -75,12 +72,14 @@ unsigned int make_texture(Image* image) {
 void free_image(Image* image) {
     if (!image) return;
     release_image_pixels(*image);
-    std::free(image);
+    delete image;
 }
 
-Image* make_blank_image(int width, int height) {
+void ImageRelease::operator()(Image* image) const { free_image(image); }
+
+ImageHandle make_blank_image(int width, int height) {
     const bool fits = width >= 1 && width <= max_blank_side && height >= 1 && height <= max_blank_side;
-    Image* image = fits ? allocate_blank_image(width, height) : nullptr;
+    ImageHandle image = fits ? allocate_blank_image(width, height) : nullptr;
     if (!image) std::printf("Couldn't make a blank %dx%d image\n", width, height);
     return image;
 }

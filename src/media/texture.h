@@ -1,8 +1,8 @@
 #pragma once
 
-namespace floebound {
+#include "media/image.h"
 
-struct Image;
+namespace floebound {
 
 // The game's texture names come from one pool of this many, handed out in
 // order and never returned.
@@ -17,11 +17,12 @@ void init_texture_pool();
 unsigned int make_texture(Image* image);
 
 // Releases an image and its pixels (to the texture memory budget when they
-// lie in its window); null does nothing. Its texture stays valid.
+// lie in its window); null does nothing. Its texture stays valid. An
+// ImageHandle calls it; nothing else needs to.
 void free_image(Image* image);
 
 // An image of the given size whose pixels the caller fills; null for sizes
 // outside 1 to 512.
-Image* make_blank_image(int width, int height);
+[[nodiscard]] ImageHandle make_blank_image(int width, int height);
 
 }  // namespace floebound

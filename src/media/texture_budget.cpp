@@ -4,7 +4,8 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <cstdlib>
+#include <iterator>
+#include <new>
 #include <cstring>
 
 namespace floebound {
@@ -26,21 +27,14 @@ void print_report(const char* prefix) {
     vram_report();
 }
 
-void unlink_block(VramBlock* block) {
-    if (block->prev)
-        block->prev->next = block->next;
-    else
-        texture_budget.free_list = block->next;
-    if (block->next) block->next->prev = block->prev;
-    delete block;
-}
+using BlockIt = std::list<VramBlock>::iterator;
 
 void recount() {
     texture_budget.free_bytes = 0;
     texture_budget.largest_block = 0;
-    for (const VramBlock* block = texture_budget.free_list; block; block = block->next) {
-        texture_budget.free_bytes += block->size;
-        if (block->size > texture_budget.largest_block) texture_budget.largest_block = block->size;
+    for (const VramBlock& block : texture_budget.free_list) {
+        texture_budget.free_bytes += block.size;
+        if (block.size > texture_budget.largest_block) texture_budget.largest_block = block.size;
     }
 }
 
@@ -52,34 +46,25 @@ bool inside_window(int address, int size) {
 // A range that touches a free block is already free: giving it back again
 // would make the list overlap itself.
 bool overlaps_free_block(int address, int size) {
-    for (const VramBlock* block = texture_budget.free_list; block; block = block->next)
-        if (address < block->address + block->size && block->address < address + size) return true;
+    for (const VramBlock& block : texture_budget.free_list)
+        if (address < block.address + block.size && block.address < address + size) return true;
     return false;
 }
 
-// The block whose end is `address`, or null.
-VramBlock* block_ending_at(int address) {
-    for (VramBlock* block = texture_budget.free_list; block; block = block->next)
+// The block whose end is `address`, or the list's end.
+BlockIt block_ending_at(int address) {
+    std::list<VramBlock>& list = texture_budget.free_list;
+    for (auto block = list.begin(); block != list.end(); ++block)
         if (block->address + block->size == address) return block;
-    return nullptr;
+    return list.end();
 }
 
-VramBlock* insert_block(int address, int size) {
-    auto* block = new VramBlock{nullptr, nullptr, address, size};
-    VramBlock* before = nullptr;  // the last block with a lower address
-    VramBlock* after = texture_budget.free_list;
-    while (after && after->address <= address) {
-        before = after;
-        after = after->next;
-    }
-    block->prev = before;
-    block->next = after;
-    if (before)
-        before->next = block;
-    else
-        texture_budget.free_list = block;
-    if (after) after->prev = block;
-    return block;
+// Before the first block with a greater address.
+BlockIt insert_block(int address, int size) {
+    std::list<VramBlock>& list = texture_budget.free_list;
+    auto after = list.begin();
+    while (after != list.end() && after->address <= address) ++after;
+    return list.insert(after, VramBlock{address, size});
 }
 
 void copy_tiled(const Image& image, unsigned char* destination) {
@@ -103,44 +88,43 @@ void release_image_pixels(Image& image) {
     if (image.in_vram)
         vram_free(vram_address(image.pixels), image.height * image.tex_width * 4);
     else
-        std::free(image.pixels);
+        delete[] image.pixels;
     image.pixels = nullptr;
 }
 
 void vram_report() {
-    int blocks = 0;
-    for (const VramBlock* block = texture_budget.free_list; block; block = block->next) ++blocks;
-    std::printf("There is %d VRAM available in %d blocks (biggest is %d)\n", texture_budget.free_bytes, blocks,
-                texture_budget.largest_block);
+    std::printf("There is %d VRAM available in %d blocks (biggest is %d)\n", texture_budget.free_bytes,
+                static_cast<int>(texture_budget.free_list.size()), texture_budget.largest_block);
 }
 
 void vram_reset() {
-    while (texture_budget.free_list) unlink_block(texture_budget.free_list);
-    texture_budget.free_list = new VramBlock{nullptr, nullptr, vram_window_start, vram_window_size};
+    texture_budget.free_list.assign(1, VramBlock{vram_window_start, vram_window_size});
     recount();
     print_report("reset: ");
 }
 
 int vram_alloc(int size) {
     if (size < 1 || size > texture_budget.largest_block) return 0;
-    VramBlock* largest = nullptr;
-    VramBlock* smallest_fit = nullptr;
-    for (VramBlock* block = texture_budget.free_list; block; block = block->next) {
-        if (!largest || block->size > largest->size) largest = block;
-        if (block->size >= size && (!smallest_fit || block->size < smallest_fit->size)) smallest_fit = block;
+    std::list<VramBlock>& list = texture_budget.free_list;
+    const BlockIt none = list.end();
+    BlockIt largest = none;
+    BlockIt smallest_fit = none;
+    for (auto block = list.begin(); block != none; ++block) {
+        if (largest == none || block->size > largest->size) largest = block;
+        if (block->size >= size && (smallest_fit == none || block->size < smallest_fit->size)) smallest_fit = block;
     }
-    VramBlock* chosen = nullptr;
-    if (smallest_fit && smallest_fit->size == size)
+    BlockIt chosen = none;
+    if (smallest_fit != none && smallest_fit->size == size)
         chosen = smallest_fit;
-    else if (largest && largest->size >= size)
+    else if (largest != none && largest->size >= size)
         chosen = largest;
-    if (!chosen) {
+    if (chosen == none) {
         print_report("ASSERT COULDN'T ALLOC: ");
         return 0;
     }
     const int address = chosen->address;
     if (chosen->size == size) {
-        unlink_block(chosen);
+        list.erase(chosen);
     } else {
         chosen->address += size;
         chosen->size -= size;
@@ -155,14 +139,15 @@ void vram_free(int address, int size) {
         std::printf("*** Bad VRAM free of %d bytes at %08x\n", size, static_cast<unsigned>(address));
         return;
     }
-    VramBlock* block = block_ending_at(address);
-    if (block)
+    BlockIt block = block_ending_at(address);
+    if (block != texture_budget.free_list.end())
         block->size += size;
     else
         block = insert_block(address, size);
-    if (block->next && block->address + block->size == block->next->address) {
-        block->size += block->next->size;
-        unlink_block(block->next);
+    const BlockIt next = std::next(block);
+    if (next != texture_budget.free_list.end() && block->address + block->size == next->address) {
+        block->size += next->size;
+        texture_budget.free_list.erase(next);
     }
     recount();
     print_report("free: ");
@@ -188,7 +173,8 @@ void move_image_to_vram(Image* image) {
         std::printf("texture to vram\n");
         destination = vram_memory(address);
     } else {
-        destination = static_cast<unsigned char*>(std::malloc(size > 0 ? size : 1));
+        // Whole pixels, so that release_image_pixels can give them back as such.
+        destination = reinterpret_cast<unsigned char*>(new (std::nothrow) unsigned int[size > 0 ? size / 4 : 1]);
         if (!destination) return;
     }
     copy_tiled(*image, destination);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <list>
+
 namespace floebound {
 
 struct Image;
@@ -12,8 +14,6 @@ constexpr int vram_window_start = 0x04154000;
 constexpr int vram_window_size = 704512;  // 0xAC000, so the window ends at 0x04200000
 
 struct VramBlock {
-    VramBlock* next;
-    VramBlock* prev;
     int address;
     int size;
 };
@@ -22,7 +22,7 @@ struct TextureBudget {
     bool vram_enabled = true;  // when false, move_image_to_vram uses the heap
     int free_bytes = vram_window_size;
     int largest_block = 0;
-    VramBlock* free_list = nullptr;  // increasing addresses; empty until vram_reset
+    std::list<VramBlock> free_list;  // increasing addresses; empty until vram_reset
 };
 
 extern TextureBudget texture_budget;

@@ -42,17 +42,17 @@ struct ObjReader {
     float box[6] = {0, 0, 0, 0, 0, 0};
 };
 
-Image* load_default_texture(const char* name) {
+ImageHandle load_default_texture(const char* name) {
     std::printf("read texture for '%s'\n", name);
     char path[512];
     std::snprintf(path, sizeof path, "data/%s.png", name);
-    Image* image = load_image(path);
+    ImageHandle image = load_image(path);
     if (!image) {
         std::snprintf(path, sizeof path, "models/%s/%s.png", name, name);
         image = load_image(path);
     }
     if (!image) image = make_blank_image(blank_texture_side, blank_texture_side);
-    make_texture(image);
+    make_texture(image.get());
     if (!image) std::printf("*** Could not load texture '%s'\n", path);
     return image;
 }
@@ -250,7 +250,7 @@ ObjModel* load_obj(const char* name) {
     ObjModel& model = scenery_tables.models[scenery_tables.model_count];
     release_obj_model(model);
 
-    model.texture = load_default_texture(name);
+    model.texture = load_default_texture(name).release();
     load_obj_materials(name);
     std::snprintf(model.name, sizeof model.name, "%s", name);
 

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace floebound {
 
@@ -39,10 +40,10 @@ void load_material_image(ObjMaterial& material, const char* model_name, const ch
     char path[512];
     std::snprintf(path, sizeof path, "models/%s/%s", model_name, file_name);
     std::printf("Image '%s'\n", path);
-    Image* image = load_image(path);
+    ImageHandle image = load_image(path);
     // Made before the check, so a picture that failed reports its missing
     // texture as every failed texture does.
-    make_texture(image);
+    make_texture(image.get());
     if (!image) {
         std::printf("Couldn't locate '%s'\n", path);
         // A picture from an earlier line of the same material does not survive
@@ -50,8 +51,8 @@ void load_material_image(ObjMaterial& material, const char* model_name, const ch
         material.image = nullptr;
         return;
     }
-    scenery_tables.material_images.push_back(image);
-    material.image = image;
+    material.image = image.get();
+    scenery_tables.material_images.push_back(std::move(image));
 }
 
 }  // namespace

@@ -31,7 +31,6 @@ void load_scenery_items() {
 void free_scenery_items() {
     for (int i = 0; i < scenery_tables.model_count; ++i) release_obj_model(scenery_tables.models[i]);
     scenery_tables.model_count = 0;
-    for (Image* image : scenery_tables.material_images) free_image(image);
     scenery_tables.material_images.clear();
     for (ObjMaterial& material : scenery_tables.materials) {
         material.image = nullptr;

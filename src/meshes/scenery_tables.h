@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/image.h"
 #include "meshes/obj_model.h"
 
 #include <vector>
@@ -19,7 +20,7 @@ struct SceneryTables {
     // Every material picture loaded since the last release. Models keep
     // pointing at theirs after the next model's materials replace the
     // entries, so the pictures live here until free_scenery_items.
-    std::vector<Image*> material_images;
+    std::vector<ImageHandle> material_images;
 };
 
 extern SceneryTables scenery_tables;

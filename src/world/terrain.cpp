@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 namespace floebound {
 
@@ -19,8 +20,8 @@ constexpr float grid_spacing = 64;
 constexpr int fallback_map_side = 16;
 
 // Stands in for a map that did not load, every pixel the same.
-Image* make_uniform_map(const unsigned char (&rgba)[4]) {
-    Image* map = make_blank_image(fallback_map_side, fallback_map_side);
+ImageHandle make_uniform_map(const unsigned char (&rgba)[4]) {
+    ImageHandle map = make_blank_image(fallback_map_side, fallback_map_side);
     if (!map) return nullptr;
     const std::size_t pixel_count = static_cast<std::size_t>(map->tex_width) * map->tex_height;
     for (std::size_t i = 0; i < pixel_count; ++i) std::memcpy(&map->pixels[i], rgba, sizeof rgba);
@@ -29,9 +30,9 @@ Image* make_uniform_map(const unsigned char (&rgba)[4]) {
 
 // A height map or colour map from a file, or one that changes nothing: level
 // ground, plain white.
-Image* load_map(const char* path, const unsigned char (&fallback)[4]) {
-    Image* map = load_image(path);
-    return map ? map : make_uniform_map(fallback);
+ImageHandle load_map(const char* path, const unsigned char (&fallback)[4]) {
+    ImageHandle map = load_image(path);
+    return map ? std::move(map) : make_uniform_map(fallback);
 }
 
 constexpr unsigned char flat_ground[4] = {0, 128, 0, 255};
@@ -45,31 +46,26 @@ void emit(const TerrainVertex& vertex) {
 }  // namespace
 
 Terrain::Terrain(const char* height_map_path) : ground_image_(load_image("data/grass4.png")) {
-    make_texture(ground_image_);
-    Image* height_map = load_map(height_map_path, flat_ground);
+    make_texture(ground_image_.get());
+    const ImageHandle height_map = load_map(height_map_path, flat_ground);
     if (height_map) {
         build_terrain_mesh(mesh_, *height_map, nullptr, grid_spacing);
         place_terrain_items(*height_map, grid_spacing);
     }
-    free_image(height_map);
 }
 
 Terrain::Terrain(const char* height_map_path, const char* colour_map_path)
     : ground_image_(load_image("data/detail.png")) {
-    make_texture(ground_image_);
-    Image* colour_map = load_map(colour_map_path, plain_white);
-    Image* height_map = load_map(height_map_path, flat_ground);
+    make_texture(ground_image_.get());
+    const ImageHandle colour_map = load_map(colour_map_path, plain_white);
+    const ImageHandle height_map = load_map(height_map_path, flat_ground);
     if (height_map) {
-        build_terrain_mesh(mesh_, *height_map, colour_map, grid_spacing);
+        build_terrain_mesh(mesh_, *height_map, colour_map.get(), grid_spacing);
         free_scenery_items();
         load_scenery_items();
         place_terrain_items(*height_map, grid_spacing);
     }
-    free_image(height_map);
-    free_image(colour_map);
 }
-
-Terrain::~Terrain() { free_image(ground_image_); }
 
 void Terrain::draw() {
     if (mesh_.vertices.empty()) return;

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/renderable.h"
+#include "media/image.h"
 #include "world/terrain_mesh.h"
 
 namespace floebound {
-
-struct Image;
 
 // The ground of every scene: a lit, textured height field with white grid
 // lines over its flat part and the player's cursor cell highlighted.
@@ -22,7 +21,6 @@ public:
     // scenery items and stands them on it. The items stay loaded after the
     // terrain is gone, until free_scenery_items.
     Terrain(const char* height_map_path, const char* colour_map_path);
-    ~Terrain() override;
     Terrain(const Terrain&) = delete;
     Terrain& operator=(const Terrain&) = delete;
 
@@ -42,7 +40,7 @@ private:
     void draw_cursor_highlight() const;
     void draw_grid_lines() const;
 
-    Image* ground_image_;
+    ImageHandle ground_image_;
     TerrainMesh mesh_;
     TerrainCursor cursor_;
 };

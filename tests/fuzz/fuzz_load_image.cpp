@@ -22,7 +22,7 @@ bool is_power_of_two(int n) { return n > 0 && (n & (n - 1)) == 0; }
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const char* path = memory_file_holding(data, size);
 
-    Image* image = load_image(path);
+    const ImageHandle image = load_image(path);
     if (image) {
         // Whatever the bytes, a loaded image keeps the promises its users rely on.
         const bool sound = image->width >= 1 && image->width <= 1024 && image->height >= 1 &&
@@ -31,6 +31,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            image->tex_height >= image->height && image->pixels && image->texture == 0;
         if (!sound) std::abort();
     }
-    free_image(image);
     return 0;
 }

@@ -56,8 +56,8 @@ bool is_sound(const ObjModel& model) {
             return false;
         if (group.wide_corners < 0 || group.wide_corners > corners || group.wide_corners % 3 != 0) return false;
         const auto& images = scenery_tables.material_images;
-        if (group.material_image && std::find(images.begin(), images.end(), group.material_image) == images.end())
-            return false;
+        const auto owned = [&](const ImageHandle& image) { return image.get() == group.material_image; };
+        if (group.material_image && std::none_of(images.begin(), images.end(), owned)) return false;
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -74,7 +75,7 @@ TEST_F(Particles, CreditPaysForOneParticlePerIntervalAboveIt) {
 
     // A restart drops the three; 16 pays for one, and 8 is not above 8.
     emitter_start(emitter, &fire_params_1, nullptr, 0, 0, 0);
-    EXPECT_EQ(emitter.particles, nullptr);
+    EXPECT_TRUE(emitter.particles.empty());
     emitter_update(emitter, 8);
     EXPECT_EQ(emitter.count, 1);
     EXPECT_EQ(emitter.credit, 8);
@@ -90,8 +91,8 @@ TEST_F(Particles, CreditPaysForOneParticlePerIntervalAboveIt) {
     emitter_update(emitter, 1);
     EXPECT_EQ(emitter.count, 2);
     EXPECT_EQ(emitter.credit, 1);
-    EXPECT_EQ(emitter.particles->life, cow_params.lifetime);
-    EXPECT_EQ(emitter.particles->next->life, cow_params.lifetime - 391);
+    EXPECT_EQ(emitter.particles.front().life, cow_params.lifetime);
+    EXPECT_EQ(std::next(emitter.particles.begin())->life, cow_params.lifetime - 391);
 
     // An interval of 0 becomes 1 in the set itself.
     EmitterParams eager = fire_params_1;
@@ -110,11 +111,11 @@ TEST_F(Particles, NewParticlesStartOnTheRingWithSpreadVelocity) {
     for (int quarter = 0; quarter < 3; ++quarter) {
         EmitterParams fire = fire_params_1;
         const ParticleEmitter emitter = emit_one(fire, {quarter * 32767 / 4, 0, 0, 0, 32767, 32767, 0});
-        expect_near(emitter.particles->offset, ring_points[quarter], 1e-2f);
-        expect_near(emitter.particles->velocity, {0, 50, 0}, 0);  // no spread
-        EXPECT_NEAR(emitter.particles->angle, 2 * pi, 1e-5f);
+        expect_near(emitter.particles.front().offset, ring_points[quarter], 1e-2f);
+        expect_near(emitter.particles.front().velocity, {0, 50, 0}, 0);  // no spread
+        EXPECT_NEAR(emitter.particles.front().angle, 2 * pi, 1e-5f);
         // The largest draw adds lifetime * spread.
-        EXPECT_EQ(emitter.particles->life, 700 + 560);
+        EXPECT_EQ(emitter.particles.front().life, 700 + 560);
     }
 
     // Around any coordinate axis the ring stays square to it.
@@ -123,7 +124,7 @@ TEST_F(Particles, NewParticlesStartOnTheRingWithSpreadVelocity) {
         tilted.velocity[1] = 0;
         tilted.velocity[axis] = -30;
         const ParticleEmitter emitter = emit_one(tilted, {5000});
-        const Vector3& offset = emitter.particles->offset;
+        const Vector3& offset = emitter.particles.front().offset;
         EXPECT_NEAR(offset[axis], 0, 1e-5f) << "axis " << axis;
         EXPECT_NEAR(std::hypot(offset[0], offset[1], offset[2]), tilted.ring_radius, 1e-4f) << "axis " << axis;
     }
@@ -131,10 +132,10 @@ TEST_F(Particles, NewParticlesStartOnTheRingWithSpreadVelocity) {
     // The cow spreads its speed of 20 by up to half its 0.25 share either way.
     EmitterParams cow = cow_params;
     const ParticleEmitter emitter = emit_one(cow, {0, 32767, 0, 32767, 0, 0, 0});
-    expect_near(emitter.particles->velocity, {2.5f, 17.5f, 2.5f}, 1e-5f);
-    EXPECT_EQ(emitter.particles->life, cow.lifetime);
-    EXPECT_EQ(emitter.particles->start_colour, with_alpha(cow.start_colour, 192));
-    EXPECT_EQ(emitter.particles->end_colour, with_alpha(cow.end_colour, 192));
+    expect_near(emitter.particles.front().velocity, {2.5f, 17.5f, 2.5f}, 1e-5f);
+    EXPECT_EQ(emitter.particles.front().life, cow.lifetime);
+    EXPECT_EQ(emitter.particles.front().start_colour, with_alpha(cow.start_colour, 192));
+    EXPECT_EQ(emitter.particles.front().end_colour, with_alpha(cow.end_colour, 192));
 }
 
 TEST_F(Particles, StepsMoveGrowTurnAndDrift) {
@@ -142,7 +143,7 @@ TEST_F(Particles, StepsMoveGrowTurnAndDrift) {
     // toward -z; its ring starts the particle at (0, 0, 10).
     EmitterParams fire = fire_params_2;
     ParticleEmitter emitter = emit_one(fire);
-    const Particle& particle = *emitter.particles;
+    const Particle& particle = emitter.particles.front();
     emitter_update(emitter, 100);
     expect_near(particle.offset, {0, 5.5f * 1.1f, 11}, 1e-4f);
     expect_near(particle.drift, {0, 0, -20 * 0.01f}, 1e-6f);
@@ -156,13 +157,13 @@ TEST_F(Particles, StepsMoveGrowTurnAndDrift) {
     spinning.spin = pi / 2 * 1000;
     emitter = emit_one(spinning);
     emitter_update(emitter, 0);
-    expect_near(emitter.particles->offset, {-10, 0, 0}, 1e-4f);
+    expect_near(emitter.particles.front().offset, {-10, 0, 0}, 1e-4f);
 }
 
 TEST_F(Particles, ColoursMoveToTheEndColourAndFadeOverTheLastThird) {
     EmitterParams fire = fire_params_1;
     ParticleEmitter emitter = emit_one(fire);
-    const Particle& particle = *emitter.particles;
+    const Particle& particle = emitter.particles.front();
     auto colour = [&] {
         const ParticleVertex vertex = vertices_of(emitter, front_view).front();
         return std::array<int, 4>{vertex.rgba[0], vertex.rgba[1], vertex.rgba[2], vertex.rgba[3]};
@@ -184,7 +185,7 @@ TEST_F(Particles, ColoursMoveToTheEndColourAndFadeOverTheLastThird) {
     }
     // The update that takes the last millisecond releases it and finishes.
     EXPECT_TRUE(emitter_update(emitter, 1));
-    EXPECT_EQ(emitter.particles, nullptr);
+    EXPECT_TRUE(emitter.particles.empty());
 }
 
 TEST_F(Particles, EmissionStopsAfterTheDurationReusingNodesAndFinishesWhenTheLastParticleDies) {
@@ -195,8 +196,7 @@ TEST_F(Particles, EmissionStopsAfterTheDurationReusingNodesAndFinishesWhenTheLas
     // holds about as many nodes as ever live at once, for the whole burn.
     const auto nodes = [&] {
         int total = 0;
-        for (const Particle* list : {emitter.particles, emitter.spare})
-            for (const Particle* p = list; p; p = p->next) ++total;
+        for (const auto* list : {&emitter.particles, &emitter.spare}) total += std::distance(list->begin(), list->end());
         return total;
     };
     for (int elapsed = 0; elapsed < 3000; elapsed += 18) ASSERT_FALSE(emitter_update(emitter, 18));
@@ -204,7 +204,7 @@ TEST_F(Particles, EmissionStopsAfterTheDurationReusingNodesAndFinishesWhenTheLas
     bool kept_spares = false;
     while (emitter.clock < fire_params_1.duration) {
         ASSERT_FALSE(emitter_update(emitter, 18));
-        kept_spares = kept_spares || emitter.spare;
+        kept_spares = kept_spares || !emitter.spare.empty();
     }
     EXPECT_TRUE(kept_spares) << "dead particles' nodes were never kept";
     EXPECT_LE(nodes(), steady + steady / 4);
@@ -226,7 +226,7 @@ TEST_F(Particles, InactiveEmitterIsFinishedAndChangesNothing) {
     EXPECT_EQ(emitter.clock, 0);
     EXPECT_EQ(emitter.credit, 0);
     EXPECT_EQ(emitter.count, 0);
-    EXPECT_EQ(emitter.particles, nullptr);
+    EXPECT_TRUE(emitter.particles.empty());
     EXPECT_TRUE(vertices_of(emitter, front_view).empty());
 
     // Started without a set it drops its particles and stays inactive.
@@ -257,7 +257,7 @@ TEST_F(Particles, QuadsSpanTheViewRowsAroundTheDriftedCentreInTheirCell) {
     }
 
     // A quarter turn of the sprite puts corner (-1, -1) where (-1, 1) was.
-    Particle& particle = *emitter.particles;
+    Particle& particle = emitter.particles.front();
     particle.angle = pi / 2;
     EXPECT_NEAR(vertices_of(emitter, side_view)[0].y, vertices[1].y, 1e-4f);
     EXPECT_NEAR(vertices_of(emitter, side_view)[0].z, vertices[1].z, 1e-4f);
@@ -291,27 +291,8 @@ TEST_F(Particles, CopiesOwnTheirParticles) {
     emitter_update(original, 18);
     ParticleEmitter copy = original;
     ASSERT_EQ(copy.count, 3);
-    const Particle* mine = original.particles;
-    for (const Particle* theirs = copy.particles; theirs; theirs = theirs->next, mine = mine->next) {
-        ASSERT_NE(theirs, mine);
-        EXPECT_EQ(theirs->life, mine->life);
-    }
-    EXPECT_EQ(mine, nullptr);
     emitter_update(copy, 100);
-    EXPECT_EQ(original.particles->life, fire_params_1.lifetime);
-
-    // Assignment replaces the old list; a move hands the list over.
-    ParticleEmitter other;
-    emitter_start(other, &cow_params, nullptr, 0, 0, 0);
-    emitter_update(other, 1);
-    other = copy;
-    EXPECT_EQ(other.count, copy.count);
-    EXPECT_NE(other.particles, copy.particles);
-    const Particle* list = copy.particles;
-    const ParticleEmitter moved = std::move(copy);
-    EXPECT_EQ(moved.particles, list);
-    EXPECT_EQ(copy.particles, nullptr);
-    EXPECT_EQ(copy.count, 0);
+    EXPECT_EQ(original.particles.front().life, fire_params_1.lifetime);
 }
 
 }  // namespace

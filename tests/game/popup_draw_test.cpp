@@ -140,7 +140,7 @@ GameAssets* PopupDrawing::assets_ = nullptr;
 
 // First in the file: the suite's table is loaded by its first popup.
 TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing) {
-    Image* const(&pictures)[2 * popup_command_count] = assets_->popup_pictures.images;
+    const ImageHandle(&pictures)[2 * popup_command_count] = assets_->popup_pictures.images;
     ASSERT_EQ(pictures[close_unselected], nullptr) << "another test constructed a popup first";
 
     // Without the unselected close picture, every popup tries again.
@@ -179,12 +179,17 @@ TEST_F(PopupDrawing, PicturesLoadOnceInTheirOrderAndAgainWhileTheFirstIsMissing)
     }
 
     // Once the first entry is there, later popups load nothing.
-    const std::vector<Image*> table(std::begin(pictures), std::end(pictures));
+    const auto records = [&] {
+        std::vector<const Image*> table;
+        for (const ImageHandle& picture : pictures) table.push_back(picture.get());
+        return table;
+    };
+    const std::vector<const Image*> table = records();
     testing::internal::CaptureStdout();
     const Popup second(*assets_);
     output = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(loaded_paths(output).empty()) << output;
-    EXPECT_EQ(std::vector<Image*>(std::begin(pictures), std::end(pictures)), table);
+    EXPECT_EQ(records(), table);
 }
 
 TEST_F(PopupDrawing, ButtonsSitInARowAcrossTheMiddleWithTheHighlightedOneSelected) {

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 
 using namespace floebound;
 
@@ -20,7 +19,7 @@ TEST(MakeBlankImage, RoundsEachSideUpToAPowerOfTwoUpTo512) {
                           {257, 2, 512, 2}, {1, 100, 1, 128}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
-        Image* image = make_blank_image(c.width, c.height);
+        ImageHandle image = make_blank_image(c.width, c.height);
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->width, c.width);
         EXPECT_EQ(image->height, c.height);
@@ -32,7 +31,6 @@ TEST(MakeBlankImage, RoundsEachSideUpToAPowerOfTwoUpTo512) {
         ASSERT_NE(image->pixels, nullptr);
         // The caller fills the whole buffer; the address sanitizer checks it is that big.
         for (int i = 0; i < c.tex_width * c.tex_height; ++i) image->pixels[i] = 0xff00ff00u;
-        free_image(image);
     }
 }
 
@@ -41,29 +39,28 @@ TEST(MakeBlankImage, RefusesSidesOutside1To512) {
     for (const auto& [width, height] : sizes) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         testing::internal::CaptureStdout();
-        Image* image = make_blank_image(width, height);
+        ImageHandle image = make_blank_image(width, height);
         std::fflush(stdout);
         const std::string out = testing::internal::GetCapturedStdout();
         EXPECT_EQ(image, nullptr);
         ASSERT_FALSE(out.empty());
         EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
         EXPECT_EQ(out.back(), '\n');
-        free_image(image);
     }
 }
 
 TEST(FreeImage, LeavesPixelsInTheTextureMemoryWindowAlone) {
     free_image(nullptr);
 
-    Image* image = make_blank_image(4, 4);
+    ImageHandle image = make_blank_image(4, 4);
     ASSERT_NE(image, nullptr);
     unsigned int* heap_pixels = image->pixels;
-    // Not heap memory: handing it to free() would abort.
+    // Not heap memory: handing it to delete[] would abort.
     static unsigned int window_pixels[16];
     image->pixels = window_pixels;
     image->in_vram = 1;
-    free_image(image);
-    std::free(heap_pixels);
+    image.reset();
+    delete[] heap_pixels;
 }
 
 }  // namespace

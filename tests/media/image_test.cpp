@@ -109,10 +109,6 @@ PngPicture pattern_picture(int width, int height) {
 
 class LoadImageTest : public testing::Test {
 protected:
-    void TearDown() override {
-        for (Image* image : loaded_) free_image(image);
-    }
-
     std::string written(const std::string& name, const PngPicture& picture) {
         const std::string path = dir_.file(name);
         EXPECT_TRUE(write_png(path, picture)) << name;
@@ -123,12 +119,13 @@ protected:
     Image* load(const std::string& path) {
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        Image* image = load_image(path.c_str());
+        ImageHandle image = load_image(path.c_str());
         std::fflush(nullptr);
         out_ = testing::internal::GetCapturedStdout();
         err_ = testing::internal::GetCapturedStderr();
-        if (image) loaded_.push_back(image);
-        return image;
+        if (!image) return nullptr;
+        loaded_.push_back(std::move(image));
+        return loaded_.back().get();
     }
 
     // Null, and a refusal as the last console line; any lines before it are
@@ -151,7 +148,7 @@ protected:
     std::string err_;
 
 private:
-    std::vector<Image*> loaded_;
+    std::vector<ImageHandle> loaded_;
 };
 
 TEST(NextPowerOfTwo, GivesTheSmallestPowerNotBelow) {

@@ -58,7 +58,7 @@ TEST(SavePng, ReadsBackThroughTheGamesLoaderWithAndWithoutAlpha) {
         const std::string path = dir.file(with_alpha ? "rgba.png" : "rgb.png");
         ASSERT_TRUE(save_png(path.c_str(), two_by_two.data(), 2, 2, 3, with_alpha));
         testing::internal::CaptureStdout();
-        Image* image = load_image(path.c_str());
+        const ImageHandle image = load_image(path.c_str());
         testing::internal::GetCapturedStdout();
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->width, 2);
@@ -70,7 +70,6 @@ TEST(SavePng, ReadsBackThroughTheGamesLoaderWithAndWithoutAlpha) {
                 EXPECT_EQ(image->pixels[r * image->tex_width + x], expected) << x << "," << r;
             }
         }
-        free_image(image);
     }
     EXPECT_FALSE(save_png(dir.file("no/such/folder.png").c_str(), two_by_two.data(), 2, 2, 3, true));
     EXPECT_FALSE(save_png(dir.file("empty.png").c_str(), two_by_two.data(), 2, 0, 3, true));

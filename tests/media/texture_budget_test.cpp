@@ -30,15 +30,10 @@ void quiet_free(int address, int size) {
     console_of([&] { vram_free(address, size); });
 }
 
-// The free list as (address, size) pairs, checking its back links on the way.
+// The free list as (address, size) pairs.
 std::vector<std::pair<int, int>> free_blocks() {
     std::vector<std::pair<int, int>> blocks;
-    const VramBlock* previous = nullptr;
-    for (const VramBlock* block = texture_budget.free_list; block; block = block->next) {
-        EXPECT_EQ(block->prev, previous);
-        blocks.emplace_back(block->address, block->size);
-        previous = block;
-    }
+    for (const VramBlock& block : texture_budget.free_list) blocks.emplace_back(block.address, block.size);
     return blocks;
 }
 
@@ -48,8 +43,8 @@ std::string report(int free, int blocks, int biggest) {
 }
 
 // Pixel value i at index i of the whole buffer.
-Image* numbered_image(int width, int height) {
-    Image* image = make_blank_image(width, height);
+ImageHandle numbered_image(int width, int height) {
+    ImageHandle image = make_blank_image(width, height);
     const int count = image->tex_width * image->tex_height;
     for (int i = 0; i < count; ++i) image->pixels[i] = static_cast<std::uint32_t>(i);
     return image;
@@ -128,8 +123,8 @@ TEST_F(TextureBudgetTest, FreedBlocksMergeWithTheirNeighboursInAddressOrder) {
 }
 
 TEST_F(TextureBudgetTest, MovedPixelsAreTiledIntoTheWindowAndGivenBackOnRelease) {
-    Image* one_tile = numbered_image(4, 8);
-    EXPECT_EQ(console_of([&] { move_image_to_vram(one_tile); }),
+    ImageHandle one_tile = numbered_image(4, 8);
+    EXPECT_EQ(console_of([&] { move_image_to_vram(one_tile.get()); }),
               "alloc: " + report(whole - 128, 1, whole - 128) + "texture to vram\n");
     EXPECT_TRUE(one_tile->in_vram);
     EXPECT_TRUE(one_tile->swizzled);
@@ -138,8 +133,8 @@ TEST_F(TextureBudgetTest, MovedPixelsAreTiledIntoTheWindowAndGivenBackOnRelease)
 
     // Two tiles side by side: all 8 rows of the left one first. Rows 8 to 11
     // make no full band and are left out.
-    Image* wide = numbered_image(8, 12);
-    console_of([&] { move_image_to_vram(wide); });
+    ImageHandle wide = numbered_image(8, 12);
+    console_of([&] { move_image_to_vram(wide.get()); });
     ASSERT_TRUE(wide->in_vram);
     for (int row = 0; row < 8; ++row) {
         for (int x = 0; x < 4; ++x) {
@@ -149,30 +144,30 @@ TEST_F(TextureBudgetTest, MovedPixelsAreTiledIntoTheWindowAndGivenBackOnRelease)
     }
     EXPECT_EQ(texture_budget.free_bytes, whole - 128 - 8 * 4 * 12);
 
-    EXPECT_EQ(console_of([&] { free_image(wide); }), "free: " + report(whole - 128, 1, whole - 128));
-    EXPECT_EQ(console_of([&] { free_image(one_tile); }), "free: " + report(whole, 1, whole));
+    EXPECT_EQ(console_of([&] { wide.reset(); }), "free: " + report(whole - 128, 1, whole - 128));
+    EXPECT_EQ(console_of([&] { one_tile.reset(); }), "free: " + report(whole, 1, whole));
 }
 
 TEST_F(TextureBudgetTest, MovingAgainOrWithTheBudgetOffUsesTheRightMemory) {
     // A second move gives the first block back to the window.
-    Image* image = numbered_image(4, 8);
-    console_of([&] { move_image_to_vram(image); });
-    console_of([&] { move_image_to_vram(image); });
+    ImageHandle image = numbered_image(4, 8);
+    console_of([&] { move_image_to_vram(image.get()); });
+    console_of([&] { move_image_to_vram(image.get()); });
     EXPECT_TRUE(image->in_vram);
     EXPECT_EQ(texture_budget.free_bytes, whole - 128);
     EXPECT_EQ(free_blocks().size(), 2u);
-    console_of([&] { free_image(image); });
+    console_of([&] { image.reset(); });
     EXPECT_EQ(free_blocks(), (std::vector<std::pair<int, int>>{{start, whole}}));
 
     // Switched off, the copy goes to the heap in the same order.
     texture_budget.vram_enabled = false;
-    Image* heap = numbered_image(8, 8);
-    EXPECT_EQ(console_of([&] { move_image_to_vram(heap); }), "");
+    ImageHandle heap = numbered_image(8, 8);
+    EXPECT_EQ(console_of([&] { move_image_to_vram(heap.get()); }), "");
     EXPECT_FALSE(heap->in_vram);
     EXPECT_TRUE(heap->swizzled);
     EXPECT_EQ(heap->pixels[4], 8u);
     EXPECT_EQ(heap->pixels[32], 4u);
-    EXPECT_EQ(console_of([&] { free_image(heap); }), "");
+    EXPECT_EQ(console_of([&] { heap.reset(); }), "");
     EXPECT_EQ(texture_budget.free_bytes, whole);
     texture_budget.vram_enabled = true;
 

@@ -39,18 +39,18 @@ TEST(TextureDrawing, LoadedPictureStillDrawsAfterItsImageIsFreed) {
     const std::string path = dir.file("colours.png");
     ASSERT_TRUE(write_png(path, picture));
     testing::internal::CaptureStdout();
-    Image* image = load_image(path.c_str());
+    ImageHandle image = load_image(path.c_str());
     testing::internal::GetCapturedStdout();
     ASSERT_NE(image, nullptr);
 
-    const unsigned int texture = make_texture(image);
+    const unsigned int texture = make_texture(image.get());
     ASSERT_NE(texture, 0u);
     EXPECT_EQ(image->texture, texture);
     const float u_max = static_cast<float>(image->width) / static_cast<float>(image->tex_width);
     const float v_max = static_cast<float>(image->height) / static_cast<float>(image->tex_height);
     // What was uploaded must not depend on the pixels once make_texture returns.
     std::memset(image->pixels, 0, std::size_t{4} * image->tex_width * image->tex_height);
-    free_image(image);
+    image.reset();
 
     GLint tex_width = 0;
     GLint tex_height = 0;

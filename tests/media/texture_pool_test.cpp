@@ -37,13 +37,13 @@ TEST(TexturePool, HandsOutEachOfItsNamesOnceThenRefuses) {
     EXPECT_EQ(make_texture_quietly(nullptr, out), 0u);
     EXPECT_EQ(out, "*** Missing image.\n");
 
-    Image* image = make_blank_image(8, 8);
+    const ImageHandle image = make_blank_image(8, 8);
     ASSERT_NE(image, nullptr);
     for (int i = 0; i < 64; ++i) image->pixels[i] = 0xffffffffu;
     // The missing image above took no name: all of them are still to come.
     std::set<unsigned int> names;
     for (int i = 0; i < texture_pool_size; ++i) {
-        const unsigned int name = make_texture_quietly(image, out);
+        const unsigned int name = make_texture_quietly(image.get(), out);
         ASSERT_NE(name, 0u) << "texture " << i + 1;
         EXPECT_EQ(out, "");
         EXPECT_EQ(image->texture, name);
@@ -54,12 +54,11 @@ TEST(TexturePool, HandsOutEachOfItsNamesOnceThenRefuses) {
 
     image->texture = 0;
     for (int later_call = 0; later_call < 2; ++later_call) {
-        EXPECT_EQ(make_texture_quietly(image, out), 0u);
+        EXPECT_EQ(make_texture_quietly(image.get(), out), 0u);
         EXPECT_EQ(out, "*** Out of texids.\n");
         EXPECT_EQ(image->texture, 0u);
     }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    free_image(image);
 }
 
 }  // namespace

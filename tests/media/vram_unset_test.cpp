@@ -13,14 +13,13 @@ TEST(VramUnset, WithoutAResetNothingIsAllocatedAndMovesUseTheHeap) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(vram_alloc(16), 0);
     EXPECT_EQ(vram_alloc(1), 0);
-    Image* image = make_blank_image(4, 8);
+    const ImageHandle image = make_blank_image(4, 8);
     ASSERT_NE(image, nullptr);
     image->pixels[5] = 0x12345678u;
-    move_image_to_vram(image);
+    move_image_to_vram(image.get());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_TRUE(image->swizzled);
     EXPECT_FALSE(image->in_vram);
     EXPECT_EQ(image->pixels[5], 0x12345678u);
-    EXPECT_EQ(texture_budget.free_list, nullptr);
-    free_image(image);
+    EXPECT_TRUE(texture_budget.free_list.empty());
 }

@@ -340,7 +340,7 @@ TEST_F(Md2Test, EveryStagePrintsTheBytesHeld) {
     EXPECT_EQ(console, load_lines(before + kept_bytes(first), second));
 
     // free_md2 owns an attached skin; the sanitizer build reports it if it stays.
-    b->skin = make_blank_image(4, 4);
+    b->skin = make_blank_image(4, 4).release();
     ASSERT_TRUE(b->skin);
     EXPECT_EQ(console_of([&] { free_md2(a); }), "FREEmd2alloc=" + std::to_string(before + kept_bytes(second)) + "\n");
     EXPECT_EQ(console_of([&] { free_md2(b); }), "FREEmd2alloc=" + std::to_string(before) + "\n");

@@ -144,11 +144,11 @@ TEST_F(TerrainDrawing, CursorHighlightTintsItsOwnCellOnly) {
 TEST_F(TerrainDrawing, WithoutTheGroundPictureTheGroundIsUntextured) {
     write("data/field.png", field_map(40));
     // A red texture left bound must not show on the ground.
-    Image* red = make_blank_image(4, 4);
+    ImageHandle red = make_blank_image(4, 4);
     ASSERT_NE(red, nullptr);
     std::fill(red->pixels, red->pixels + 16, 0xff0000ffu);
-    ASSERT_NE(make_texture(red), 0u);
-    free_image(red);
+    ASSERT_NE(make_texture(red.get()), 0u);
+    red.reset();
 
     Terrain terrain("data/field.png");
     terrain.set_cursor(8, 6);

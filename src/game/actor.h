@@ -7,8 +7,12 @@
 
 namespace floebound {
 
+class Actor;
 class ModelCache;
 struct Md2Model;
+
+// Draws the actor's blended pose and its particles where it stands; changes nothing.
+void draw_actor(const Actor& actor);
 
 // One animated model on the field: a penguin, skateboard, bucket, cow, tunafish
 // or tree. It walks in straight lines at a fixed speed, drops onto the field,
@@ -42,7 +46,7 @@ public:
     // the particles follow it.
     void start_emitter(EmitterParams* params, const Image* sheet, float x, float y, float z);
 
-    void draw() override;
+    void draw() override { draw_actor(*this); }
     void update(int elapsed_ms) override;
     bool handle_key(int, bool) override { return false; }
     // Falling or walking.

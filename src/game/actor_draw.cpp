@@ -16,19 +16,20 @@ constexpr float model_lift = 24;  // models stand with their origin this far abo
 
 }  // namespace
 
-void Actor::draw() {
+void draw_actor(const Actor& actor) {
+    const Md2Model* model = actor.model;
     if (!model) return;
 
     // Frames past the end of a short model show its frame 0.
-    const int from = previous_frame < model->frame_count ? previous_frame : 0;
-    const int to = frame < model->frame_count ? frame : 0;
+    const int from = actor.previous_frame < model->frame_count ? actor.previous_frame : 0;
+    const int to = actor.frame < model->frame_count ? actor.frame : 0;
     // Every actor draws every frame: one buffer, grown to the largest model,
     // serves them all (drawing happens on the main thread only).
     static std::vector<Md2CornerVertex> corners;
     corners.resize(static_cast<std::size_t>(model->triangle_count) * 3);
     float box[6];
-    md2_build_vertices(model, from, to, blend_factor(animation_range(animation), animation_time), corners.data(),
-                       box);
+    const float blend = blend_factor(animation_range(actor.animation), actor.animation_time);
+    md2_build_vertices(model, from, to, blend, corners.data(), box);
 
     // A skin that failed to load leaves the model untextured rather than bound
     // to whatever texture came before.
@@ -42,9 +43,9 @@ void Actor::draw() {
     }
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    glTranslatef(position[0] + draw_offset[0], position[1] + model_lift + draw_offset[1],
-                 position[2] + draw_offset[2]);
-    glRotatef(heading * degrees_per_radian, 0, 1, 0);
+    glTranslatef(actor.position[0] + actor.draw_offset[0], actor.position[1] + model_lift + actor.draw_offset[1],
+                 actor.position[2] + actor.draw_offset[2]);
+    glRotatef(actor.heading * degrees_per_radian, 0, 1, 0);
     glFrontFace(GL_CW);
 
     // The skin's picture fills only part of its power-of-two texture.
@@ -57,7 +58,7 @@ void Actor::draw() {
     }
     glEnd();
 
-    emitter_draw(emitter);
+    emitter_draw(actor.emitter);
     glPopMatrix();
 }
 

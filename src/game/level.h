@@ -2,12 +2,10 @@
 
 #include "app/orbit.h"
 #include "app/renderable.h"
-#include "game/actor.h"
 #include "game/level_sequence.h"
-#include "game/particles.h"
+#include "game/level_state.h"
+#include "game/level_view.h"
 #include "game/popup.h"
-#include "media/image.h"
-#include "puzzle/grid.h"
 
 #include <deque>
 #include <memory>
@@ -19,9 +17,10 @@ struct GameAssets;
 class HintSearch;
 class Terrain;
 
-// One puzzle: the 8 by 8 field, what stands on it, the player's supplies, the
-// cursor and camera, and the popup that is open.
-class Level : public Renderable {
+// One puzzle being played: the state the rules change (the field, what stands
+// on it, the supplies), and around it the cursor and camera, the popup that
+// is open, the hints and the level sequence. Its view draws it.
+class Level : public Renderable, public LevelState {
 public:
     explicit Level(GameAssets& assets);
     ~Level() override;
@@ -37,9 +36,6 @@ public:
     void go_to_level(int number);
     // From now on restarting and advancing both come back to this one file.
     void play_only(const char* path);
-
-    CellKind cell_at(int column, int row) const { return grid.cell_at(column, row); }
-    void set_cell(int column, int row, CellKind kind) { grid.set_cell(column, row, kind); }
 
     // The walking rules, once per update.
     void walk_penguins(int elapsed_ms);
@@ -73,25 +69,10 @@ public:
     static constexpr int fast_forward_scale = 4;
 
     bool quit_requested = false;
-    std::deque<Actor> penguins;
-    std::deque<Actor> cows;
-    std::deque<Actor> skateboards;
-    std::deque<Actor> trees;
-    std::deque<int> goats;  // cell indices of placed goat squares, oldest first
-    std::deque<Actor> buckets;
-    std::deque<Actor> tunafish_list;
-    std::deque<ParticleEmitter> fires;
-    int penguinMax = 0;
-    int goatMax = 0;
-    int skateboardMax = 0;
-    ImageHandle square_images[5];
-    ImageHandle level_art[14];
     bool popup_open = false;
     std::unique_ptr<Popup> popup;  // the one open, if any
-    Grid grid;                     // all empty until a level loads
     std::unique_ptr<Terrain> terrain;
     Orbit orbit{1.0f, 4.74f, 800, 0, 0, 0};
-    int goat_clock = 1500;
     int level_number = 0;
     int hint_index = 0;
     bool fast_forward = false;
@@ -101,6 +82,7 @@ public:
 
 private:
     GameAssets& assets_;
+    LevelView view_;  // after the terrain: its pictures take the pool textures after the ground's
 
     void start_current_level();
     void note_won();

@@ -196,7 +196,8 @@ TEST_F(Particles, EmissionStopsAfterTheDurationReusingNodesAndFinishesWhenTheLas
     // holds about as many nodes as ever live at once, for the whole burn.
     const auto nodes = [&] {
         int total = 0;
-        for (const auto* list : {&emitter.particles, &emitter.spare}) total += std::distance(list->begin(), list->end());
+        for (const auto* list : {&emitter.particles, &emitter.spare})
+            total += static_cast<int>(std::distance(list->begin(), list->end()));
         return total;
     };
     for (int elapsed = 0; elapsed < 3000; elapsed += 18) ASSERT_FALSE(emitter_update(emitter, 18));

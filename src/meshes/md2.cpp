@@ -8,14 +8,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace floebound {
 
 // The running total of model memory the console reports: every model's, so the process's.
 int md2_alloc_bytes = 0;
+
+Md2Model::Md2Model() { md2_alloc_bytes += static_cast<int>(sizeof(Md2Model)); }
+
+Md2Model::~Md2Model() { md2_alloc_bytes -= static_cast<int>(sizeof(Md2Model)); }
 
 namespace {
 
@@ -78,30 +82,15 @@ float float_at(const std::uint8_t* bytes) {
     return value;
 }
 
-// Every block of MD2 loading goes through these two, so md2_alloc_bytes
-// always says what is held. A zero-byte block still gets a real pointer, so
-// that null means only that memory ran out.
-void* counted_alloc(std::size_t bytes) {
-    void* block = std::malloc(bytes == 0 ? 1 : bytes);
-    if (block) md2_alloc_bytes += static_cast<int>(bytes);
-    return block;
-}
-
-void counted_free(void* block, std::size_t bytes) {
-    if (!block) return;
-    std::free(block);
-    md2_alloc_bytes -= static_cast<int>(bytes);
-}
-
 // Everything read from the file, dropped once the model is built.
 struct FileBlocks {
     std::int32_t header[header_field_count] = {};
-    std::uint8_t* skin_names = nullptr;
-    std::uint8_t* texcoords = nullptr;
-    std::uint8_t* triangles = nullptr;
-    FrameHead* frame_heads = nullptr;
-    std::uint8_t* vertices = nullptr;  // frame after frame, vertex_count each
-    std::uint8_t* gl_commands = nullptr;
+    CountedArray<std::uint8_t> skin_names;
+    CountedArray<std::uint8_t> texcoords;
+    CountedArray<std::uint8_t> triangles;
+    CountedArray<FrameHead> frame_heads;
+    CountedArray<std::uint8_t> vertices;  // frame after frame, vertex_count each
+    CountedArray<std::uint8_t> gl_commands;
 };
 
 // Sizes of the file blocks; the header has been checked, so none is negative
@@ -109,20 +98,9 @@ struct FileBlocks {
 std::size_t skin_names_size(const FileBlocks& f) { return f.header[skin_count] * skin_name_bytes; }
 std::size_t texcoords_size(const FileBlocks& f) { return f.header[texcoord_count] * texcoord_bytes; }
 std::size_t triangles_size(const FileBlocks& f) { return f.header[triangle_count] * triangle_bytes; }
-std::size_t frame_heads_size(const FileBlocks& f) { return f.header[frame_count] * sizeof(FrameHead); }
 std::size_t frame_vertices_size(const FileBlocks& f) { return f.header[vertex_count] * vertex_bytes; }
 std::size_t vertices_size(const FileBlocks& f) { return f.header[frame_count] * frame_vertices_size(f); }
 std::size_t gl_commands_size(const FileBlocks& f) { return f.header[gl_command_count] * gl_command_bytes; }
-
-void release_blocks(FileBlocks& f) {
-    counted_free(f.skin_names, skin_names_size(f));
-    counted_free(f.texcoords, texcoords_size(f));
-    counted_free(f.triangles, triangles_size(f));
-    counted_free(f.vertices, vertices_size(f));
-    counted_free(f.frame_heads, frame_heads_size(f));
-    counted_free(f.gl_commands, gl_commands_size(f));
-    f = FileBlocks{};
-}
 
 using Problem = char[96];
 
@@ -201,7 +179,7 @@ bool read_frames(std::FILE* file, FileBlocks& f) {
             frame.translate[k] = float_at(head + 12 + 4 * k);
         }
         std::memcpy(frame.name, head + 24, sizeof frame.name);
-        std::uint8_t* vertices = f.vertices + i * vertices_per_frame;
+        std::uint8_t* vertices = f.vertices.data() + i * vertices_per_frame;
         if (std::fread(vertices, 1, vertices_per_frame, file) != vertices_per_frame) return false;
     }
     return true;
@@ -210,7 +188,7 @@ bool read_frames(std::FILE* file, FileBlocks& f) {
 // Index slot of a triangle: its three vertices, then its three texture
 // coordinates.
 std::uint16_t triangle_index(const FileBlocks& f, std::int32_t triangle, std::size_t slot) {
-    return u16_at(f.triangles + triangle * triangle_bytes + 2 * slot);
+    return u16_at(f.triangles.data() + triangle * triangle_bytes + 2 * slot);
 }
 
 // Every index a triangle holds must name an entry of its table.
@@ -235,7 +213,6 @@ bool check_triangles(const FileBlocks& f, Problem problem) {
 }
 
 // Reads and checks the whole file into f; false with the reason in problem.
-// Whatever was allocated is left in f for the caller to release.
 bool read_file(std::FILE* file, FileBlocks& f, Problem problem) {
     std::int64_t file_size = -1;
     if (std::fseek(file, 0, SEEK_END) == 0) file_size = std::ftell(file);
@@ -255,23 +232,23 @@ bool read_file(std::FILE* file, FileBlocks& f, Problem problem) {
     for (std::size_t field = 0; field < header_field_count; ++field) f.header[field] = s32_at(header + 4 * field);
     if (!check_header(f.header, file_size, problem)) return false;
 
-    f.skin_names = static_cast<std::uint8_t*>(counted_alloc(skin_names_size(f)));
-    f.texcoords = static_cast<std::uint8_t*>(counted_alloc(texcoords_size(f)));
-    f.triangles = static_cast<std::uint8_t*>(counted_alloc(triangles_size(f)));
-    f.frame_heads = static_cast<FrameHead*>(counted_alloc(frame_heads_size(f)));
-    f.vertices = static_cast<std::uint8_t*>(counted_alloc(vertices_size(f)));
-    f.gl_commands = static_cast<std::uint8_t*>(counted_alloc(gl_commands_size(f)));
+    f.skin_names = CountedArray<std::uint8_t>(skin_names_size(f));
+    f.texcoords = CountedArray<std::uint8_t>(texcoords_size(f));
+    f.triangles = CountedArray<std::uint8_t>(triangles_size(f));
+    f.frame_heads = CountedArray<FrameHead>(f.header[frame_count]);
+    f.vertices = CountedArray<std::uint8_t>(vertices_size(f));
+    f.gl_commands = CountedArray<std::uint8_t>(gl_commands_size(f));
     if (!f.skin_names || !f.texcoords || !f.triangles || !f.frame_heads || !f.vertices || !f.gl_commands) {
         std::snprintf(problem, sizeof(Problem), "out of memory");
         return false;
     }
     // The header promised these blocks fit the file, so a short read means the
     // file changed or cannot be read.
-    const bool read = read_at(file, f.header[skins_offset], f.skin_names, skin_names_size(f)) &&
-                      read_at(file, f.header[texcoords_offset], f.texcoords, texcoords_size(f)) &&
-                      read_at(file, f.header[triangles_offset], f.triangles, triangles_size(f)) &&
+    const bool read = read_at(file, f.header[skins_offset], f.skin_names.data(), skin_names_size(f)) &&
+                      read_at(file, f.header[texcoords_offset], f.texcoords.data(), texcoords_size(f)) &&
+                      read_at(file, f.header[triangles_offset], f.triangles.data(), triangles_size(f)) &&
                       read_frames(file, f) &&
-                      read_at(file, f.header[gl_commands_offset], f.gl_commands, gl_commands_size(f));
+                      read_at(file, f.header[gl_commands_offset], f.gl_commands.data(), gl_commands_size(f));
     if (!read) {
         std::snprintf(problem, sizeof(Problem), "the file could not be read to the end");
         return false;
@@ -279,22 +256,12 @@ bool read_file(std::FILE* file, FileBlocks& f, Problem problem) {
     return check_triangles(f, problem);
 }
 
-std::size_t corners_size(const Md2Model& model) { return model.triangle_count * sizeof(*Md2Frame::corners) * 3; }
-std::size_t corner_texcoords_size(const Md2Model& model) {
-    return model.triangle_count * sizeof(*Md2Model::corner_texcoords) * 3;
-}
+std::size_t corners_per_frame(const Md2Model& model) { return model.triangle_count * std::size_t{3}; }
 
-// Releases a model, however far building it got, without a console line.
+// Releases a model and its skin without a console line.
 void release_model(Md2Model* model) {
     free_image(model->skin);
-    model->skin = nullptr;
-    if (model->frames) {
-        for (std::int32_t i = 0; i < model->frame_count; ++i)
-            counted_free(model->frames[i].corners, corners_size(*model));
-        counted_free(model->frames, model->frame_count * sizeof(Md2Frame));
-    }
-    counted_free(model->corner_texcoords, corner_texcoords_size(*model));
-    counted_free(model, sizeof(Md2Model));
+    delete model;
 }
 
 // Converts a file frame to the game's axes: the file's (X, Y, Z) is kept as
@@ -307,7 +274,7 @@ void convert_frame(const FileBlocks& f, std::int32_t index, Md2Frame& frame) {
     frame.translate[0] = head.translate[0];
     frame.translate[1] = -head.translate[2];
     frame.translate[2] = head.translate[1];
-    const std::uint8_t* vertices = f.vertices + index * frame_vertices_size(f);
+    const std::uint8_t* vertices = f.vertices.data() + index * frame_vertices_size(f);
     for (std::int32_t i = 0; i < f.header[triangle_count]; ++i) {
         for (std::size_t j = 0; j < 3; ++j) {
             const std::uint8_t* vertex = vertices + triangle_index(f, i, j) * vertex_bytes;
@@ -320,39 +287,27 @@ void convert_frame(const FileBlocks& f, std::int32_t index, Md2Frame& frame) {
 }
 
 // The kept model, every index resolved; null when memory runs out.
-Md2Model* build_model(const FileBlocks& f) {
-    auto* model = static_cast<Md2Model*>(counted_alloc(sizeof(Md2Model)));
+std::unique_ptr<Md2Model> build_model(const FileBlocks& f) {
+    std::unique_ptr<Md2Model> model(new (std::nothrow) Md2Model);
     if (!model) return nullptr;
-    model->skin = nullptr;
     model->frame_count = f.header[frame_count];
     model->triangle_count = f.header[triangle_count];
     model->skin_width = f.header[skin_width];
     model->skin_height = f.header[skin_height];
-    model->corner_texcoords = nullptr;
-    model->frames = static_cast<Md2Frame*>(counted_alloc(model->frame_count * sizeof(Md2Frame)));
-    if (!model->frames) {
-        release_model(model);
-        return nullptr;
-    }
-    for (std::int32_t i = 0; i < model->frame_count; ++i) model->frames[i].corners = nullptr;
+    model->frames = CountedArray<Md2Frame>(model->frame_count);
+    if (!model->frames) return nullptr;
     for (std::int32_t i = 0; i < model->frame_count; ++i) {
         Md2Frame& frame = model->frames[i];
-        frame.corners = static_cast<std::int16_t(*)[3]>(counted_alloc(corners_size(*model)));
-        if (!frame.corners) {
-            release_model(model);
-            return nullptr;
-        }
+        frame.corners = CountedArray<std::int16_t[3]>(corners_per_frame(*model));
+        if (!frame.corners) return nullptr;
         convert_frame(f, i, frame);
     }
 
-    model->corner_texcoords = static_cast<std::int16_t(*)[2]>(counted_alloc(corner_texcoords_size(*model)));
-    if (!model->corner_texcoords) {
-        release_model(model);
-        return nullptr;
-    }
+    model->corner_texcoords = CountedArray<std::int16_t[2]>(corners_per_frame(*model));
+    if (!model->corner_texcoords) return nullptr;
     for (std::int32_t i = 0; i < model->triangle_count; ++i) {
         for (std::size_t j = 0; j < 3; ++j) {
-            const std::uint8_t* texcoord = f.texcoords + triangle_index(f, i, 3 + j) * texcoord_bytes;
+            const std::uint8_t* texcoord = f.texcoords.data() + triangle_index(f, i, 3 + j) * texcoord_bytes;
             std::int16_t* corner = model->corner_texcoords[3 * static_cast<std::size_t>(i) + j];
             corner[0] = s16_at(texcoord);
             corner[1] = s16_at(texcoord + 2);
@@ -371,7 +326,6 @@ Md2Model* load_md2(const char* path) {
     const bool read = read_file(file, blocks, problem);
     std::fclose(file);
     if (!read) {
-        release_blocks(blocks);
         std::printf("Couldn't load %s: %s\n", path, problem);
         return nullptr;
     }
@@ -379,16 +333,15 @@ Md2Model* load_md2(const char* path) {
 
     // The file has passed every check; only memory running out can stop the
     // load from here on.
-    Md2Model* model = build_model(blocks);
+    std::unique_ptr<Md2Model> model = build_model(blocks);
     if (!model) {
-        release_blocks(blocks);
         std::printf("Couldn't load %s: out of memory\n", path);
         return nullptr;
     }
     std::printf("ALLOCmd2alloc=%d\n", md2_alloc_bytes);
-    release_blocks(blocks);
+    blocks = FileBlocks{};
     std::printf("CLEANUPmd2alloc=%d\n", md2_alloc_bytes);
-    return model;
+    return model.release();
 }
 
 void discard_md2(Md2Model* model) {
@@ -447,7 +400,7 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
     for (; i < numbers; ++i)
         p[i] = static_cast<float>(a[i]) * wa[i % 12] + static_cast<float>(b[i]) * wb[i % 12] + wo[i % 12];
 
-    const std::int16_t(*__restrict st)[2] = model->corner_texcoords;
+    const std::int16_t(*__restrict st)[2] = model->corner_texcoords.data();
     Md2CornerVertex* __restrict corner = out;
     // Game x, y and z are the frames' third, second and first axes.
     for (int c = 0; c < corner_count; ++c) {

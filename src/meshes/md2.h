@@ -1,29 +1,97 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <type_traits>
+#include <utility>
 
 namespace floebound {
 
 struct Image;
+
+// Bytes that MD2 loading currently holds; printed after every stage. A
+// diagnostic only: it starts at 0 and is never reset.
+extern int md2_alloc_bytes;
+
+// An array that MD2 loading holds, its items' bytes in md2_alloc_bytes for as
+// long as it has them. Running out of memory leaves it empty instead of
+// throwing, and no items still take a block, so empty means only that memory
+// ran out. The item count sits in front of the items, keeping the array one
+// pointer wide: the records that hold these keep the sizes the console has
+// always counted for them.
+template <typename T>
+class CountedArray {
+public:
+    CountedArray() = default;
+    explicit CountedArray(std::size_t count) {
+        void* block = ::operator new(header + count * sizeof(T), std::nothrow);
+        if (!block) return;
+        *static_cast<std::size_t*>(block) = count;
+        items_ = reinterpret_cast<T*>(static_cast<unsigned char*>(block) + header);
+        if constexpr (!std::is_trivially_default_constructible_v<T>) std::uninitialized_default_construct_n(items_, count);
+        md2_alloc_bytes += static_cast<int>(count * sizeof(T));
+    }
+    CountedArray(CountedArray&& other) noexcept : items_(std::exchange(other.items_, nullptr)) {}
+    CountedArray& operator=(CountedArray&& other) noexcept {
+        if (this != &other) {
+            release();
+            items_ = std::exchange(other.items_, nullptr);
+        }
+        return *this;
+    }
+    ~CountedArray() { release(); }
+
+    explicit operator bool() const { return items_ != nullptr; }
+    T* data() { return items_; }
+    const T* data() const { return items_; }
+    T& operator[](std::size_t i) { return items_[i]; }
+    const T& operator[](std::size_t i) const { return items_[i]; }
+
+private:
+    // Room for the count that keeps the items as aligned as the block.
+    static constexpr std::size_t header = alignof(std::max_align_t);
+    static_assert(sizeof(std::size_t) <= header && alignof(T) <= header, "the header keeps the items aligned");
+
+    void release() {
+        if (!items_) return;
+        void* block = reinterpret_cast<unsigned char*>(items_) - header;
+        const std::size_t count = *static_cast<std::size_t*>(block);
+        if constexpr (!std::is_trivially_destructible_v<T>) std::destroy_n(items_, count);
+        md2_alloc_bytes -= static_cast<int>(count * sizeof(T));
+        ::operator delete(block);
+        items_ = nullptr;
+    }
+
+    T* items_ = nullptr;
+};
+static_assert(sizeof(CountedArray<std::uint8_t>) == sizeof(void*), "the counted records keep their sizes");
 
 // One key frame, already in the game's axes: stored corner k times scale k
 // plus translate k is the file's point (X, -Z, Y).
 struct Md2Frame {
     float scale[3];
     float translate[3];
-    std::int16_t (*corners)[3];  // triangle_count * 3, in triangle order
+    CountedArray<std::int16_t[3]> corners;  // triangle_count * 3, in triangle order
 };
 
 // An animated model with every triangle corner resolved, so that blending is
 // one pass with no lookups. Owned by whoever loaded it; free with free_md2.
+// Its own record counts in md2_alloc_bytes too, as long as it lives.
 struct Md2Model {
-    Image* skin;  // attached by the caller after loading; owned by the model
-    std::int32_t frame_count;
-    std::int32_t triangle_count;
-    std::int32_t skin_width;
-    std::int32_t skin_height;
-    Md2Frame* frames;
-    std::int16_t (*corner_texcoords)[2];  // texels, triangle_count * 3
+    Md2Model();
+    ~Md2Model();
+    Md2Model(const Md2Model&) = delete;
+    Md2Model& operator=(const Md2Model&) = delete;
+
+    Image* skin = nullptr;  // attached by the caller after loading; owned by the model
+    std::int32_t frame_count = 0;
+    std::int32_t triangle_count = 0;
+    std::int32_t skin_width = 0;
+    std::int32_t skin_height = 0;
+    CountedArray<Md2Frame> frames;
+    CountedArray<std::int16_t[2]> corner_texcoords;  // texels, triangle_count * 3
 };
 
 // One corner of a blended pose, laid out for a texture-2 vertex-3 array.
@@ -31,10 +99,6 @@ struct Md2CornerVertex {
     float s, t;
     float x, y, z;
 };
-
-// Bytes that MD2 loading currently holds; printed after every stage. A
-// diagnostic only: it starts at 0 and is never reset.
-extern int md2_alloc_bytes;
 
 // Prints "PARSEmd2alloc=%d\n", "ALLOCmd2alloc=%d\n" and "CLEANUPmd2alloc=%d\n"
 // as it goes. Null, silently, when the file does not open; null with one line

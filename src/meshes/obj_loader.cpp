@@ -11,8 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <vector>
 
 namespace floebound {
 
@@ -31,10 +32,9 @@ struct ScratchEntry {
 // What the second pass keeps while it walks the file.
 struct ObjReader {
     ObjModel& model;
-    int group_capacity;  // the groups the first pass counted
     int position_capacity;
     int texcoord_capacity;
-    ScratchEntry* scratch;
+    std::vector<ScratchEntry> scratch;
     int positions_read = 0;
     int texcoords_read = 0;
     int group = 0;
@@ -83,7 +83,7 @@ void read_texcoord(ObjReader& reader, const char* line) {
 }
 
 bool group_counted(const ObjReader& reader) {
-    if (reader.group < reader.group_capacity) return true;
+    if (reader.group < static_cast<int>(reader.model.groups.size())) return true;
     std::printf("Skipping group %d: more groups than counted\n", reader.group);
     return false;
 }
@@ -97,7 +97,7 @@ void open_group(ObjReader& reader) {
 
 void close_group(ObjReader& reader) {
     if (!group_counted(reader)) return;
-    ObjGroup* groups = reader.model.groups;
+    ObjGroup* groups = reader.model.groups.data();
     int& g = reader.group;
     groups[g].end_corner = reader.corner;
     if (g >= 1 && groups[g - 1].material_image == groups[g].material_image) {
@@ -107,7 +107,7 @@ void close_group(ObjReader& reader) {
     } else {
         std::printf("Got group %d %s at face %d\n", g, "", reader.corner);
     }
-    finish_obj_group(groups[g], reader.model.corners);
+    finish_obj_group(groups[g], reader.model.corners.data());
     ++g;
     reader.model.group_count = g;
 }
@@ -141,7 +141,7 @@ void set_face_normal(ObjCorner* triangle) {
 void read_face(ObjReader& reader, const char* line) {
     ObjFace face;
     if (!parse_face(line, face)) return;
-    if (reader.corner + 3 > reader.model.corner_count) {
+    if (reader.corner + 3 > static_cast<int>(reader.model.corners.size())) {
         std::printf("Skipping face at %d: more faces than counted\n", reader.corner);
         return;
     }
@@ -155,7 +155,7 @@ void read_face(ObjReader& reader, const char* line) {
             return;
         }
     }
-    ObjCorner* triangle = reader.model.corners + reader.corner;
+    ObjCorner* triangle = reader.model.corners.data() + reader.corner;
     for (int k = 0; k < 3; ++k) {
         const float* p = reader.scratch[position[k]].position;
         triangle[k].x = p[0];
@@ -206,18 +206,16 @@ bool size_model(ObjModel& model, std::FILE* file, const char* path, ObjReader& r
     }
     model.group_count = static_cast<int>(counts.groups);
     model.position_count = static_cast<int>(counts.positions);
-    model.corner_count = static_cast<int>(counts.corners);
-    reader.group_capacity = model.group_count;
     reader.position_capacity = model.position_count;
     reader.texcoord_capacity = static_cast<int>(counts.texcoords);
-    const int scratch_size = std::max(reader.position_capacity, reader.texcoord_capacity);
-    // At least one element each, so that an empty file still gets real arrays.
-    model.groups = static_cast<ObjGroup*>(std::calloc(std::max(model.group_count, 1), sizeof(ObjGroup)));
-    model.corners = static_cast<ObjCorner*>(std::calloc(std::max(model.corner_count, 1), sizeof(ObjCorner)));
-    reader.scratch = static_cast<ScratchEntry*>(std::calloc(std::max(scratch_size, 1), sizeof(ScratchEntry)));
-    if (!model.groups || !model.corners || !reader.scratch) {
+    const long long scratch_size = std::max(counts.positions, counts.texcoords);
+    // Zeroed, so that what the file leaves out is zero too.
+    try {
+        model.groups.resize(static_cast<std::size_t>(counts.groups));
+        model.corners.resize(static_cast<std::size_t>(counts.corners));
+        reader.scratch.resize(static_cast<std::size_t>(scratch_size));
+    } catch (const std::bad_alloc&) {
         std::printf("Couldn't load %s: out of memory\n", path);
-        std::free(reader.scratch);
         return false;
     }
     set_identity(model.placement);
@@ -240,9 +238,7 @@ bool name_fits(const char* name) {
 
 void release_obj_model(ObjModel& model) {
     free_image(model.texture);
-    std::free(model.groups);
-    std::free(model.corners);
-    std::memset(&model, 0, sizeof model);
+    model = ObjModel{};
 }
 
 ObjModel* load_obj(const char* name) {
@@ -264,7 +260,7 @@ ObjModel* load_obj(const char* name) {
         release_obj_model(model);
         return nullptr;
     }
-    ObjReader reader{model, 0, 0, 0, nullptr};
+    ObjReader reader{model, 0, 0, {}};
     if (!size_model(model, file, path, reader)) {
         std::fclose(file);
         release_obj_model(model);
@@ -276,7 +272,6 @@ ObjModel* load_obj(const char* name) {
     std::fclose(file);
     const float* box = reader.box;
     std::printf("Min: %.2f,%.2f,%.2f; Max: %.2f,%.2f,%.2f\n", box[0], box[1], box[2], box[3], box[4], box[5]);
-    std::free(reader.scratch);
     ++scenery_tables.model_count;
     return &model;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace floebound {
 
@@ -28,17 +29,15 @@ constexpr int max_obj_name = 63;
 constexpr int max_material_name = 255;
 
 // One static model: its triangles de-indexed into `corners`, split into
-// material groups. The arrays and the default texture are owned and come
-// from malloc.
+// material groups. The model owns its default texture.
 struct ObjModel {
     char name[max_obj_name + 1];
     float placement[16];  // column-major; the identity after loading
-    std::int32_t group_count;
-    ObjGroup* groups;
+    std::int32_t group_count;  // the groups closed, or every one counted while none has closed
+    std::vector<ObjGroup> groups;  // one for each group the first pass counted
     std::int32_t position_count;
     Image* texture;  // the model's default picture, its texture made
-    ObjCorner* corners;
-    std::int32_t corner_count;  // 3 * the face lines of the file
+    std::vector<ObjCorner> corners;  // 3 * the face lines of the file
 };
 
 struct ObjMaterial {
@@ -59,7 +58,7 @@ struct ObjMaterial {
 // files can make it read or write out of bounds.
 [[nodiscard]] ObjModel* load_obj(const char* name);
 
-// Releases a slot's texture and arrays and zeroes it.
+// Releases a slot's texture and arrays and leaves it empty.
 void release_obj_model(ObjModel& model);
 
 // The longest of a triangle's three squared edge lengths.

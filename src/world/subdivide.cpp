@@ -3,7 +3,7 @@
 #include "meshes/obj_model.h"
 
 #include <cstdio>
-#include <cstdlib>
+#include <new>
 
 namespace floebound {
 
@@ -48,43 +48,54 @@ void split(ObjCorner* triangle, ObjCorner* appended, int a) {
     appended[a] = mid;
 }
 
+// Exactly `size` corners, taken in one allocation so that a pass never holds
+// more than it needs; false, leaving the corners alone, when that is past the
+// cap or memory runs out.
+bool grow(std::vector<ObjCorner>& corners, long long size) {
+    if (size > max_corners) return false;
+    try {
+        corners.reserve(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    corners.resize(static_cast<std::size_t>(size));
+    return true;
+}
+
 }  // namespace
 
-ObjCorner* subdivide_mesh(ObjCorner* corners, int& corner_count, float limit) {
-    if (!corners) return corners;
+void subdivide_mesh(std::vector<ObjCorner>& corners, float limit) {
+    if (corners.empty()) return;
     if (!(limit >= 1)) {
         std::printf("Refusing to subdivide to %g units: the limit must be at least 1\n", limit);
-        return corners;
+        return;
     }
-    std::printf("In: %d verts (%d poly)\n", corner_count, corner_count / 3);
+    const auto count_in = static_cast<int>(corners.size());
+    std::printf("In: %d verts (%d poly)\n", count_in, count_in / 3);
     // The threshold is whole; one that does not fit an int is held at 2^31.
     const float squared_limit = limit * limit;
     const float int_range = 2147483648.0f;
     const float threshold = squared_limit >= int_range ? int_range : static_cast<float>(static_cast<int>(squared_limit));
     for (;;) {
-        const int start = corner_count;
+        const auto start = static_cast<int>(corners.size());
         long long to_split = 0;
-        for (int i = 0; i + 2 < start; i += 3) to_split += too_long(edges_of(corners + i), threshold);
+        for (int i = 0; i + 2 < start; i += 3) to_split += too_long(edges_of(corners.data() + i), threshold);
         if (to_split == 0) break;
-        const long long grown = start + 3 * to_split;
-        auto* resized =
-            grown > max_corners ? nullptr : static_cast<ObjCorner*>(std::realloc(corners, grown * sizeof(ObjCorner)));
-        if (!resized) {
+        if (!grow(corners, start + 3 * to_split)) {
             std::printf("Crashed...out of memory during a subdiv.\n");
-            return corners;
+            return;
         }
-        corners = resized;
+        ObjCorner* triangles = corners.data();
         int next = start;
         for (int i = 0; i + 2 < start; i += 3) {
-            const Edges edges = edges_of(corners + i);
+            const Edges edges = edges_of(triangles + i);
             if (!too_long(edges, threshold)) continue;
-            split(corners + i, corners + next, longest_edge(edges));
+            split(triangles + i, triangles + next, longest_edge(edges));
             next += 3;
         }
-        corner_count = next;
     }
-    std::printf("Out: %d verts (%d poly)\n", corner_count, corner_count / 3);
-    return corners;
+    const auto count_out = static_cast<int>(corners.size());
+    std::printf("Out: %d verts (%d poly)\n", count_out, count_out / 3);
 }
 
 }  // namespace floebound

@@ -47,12 +47,13 @@ void use_scratch_game_folder() {
 
 // What drawing a group would rely on.
 bool is_sound(const ObjModel& model) {
-    if (model.corner_count < 0 || model.group_count < 0 || !model.corners || !model.groups || !model.texture)
+    if (model.group_count < 0 || model.group_count > static_cast<int>(model.groups.size()) || !model.texture)
         return false;
+    const auto corner_total = static_cast<int>(model.corners.size());
     for (int g = 0; g < model.group_count; ++g) {
         const ObjGroup& group = model.groups[g];
         const int corners = group.end_corner - group.first_corner;
-        if (group.first_corner < 0 || corners < 0 || group.end_corner > model.corner_count || corners % 3 != 0)
+        if (group.first_corner < 0 || corners < 0 || group.end_corner > corner_total || corners % 3 != 0)
             return false;
         if (group.wide_corners < 0 || group.wide_corners > corners || group.wide_corners % 3 != 0) return false;
         const auto& images = scenery_tables.material_images;

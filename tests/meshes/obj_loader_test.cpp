@@ -71,7 +71,7 @@ TEST_F(ObjLoading, LineFormsAreScaledFlippedAndReportedStageByStage) {
     const ObjModel& model = slot(0);
     EXPECT_STREQ(model.name, "m");
     EXPECT_EQ(model.position_count, 3);
-    EXPECT_EQ(model.corner_count, 9);
+    EXPECT_EQ(model.corners.size(), 9u);
     ASSERT_EQ(model.group_count, 1);
     EXPECT_EQ(model.groups[0].first_corner, 0);
     EXPECT_EQ(model.groups[0].end_corner, 3);
@@ -80,7 +80,7 @@ TEST_F(ObjLoading, LineFormsAreScaledFlippedAndReportedStageByStage) {
     EXPECT_EQ(model.texture->tex_width, 8);
 
     // After sorting the one triangle is where it was.
-    const ObjCorner* c = model.corners;
+    const ObjCorner* c = model.corners.data();
     expect_position(c[0], 1, 2, -1);
     expect_position(c[1], 2, 2, -1);
     expect_position(c[2], 1, 3, -1);
@@ -125,8 +125,8 @@ TEST_F(ObjLoading, NegativeIndicesCountBackFromTheLastLineRead) {
     obj += "f -1/-1 -2/-2 -3/-3\nv 0 0 0\nvt 0 0\nf -1/-1 -2/-2 -3/-3\n";
     write("models/n.obj", obj);
     load("n");
-    const ObjCorner* c = slot(0).corners;
-    ASSERT_EQ(slot(0).corner_count, 6);
+    const ObjCorner* c = slot(0).corners.data();
+    ASSERT_EQ(slot(0).corners.size(), 6u);
     expect_position(c[0], 10, 0, 100 / 8.0f);
     expect_position(c[1], 9, 0, 81 / 8.0f);
     expect_position(c[2], 8, 0, 64 / 8.0f);
@@ -147,7 +147,7 @@ TEST_F(ObjLoading, EachFaceGetsItsOwnUnitNormalAndADegenerateOneNone) {
           "f 1/1 4/1 2/1\n"   // stands in the y-z plane, facing +x
           "f 2/1 2/1 2/1\n"); // a point
     load("n");
-    const ObjCorner* c = slot(0).corners;
+    const ObjCorner* c = slot(0).corners.data();
     for (int k = 0; k < 3; ++k) {
         expect_normal(c[k], 0, 1, 0);
         expect_normal(c[3 + k], 1, 0, 0);

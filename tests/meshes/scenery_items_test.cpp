@@ -41,7 +41,7 @@ TEST_F(SceneryItems, TheListLoadsOnceInOrderUntilReleased) {
     for (int i = 0; i < 11; ++i) EXPECT_STREQ(slot(i).name, scenery_item_list[i]) << i;
     // Two copies of the same tree, each with arrays of its own.
     EXPECT_STREQ(slot(3).name, "enviro/tree2");
-    EXPECT_NE(slot(0).corners, slot(3).corners);
+    EXPECT_NE(slot(0).corners.data(), slot(3).corners.data());
     EXPECT_FALSE(texture_budget.vram_enabled);
 
     EXPECT_EQ(load_items(), "");
@@ -49,7 +49,7 @@ TEST_F(SceneryItems, TheListLoadsOnceInOrderUntilReleased) {
 
     free_scenery_items();
     EXPECT_EQ(scenery_item_count(), 0);
-    EXPECT_EQ(slot(0).corners, nullptr);
+    EXPECT_TRUE(slot(0).corners.empty());
     EXPECT_EQ(scenery_tables.material_count, 0);
     load_items();
     EXPECT_EQ(scenery_item_count(), 11);

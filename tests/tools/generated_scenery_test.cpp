@@ -47,8 +47,8 @@ TEST(GeneratedScenery, EveryItemLoadsWholeWithTheGamesLoader) {
             EXPECT_GE(group.box[1], 0);
             EXPECT_LT(placed_scale * std::max(group.box[3] - group.box[0], group.box[5] - group.box[2]), 64.0f * 1.5f);
         }
-        EXPECT_EQ(corners, model.corner_count);
-        for (int c = 0; c < model.corner_count; ++c) {
+        EXPECT_EQ(corners, static_cast<int>(model.corners.size()));
+        for (std::size_t c = 0; c < model.corners.size(); ++c) {
             const ObjCorner& corner = model.corners[c];
             EXPECT_NEAR(corner.nx * corner.nx + corner.ny * corner.ny + corner.nz * corner.nz, 1.0f, 1e-3f) << c;
             ASSERT_TRUE(corner.s >= 0 && corner.s <= 1 && corner.t >= 0 && corner.t <= 1) << c;

@@ -99,9 +99,9 @@ TEST_F(SceneryTerrain, TheSceneryFormReloadsTheItemsAndStandsThemOnItsHeightFiel
     write("models/enviro/tree2.obj", "v -8 8 -8\nv 8 8 -8\nv 0 8 8\nvt 0 0\nf 1/1 2/1 3/1\nf 3/1 2/1 1/1\n");
     std::unique_ptr<Terrain> terrain(build("data/height.png", "data/colour.png"));
     ASSERT_EQ(scenery_item_count(), 11);
-    EXPECT_EQ(scenery_tables.models[0].corner_count, 6);
-    EXPECT_EQ(scenery_tables.models[3].corner_count, 6);
-    EXPECT_EQ(scenery_tables.models[1].corner_count, 3);
+    EXPECT_EQ(scenery_tables.models[0].corners.size(), 6u);
+    EXPECT_EQ(scenery_tables.models[3].corners.size(), 6u);
+    EXPECT_EQ(scenery_tables.models[1].corners.size(), 3u);
     // Slot 0 at (128, 128): grid point (10, 10), raised by 20.
     EXPECT_EQ(item_position(0), (std::array<float, 3>{128, 20, 128}));
     EXPECT_EQ(scenery_tables.models[0].placement[0], 6);

@@ -30,6 +30,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 using namespace floebound;
@@ -66,16 +67,15 @@ struct Pose {
 };
 
 bool load_pose(const char* model_path, const char* skin_path, Pose& pose) {
-    Md2Model* model = load_md2(model_path);
+    const std::unique_ptr<Md2Model> model = load_md2(model_path);
     const ImageHandle skin = load_image(skin_path);
     if (!model || !skin) return false;
     pose.corners.resize(static_cast<std::size_t>(model->triangle_count) * 3);
     float box[6];
-    md2_build_vertices(model, 0, 1, 0.5f, pose.corners.data(), box);
+    md2_build_vertices(model.get(), 0, 1, 0.5f, pose.corners.data(), box);
     pose.texture = make_texture(skin.get());
     pose.s_scale = static_cast<float>(skin->width) / static_cast<float>(skin->tex_width);
     pose.t_scale = static_cast<float>(skin->height) / static_cast<float>(skin->tex_height);
-    free_md2(model);
     return true;
 }
 

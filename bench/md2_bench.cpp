@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 using namespace floebound;
@@ -10,7 +12,7 @@ namespace {
 
 // One actor's pose per frame: a blend between two frames of the walk cycle.
 void blend_model(benchmark::State& state, const char* path) {
-    Md2Model* model = load_md2(path);
+    std::unique_ptr<Md2Model> model = load_md2(path);
     if (!model) {
         state.SkipWithError("model missing: run from the game folder");
         return;
@@ -19,13 +21,13 @@ void blend_model(benchmark::State& state, const char* path) {
     float box[6];
     float f = 0;
     for (auto _ : state) {
-        md2_build_vertices(model, 40, 41, f, corners.data(), box);
+        md2_build_vertices(model.get(), 40, 41, f, corners.data(), box);
         benchmark::DoNotOptimize(corners.data());
         f = f < 0.99f ? f + 0.01f : 0;
     }
     state.counters["triangles"] = model->triangle_count;
     state.SetItemsProcessed(state.iterations() * model->triangle_count * 3);
-    free_md2(model);
+    free_md2(std::move(model));
 }
 
 void BM_BlendPenguin(benchmark::State& state) { blend_model(state, "models/penguin/tris.md2"); }

@@ -33,7 +33,7 @@ void draw_actor(const Actor& actor) {
 
     // A skin that failed to load leaves the model untextured rather than bound
     // to whatever texture came before.
-    const Image* skin = model->skin;
+    const Image* skin = model->skin.get();
     glDisable(GL_LIGHTING);
     if (skin) {
         glEnable(GL_TEXTURE_2D);

@@ -1,7 +1,6 @@
 #include "meshes/md2.h"
 
 #include "app/game_folder.h"
-#include "media/texture.h"
 
 #include <algorithm>
 #include <cassert>
@@ -258,12 +257,6 @@ bool read_file(std::FILE* file, FileBlocks& f, Problem problem) {
 
 std::size_t corners_per_frame(const Md2Model& model) { return model.triangle_count * std::size_t{3}; }
 
-// Releases a model and its skin without a console line.
-void release_model(Md2Model* model) {
-    free_image(model->skin);
-    delete model;
-}
-
 // Converts a file frame to the game's axes: the file's (X, Y, Z) is kept as
 // (X, -Z, Y), so that blending can emit the up axis as y.
 void convert_frame(const FileBlocks& f, std::int32_t index, Md2Frame& frame) {
@@ -318,7 +311,7 @@ std::unique_ptr<Md2Model> build_model(const FileBlocks& f) {
 
 }  // namespace
 
-Md2Model* load_md2(const char* path) {
+std::unique_ptr<Md2Model> load_md2(const char* path) {
     std::FILE* file = std::fopen(game_file(path).c_str(), "rb");
     if (!file) return nullptr;
     FileBlocks blocks;
@@ -341,16 +334,12 @@ Md2Model* load_md2(const char* path) {
     std::printf("ALLOCmd2alloc=%d\n", md2_alloc_bytes);
     blocks = FileBlocks{};
     std::printf("CLEANUPmd2alloc=%d\n", md2_alloc_bytes);
-    return model.release();
+    return model;
 }
 
-void discard_md2(Md2Model* model) {
-    if (model) release_model(model);
-}
-
-void free_md2(Md2Model* model) {
+void free_md2(std::unique_ptr<Md2Model> model) {
     if (!model) return;
-    release_model(model);
+    model.reset();
     std::printf("FREEmd2alloc=%d\n", md2_alloc_bytes);
 }
 

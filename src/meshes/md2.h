@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/image.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -8,8 +10,6 @@
 #include <utility>
 
 namespace floebound {
-
-struct Image;
 
 // Bytes that MD2 loading currently holds; printed after every stage. A
 // diagnostic only: it starts at 0 and is never reset.
@@ -77,7 +77,7 @@ struct Md2Frame {
 };
 
 // An animated model with every triangle corner resolved, so that blending is
-// one pass with no lookups. Owned by whoever loaded it; free with free_md2.
+// one pass with no lookups. Owned by whoever loaded it.
 // Its own record counts in md2_alloc_bytes too, as long as it lives.
 struct Md2Model {
     Md2Model();
@@ -85,7 +85,7 @@ struct Md2Model {
     Md2Model(const Md2Model&) = delete;
     Md2Model& operator=(const Md2Model&) = delete;
 
-    Image* skin = nullptr;  // attached by the caller after loading; owned by the model
+    ImageHandle skin;  // attached by the caller after loading
     std::int32_t frame_count = 0;
     std::int32_t triangle_count = 0;
     std::int32_t skin_width = 0;
@@ -106,13 +106,12 @@ struct Md2CornerVertex {
 // a model: not "IDP2" version 8, a skin side below 1, counts beyond the
 // format's limits or no frame at all, blocks past the end of the file, or
 // triangles naming vertices or texture coordinates that are not there.
-[[nodiscard]] Md2Model* load_md2(const char* path);
+[[nodiscard]] std::unique_ptr<Md2Model> load_md2(const char* path);
 
 // Releases the model, its frames and its skin, then prints
-// "FREEmd2alloc=%d\n"; null does nothing.
-void free_md2(Md2Model* model);
-// The same without the line, for an owner letting go as the game ends.
-void discard_md2(Md2Model* model);
+// "FREEmd2alloc=%d\n"; null does nothing. A model that simply goes out of
+// scope is released without the line, as an owner letting go at the end does.
+void free_md2(std::unique_ptr<Md2Model> model);
 
 // The pose a fraction f of the way from frame to next_frame, as
 // triangle_count * 3 corners, and its bounding box (min x, y, z, max x, y, z).

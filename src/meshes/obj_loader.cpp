@@ -237,7 +237,6 @@ bool name_fits(const char* name) {
 }  // namespace
 
 void release_obj_model(ObjModel& model) {
-    free_image(model.texture);
     model = ObjModel{};
 }
 
@@ -246,7 +245,7 @@ ObjModel* load_obj(const char* name) {
     ObjModel& model = scenery_tables.models[scenery_tables.model_count];
     release_obj_model(model);
 
-    model.texture = load_default_texture(name).release();
+    model.texture = load_default_texture(name);
     load_obj_materials(name);
     std::snprintf(model.name, sizeof model.name, "%s", name);
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "media/image.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace floebound {
-
-struct Image;
 
 // One triangle corner, interleaved as fixed-function OpenGL takes it:
 // texture-2, normal-3, vertex-3. Three consecutive corners make a triangle.
@@ -36,7 +36,7 @@ struct ObjModel {
     std::int32_t group_count;  // the groups closed, or every one counted while none has closed
     std::vector<ObjGroup> groups;  // one for each group the first pass counted
     std::int32_t position_count;
-    Image* texture;  // the model's default picture, its texture made
+    ImageHandle texture;  // the model's default picture, its texture made
     std::vector<ObjCorner> corners;  // 3 * the face lines of the file
 };
 

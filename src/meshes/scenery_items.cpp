@@ -1,6 +1,5 @@
 #include "meshes/scenery_items.h"
 
-#include "media/texture.h"
 #include "media/texture_budget.h"
 #include "meshes/obj_model.h"
 #include "meshes/scenery_tables.h"

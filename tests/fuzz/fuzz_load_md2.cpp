@@ -8,7 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace floebound;
@@ -28,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* path = memory_file_holding(data, size);
 
     const int held_before = md2_alloc_bytes;
-    Md2Model* model = load_md2(path);
+    std::unique_ptr<Md2Model> model = load_md2(path);
     if (model) {
         if (!is_sound(*model)) std::abort();
         // Both ends of the frame range and the out-of-range fallback read only
@@ -37,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         float box[6];
         const int last = model->frame_count - 1;
         const int pairs[3][2] = {{0, last}, {last, 0}, {-1, last + 1}};
-        for (const auto& [frame, next] : pairs) md2_build_vertices(model, frame, next, 0.5f, corners.data(), box);
+        for (const auto& [frame, next] : pairs) md2_build_vertices(model.get(), frame, next, 0.5f, corners.data(), box);
     }
-    free_md2(model);
+    free_md2(std::move(model));
     // A refused file and a released model both give back every byte.
     if (md2_alloc_bytes != held_before) std::abort();
     return 0;

@@ -65,7 +65,7 @@ TEST_F(LevelLoading, WorkedExampleCreatesItsActorsFiresAndSupplies) {
     for (const auto& e : expected) {
         EXPECT_STREQ(e.actor.display_name, e.name);
         ASSERT_EQ(assets->models.entries().count(e.model_and_skin), 1u) << e.name;
-        EXPECT_EQ(e.actor.model, assets->models.entries().at(e.model_and_skin)) << e.name;
+        EXPECT_EQ(e.actor.model, assets->models.entries().at(e.model_and_skin).get()) << e.name;
         EXPECT_NE(e.actor.model, nullptr) << e.name;
         expect_at(e.actor, e.column, e.row);
     }

@@ -39,7 +39,7 @@ TEST(ModelCache, ActorsWithTheSameModelAndSkinShareOneLoad) {
     EXPECT_EQ(first.model, second.model);
     EXPECT_EQ(first.model->frame_count, 2);
     EXPECT_STREQ(second.display_name, "Penguin2");
-    EXPECT_EQ(models.entries().at(model + ":" + skin), first.model);
+    EXPECT_EQ(models.entries().at(model + ":" + skin).get(), first.model);
     // Another skin makes another model: two reads of the file in all.
     EXPECT_NE(other_skin.model, first.model);
     EXPECT_EQ(occurrences(output, "PARSE"), 2) << output;

@@ -13,8 +13,10 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace floebound;
@@ -111,22 +113,22 @@ protected:
 
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-    Md2Model* load(const Bytes& bytes, std::string& console, const std::string& name = "model.md2") {
+    std::unique_ptr<Md2Model> load(const Bytes& bytes, std::string& console, const std::string& name = "model.md2") {
         write_bytes(path(name), bytes);
-        Md2Model* model = nullptr;
+        std::unique_ptr<Md2Model> model;
         console = console_of([&] { model = load_md2(path(name).c_str()); });
         return model;
     }
 
-    Md2Model* load(const Md2Fixture& fixture) {
+    std::unique_ptr<Md2Model> load(const Md2Fixture& fixture) {
         std::string console;
-        Md2Model* model = load(fixture.bytes(), console);
+        std::unique_ptr<Md2Model> model = load(fixture.bytes(), console);
         EXPECT_TRUE(model) << console;
         return model;
     }
 
-    static void release(Md2Model* model) {
-        console_of([&] { free_md2(model); });
+    static void release(std::unique_ptr<Md2Model>& model) {
+        console_of([&] { free_md2(std::move(model)); });
     }
 
     static std::vector<Md2CornerVertex> build(const Md2Model& model, int frame, int next, float f, Box& box,
@@ -142,7 +144,7 @@ protected:
     void expect_refused(const Bytes& bytes, const std::string& what) {
         const int before = md2_alloc_bytes;
         std::string console;
-        Md2Model* model = load(bytes, console);
+        std::unique_ptr<Md2Model> model = load(bytes, console);
         EXPECT_EQ(model, nullptr) << what;
         release(model);
         const std::string prefix = "Couldn't load " + path("model.md2") + ": ";
@@ -161,7 +163,7 @@ TEST_F(Md2Test, FileAxesBecomeGameAxes) {
     m.triangles = {{{0, 1, 0, 0, 0, 0}}};
     m.frames.resize(1);
     m.frames[0].vertices = {{{10, 20, 255}}, {{3, 2, 1}}};
-    Md2Model* model = load(m);
+    std::unique_ptr<Md2Model> model = load(m);
     ASSERT_TRUE(model);
     Box box;
     const auto out = build(*model, 0, 0, 0, box);
@@ -174,7 +176,7 @@ TEST_F(Md2Test, FileAxesBecomeGameAxes) {
 
 TEST_F(Md2Test, BlendsEachCornerBetweenTwoFrames) {
     const Md2Fixture m = two_frame_quad();
-    Md2Model* model = load(m);
+    std::unique_ptr<Md2Model> model = load(m);
     ASSERT_TRUE(model);
     EXPECT_EQ(model->frame_count, 2);
     EXPECT_EQ(model->triangle_count, 2);
@@ -201,7 +203,7 @@ TEST_F(Md2Test, BlendsEachCornerBetweenTwoFrames) {
 
 TEST_F(Md2Test, TextureCoordinatesFollowTheirOwnIndicesOverTheSkinSize) {
     const Md2Fixture m = two_frame_quad();
-    Md2Model* model = load(m);
+    std::unique_ptr<Md2Model> model = load(m);
     ASSERT_TRUE(model);
     EXPECT_EQ(model->skin_width, m.skin_width);
     EXPECT_EQ(model->skin_height, m.skin_height);
@@ -218,7 +220,7 @@ TEST_F(Md2Test, TextureCoordinatesFollowTheirOwnIndicesOverTheSkinSize) {
 // The quad lies at positive x and z and negative y throughout, so a box grown
 // from zeros instead of from the first corner shows.
 TEST_F(Md2Test, BoundingBoxHoldsExactlyTheBlendedCorners) {
-    Md2Model* model = load(two_frame_quad());
+    std::unique_ptr<Md2Model> model = load(two_frame_quad());
     ASSERT_TRUE(model);
     Box box;
     const auto out = build(*model, 1, 0, 0.25f, box);
@@ -240,12 +242,12 @@ TEST_F(Md2Test, BoundingBoxHoldsExactlyTheBlendedCorners) {
 TEST_F(Md2Test, ZeroTrianglesLeaveTheOutputAloneAndTheBoxZero) {
     Md2Fixture m = square_md2_fixture(1);
     m.triangles.clear();
-    Md2Model* model = load(m);
+    std::unique_ptr<Md2Model> model = load(m);
     ASSERT_TRUE(model);
     const Md2CornerVertex before[2] = {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
     Md2CornerVertex out[2] = {before[0], before[1]};
     Box box = {9, 9, 9, 9, 9, 9};
-    const std::string console = console_of([&] { md2_build_vertices(model, 0, 0, 0.5f, out, box.data()); });
+    const std::string console = console_of([&] { md2_build_vertices(model.get(), 0, 0, 0.5f, out, box.data()); });
     EXPECT_EQ(console, "");
     EXPECT_EQ(box, Box{});
     for (int i = 0; i < 2; ++i) {
@@ -263,7 +265,7 @@ TEST_F(Md2Test, ZeroTrianglesLeaveTheOutputAloneAndTheBoxZero) {
 TEST_F(Md2Test, GeneratedModelsBlendAsThePlainFormulaInEveryFramePair) {
     for (const char* name : {"penguin", "cow"}) {
         const std::string path = std::string(FLOEBOUND_GAME_DIR) + "/models/" + name + "/tris.md2";
-        Md2Model* model = nullptr;
+        std::unique_ptr<Md2Model> model;
         console_of([&] { model = load_md2(path.c_str()); });
         ASSERT_TRUE(model) << path;
         const int corners = model->triangle_count * 3;
@@ -274,7 +276,7 @@ TEST_F(Md2Test, GeneratedModelsBlendAsThePlainFormulaInEveryFramePair) {
         float worst = 0;
         for (int frame = 0; frame < model->frame_count; ++frame)
             for (int next = 0; next < model->frame_count; ++next) {
-                md2_build_vertices(model, frame, next, f, out.data(), box.data());
+                md2_build_vertices(model.get(), frame, next, f, out.data(), box.data());
                 const Md2Frame& a = model->frames[frame];
                 const Md2Frame& b = model->frames[next];
                 Box expected_box{};
@@ -301,7 +303,7 @@ TEST_F(Md2Test, GeneratedModelsBlendAsThePlainFormulaInEveryFramePair) {
 
 TEST_F(Md2Test, FramesOutOfRangeAreReportedAndReplacedByTheFirst) {
     const Md2Fixture m = square_md2_fixture(3);
-    Md2Model* model = load(m);
+    std::unique_ptr<Md2Model> model = load(m);
     ASSERT_TRUE(model);
     struct Case {
         int frame, next;
@@ -331,25 +333,26 @@ TEST_F(Md2Test, EveryStagePrintsTheBytesHeld) {
     const Md2Fixture second = two_frame_quad();
     const int before = md2_alloc_bytes;
     std::string console;
-    Md2Model* a = load(first.bytes(), console, "first.md2");
+    std::unique_ptr<Md2Model> a = load(first.bytes(), console, "first.md2");
     ASSERT_TRUE(a);
     EXPECT_EQ(console, load_lines(before, first));
-    Md2Model* b = load(second.bytes(), console, "second.md2");
+    std::unique_ptr<Md2Model> b = load(second.bytes(), console, "second.md2");
     ASSERT_TRUE(b);
     // The second model's counts include the blocks the first one keeps.
     EXPECT_EQ(console, load_lines(before + kept_bytes(first), second));
 
-    // free_md2 owns an attached skin; the sanitizer build reports it if it stays.
-    b->skin = make_blank_image(4, 4).release();
+    // A model owns an attached skin; the sanitizer build reports it if it stays.
+    b->skin = make_blank_image(4, 4);
     ASSERT_TRUE(b->skin);
-    EXPECT_EQ(console_of([&] { free_md2(a); }), "FREEmd2alloc=" + std::to_string(before + kept_bytes(second)) + "\n");
-    EXPECT_EQ(console_of([&] { free_md2(b); }), "FREEmd2alloc=" + std::to_string(before) + "\n");
+    EXPECT_EQ(console_of([&] { free_md2(std::move(a)); }),
+              "FREEmd2alloc=" + std::to_string(before + kept_bytes(second)) + "\n");
+    EXPECT_EQ(console_of([&] { free_md2(std::move(b)); }), "FREEmd2alloc=" + std::to_string(before) + "\n");
     EXPECT_EQ(console_of([] { free_md2(nullptr); }), "");
 }
 
 TEST_F(Md2Test, MissingFileIsNullWithoutAWord) {
     const int before = md2_alloc_bytes;
-    Md2Model* model = nullptr;
+    std::unique_ptr<Md2Model> model;
     EXPECT_EQ(console_of([&] { model = load_md2(path("absent.md2").c_str()); }), "");
     EXPECT_EQ(model, nullptr);
     EXPECT_EQ(md2_alloc_bytes, before);
@@ -383,7 +386,7 @@ TEST_F(Md2Test, ImplausibleHeadersAreRefused) {
     }
     // The same counts, with the blocks really there, do load.
     std::string console;
-    Md2Model* model = load(good, console);
+    std::unique_ptr<Md2Model> model = load(good, console);
     EXPECT_TRUE(model) << console;
     release(model);
 }

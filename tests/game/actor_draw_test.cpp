@@ -7,6 +7,7 @@
 #include "media/texture.h"
 #include "meshes/md2.h"
 #include "png_fixture.h"
+#include "process.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ protected:
         glColor4f(1, 1, 1, 1);
     }
 
-    const TempDir dir;
+    const ScratchDir dir;
     const std::string model = dir.file("square.md2");
     const std::string skin = dir.file("quadrants.png");
 };

@@ -3,6 +3,7 @@
 #include "md2_fixture.h"
 #include "meshes/md2.h"
 #include "png_fixture.h"
+#include "process.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ int occurrences(const std::string& text, const std::string& word) {
 // The skins named here do not exist, so nothing needs a texture.
 TEST(ModelCache, ActorsWithTheSameModelAndSkinShareOneLoad) {
     ModelCache models;
-    const TempDir dir;
+    const ScratchDir dir;
     const std::string model = dir.file("penguin.md2");
     const std::string skin = dir.file("penguin.png");
     write_bytes(model, square_md2_fixture(2).bytes());
@@ -47,7 +48,7 @@ TEST(ModelCache, ActorsWithTheSameModelAndSkinShareOneLoad) {
 
 TEST(ModelCache, MissingModelIsTriedOnceAndItsActorStillMoves) {
     ModelCache models;
-    const TempDir dir;
+    const ScratchDir dir;
     const std::string model = dir.file("missing.md2");
     const std::string skin = dir.file("missing.png");
     Actor first;

@@ -1,6 +1,7 @@
 #include "media/image.h"
 #include "media/texture.h"
 #include "png_fixture.h"
+#include "process.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -143,7 +144,7 @@ protected:
         EXPECT_EQ(err_, "");
     }
 
-    TempDir dir_;
+    ScratchDir dir_;
     std::string out_;
     std::string err_;
 

@@ -2,6 +2,7 @@
 #include "media/image_writers.h"
 #include "media/texture.h"
 #include "png_fixture.h"
+#include "process.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ const std::vector<std::uint32_t> two_by_two = {
 };
 
 TEST(SaveTga, WritesTheHeaderThenBottomRowFirstInBlueGreenRed) {
-    TempDir dir;
+    ScratchDir dir;
     const std::string path = dir.file("shot.tga");
     ASSERT_TRUE(save_tga(path.c_str(), two_by_two.data(), 2, 2, 3));
     const std::vector<unsigned char> expected = {
@@ -52,7 +53,7 @@ TEST(SaveTga, WritesTheHeaderThenBottomRowFirstInBlueGreenRed) {
 }
 
 TEST(SavePng, ReadsBackThroughTheGamesLoaderWithAndWithoutAlpha) {
-    TempDir dir;
+    ScratchDir dir;
     for (const bool with_alpha : {true, false}) {
         SCOPED_TRACE(with_alpha ? "RGBA" : "RGB");
         const std::string path = dir.file(with_alpha ? "rgba.png" : "rgb.png");

@@ -2,8 +2,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -87,16 +85,6 @@ bool write_png(const std::string& path, const PngPicture& picture) {
     png_destroy_write_struct(&png, &info);
     return std::fclose(file) == 0 && written;
 }
-
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "floebound-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    path_ = pattern;
-}
-
-TempDir::~TempDir() { std::filesystem::remove_all(path_); }
-
-std::string TempDir::file(const std::string& name) const { return path_ + "/" + name; }
 
 PngPicture solid_png(int width, int height, const std::array<std::uint8_t, 4>& rgba) {
     PngPicture picture;

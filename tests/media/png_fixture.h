@@ -38,17 +38,3 @@ int channels_of(int colour_type);
 // the description.
 bool write_png(const std::string& path, const PngPicture& picture);
 
-// A private folder under the system's temporary folder, removed with its
-// contents when it goes out of scope.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string file(const std::string& name) const;
-
-private:
-    std::string path_;
-};

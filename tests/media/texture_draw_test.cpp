@@ -2,6 +2,7 @@
 #include "media/image.h"
 #include "media/texture.h"
 #include "png_fixture.h"
+#include "process.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ TEST(TextureDrawing, LoadedPictureStillDrawsAfterItsImageIsFreed) {
     picture.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}, {255, 255, 0}, {0, 255, 255}};
     picture.palette_alpha = {255, 255, 255, 255, 255, 0};
     picture.samples = {0, 1, 2, 3, 4, 5};
-    const TempDir dir;
+    const ScratchDir dir;
     const std::string path = dir.file("colours.png");
     ASSERT_TRUE(write_png(path, picture));
     testing::internal::CaptureStdout();

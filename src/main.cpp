@@ -21,14 +21,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace floebound;
 
@@ -74,13 +73,14 @@ bool use_game_folder(const std::string& folder, std::string& level_file, std::st
         error = folder + " is not a game folder: " + problem;
         return false;
     }
-    if (!level_file.empty() && level_file[0] != '/') {
-        char here[PATH_MAX];
-        if (!getcwd(here, sizeof here)) {
-            error = std::string("cannot tell the current folder: ") + std::strerror(errno);
+    if (!level_file.empty()) {
+        std::error_code failure;
+        const std::filesystem::path absolute = std::filesystem::absolute(level_file, failure);
+        if (failure) {
+            error = "cannot tell the current folder: " + failure.message();
             return false;
         }
-        level_file = std::string(here) + '/' + level_file;
+        level_file = absolute.string();
     }
     set_game_folder(folder);
     reread_screen_size(game_file("screensize.txt").c_str(), camera);

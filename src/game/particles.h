@@ -47,8 +47,8 @@ extern EmitterParams fire_params_1;
 extern EmitterParams fire_params_2;
 extern EmitterParams cow_params;
 
-// A plain record that levels and actors embed by value; all zero it is a valid
-// inactive emitter. It owns its particles; copies are deep, and the game
+// A plain record that levels and actors embed by value; made by default it is
+// a valid inactive emitter. It owns its particles; copies are deep, and the game
 // copies actors only before they emit, so that costs nothing there.
 struct ParticleEmitter {
     Vector3 origin = {0, 0, 0};       // in the coordinates current when drawn

@@ -37,8 +37,7 @@ constexpr const char* picture_paths[popup_command_count][2] = {
 void PopupPictures::load_unless_loaded() {
     if (images[0]) return;
     // A reload after a failed close picture replaces the whole table; the
-    // earlier records go (their textures stay).
-    for (ImageHandle& image : images) image.reset();
+    // earlier records go as they are replaced (their textures stay).
     // Files: all unselected pictures, then all selected ones. Textures:
     // command by command, unselected before selected.
     for (int selected = 0; selected < 2; ++selected) {

@@ -121,8 +121,8 @@ ProfileNumber read_profile_number(const std::string& path, const char* key, int 
     return result;
 }
 
-bool write_profile_number(const std::string& folder, const char* name, const char* key, int value,
-                          std::string& error) {
+bool write_file_atomically(const std::string& folder, const std::string& name, const std::string& text,
+                           std::string& error) {
     if (folder.empty()) {
         error = "no home folder";
         return false;
@@ -135,9 +135,17 @@ bool write_profile_number(const std::string& folder, const char* name, const cha
         error = folder + ": " + std::strerror(errno);
         return false;
     }
-    const std::string text = std::string(key) + "=" + std::to_string(value) + "\n";
-    const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) && fsync(fd) == 0;
-    const int write_errno = errno;
+    // write() may take a part at a time (a signal, a nearly full disk).
+    errno = 0;
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t wrote = write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) break;
+        done += static_cast<std::size_t>(wrote);
+    }
+    const bool written = done == text.size() && fsync(fd) == 0;
+    const int write_errno = errno ? errno : EIO;
     const bool closed = close(fd) == 0;
     const std::string path = folder + "/" + name;
     if (!written || !closed || rename(temporary.c_str(), path.c_str()) != 0) {
@@ -146,6 +154,11 @@ bool write_profile_number(const std::string& folder, const char* name, const cha
         return false;
     }
     return true;
+}
+
+bool write_profile_number(const std::string& folder, const char* name, const char* key, int value,
+                          std::string& error) {
+    return write_file_atomically(folder, name, std::string(key) + "=" + std::to_string(value) + "\n", error);
 }
 
 ProfileNumber Profile::read(const char* name, const char* key, int min, int max) const {

@@ -25,6 +25,13 @@ struct ProfileNumber {
 // file damaged. A file that does not exist is missing.
 ProfileNumber read_profile_number(const std::string& path, const char* key, int min, int max);
 
+// Writes text as the whole file folder/name through a temporary file in the
+// same folder and a rename, creating the folder (and its parents) when
+// needed. False with the reason in error when anything failed; the old file
+// is then left as it was.
+bool write_file_atomically(const std::string& folder, const std::string& name, const std::string& text,
+                           std::string& error);
+
 // Writes "key=N\n" as the whole file, creating the folder (and its parents)
 // when needed. False with the reason in error when anything failed; the old
 // file is then left as it was.

@@ -80,6 +80,10 @@ std::optional<std::int32_t> leading_int32(std::string_view text) {
 }
 
 void apply_setting(LevelFile& file, std::string_view key, std::string_view value) {
+    if (key == "name") {
+        file.name = std::string(value);
+        return;
+    }
     std::optional<std::int32_t>* field = key == "penguinMax"      ? &file.penguinMax
                                          : key == "goatMax"       ? &file.goatMax
                                          : key == "skateboardMax" ? &file.skateboardMax
@@ -117,16 +121,67 @@ LevelFile parse_level_file(const char* bytes, std::size_t size) {
     return file;
 }
 
-std::string level_file_text(const Grid& field, int penguin_max, int goat_max, int skateboard_max) {
+std::string level_file_text(const Grid& field, int penguin_max, int goat_max, int skateboard_max,
+                            const std::string& name) {
     std::string text;
     for (int row = 0; row < grid_side; ++row) {
         for (int column = 0; column < grid_side; ++column) text += character_of_kind(field.cell_at(column, row));
+        text += '\n';
+    }
+    if (!name.empty()) {
+        text += "name=";
+        for (const char c : name) text += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? ' ' : c;
         text += '\n';
     }
     text += "penguinMax=" + std::to_string(penguin_max) + "\n";
     text += "goatMax=" + std::to_string(goat_max) + "\n";
     text += "skateboardMax=" + std::to_string(skateboard_max) + "\n";
     return text;
+}
+
+namespace {
+
+// The length of the UTF-8 sequence starting at text[i], or 0 when none starts
+// there (a stray continuation byte, an overlong lead, a cut-off sequence).
+std::size_t utf8_sequence_length(const std::string& text, std::size_t i) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xc2 && lead <= 0xdf ? 2 : lead >= 0xe0 && lead <= 0xef ? 3
+                               : lead >= 0xf0 && lead <= 0xf4                 ? 4
+                                                                              : 0;
+    if (length == 0 || i + length > text.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80) return 0;
+    return length;
+}
+
+}  // namespace
+
+std::string printable_level_name(const std::string& raw, std::size_t max_characters) {
+    std::string name;
+    std::size_t characters = 0;
+    bool space_pending = false;
+    for (std::size_t i = 0; i < raw.size();) {
+        const std::size_t length = utf8_sequence_length(raw, i);
+        const unsigned char lead = static_cast<unsigned char>(raw[i]);
+        if (length == 0 || lead <= 0x20 || lead == 0x7f) {
+            space_pending = !name.empty();
+            i += length ? length : 1;
+            continue;
+        }
+        if (characters + (space_pending ? 1 : 0) >= max_characters) {
+            name += "...";
+            return name;
+        }
+        if (space_pending) {
+            name += ' ';
+            ++characters;
+            space_pending = false;
+        }
+        name.append(raw, i, length);
+        ++characters;
+        i += length;
+    }
+    return name;
 }
 
 Grid field_of(const LevelFile& file) {

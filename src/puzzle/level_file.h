@@ -19,6 +19,7 @@ struct LevelFile {
     std::optional<std::int32_t> penguinMax;
     std::optional<std::int32_t> goatMax;
     std::optional<std::int32_t> skateboardMax;
+    std::optional<std::string> name;  // as the file has it, every byte of its line
 };
 
 // Any bytes make some LevelFile; nothing is read outside [bytes, bytes + size).
@@ -29,8 +30,16 @@ LevelFile parse_level_file(const char* bytes, std::size_t size);
 constexpr std::size_t max_level_file_size = 1 << 20;
 
 // The text of a level file that draws this field and gives these settings;
-// squares no file can hold (goats) are written empty.
-std::string level_file_text(const Grid& field, int penguin_max, int goat_max, int skateboard_max);
+// squares no file can hold (goats) are written empty. A name is written on a
+// line of its own, its control characters as spaces so that it stays one
+// line; an empty name writes no line.
+std::string level_file_text(const Grid& field, int penguin_max, int goat_max, int skateboard_max,
+                            const std::string& name = {});
+
+// A name fit to show: control characters and bytes that are no UTF-8 become
+// spaces, runs of white space one space, the ends trimmed, and a name longer
+// than max_characters is cut there and ends in "...".
+std::string printable_level_name(const std::string& raw, std::size_t max_characters);
 
 // The field the file draws onto a new game's field, which starts empty.
 Grid field_of(const LevelFile& file);

@@ -113,6 +113,26 @@ TEST(LevelFile, SettingsMatchExactKeysAndReadTheLeadingNumber) {
                     {1, 2, 3});
 }
 
+// A name is a setting like the others to every reader, so older games load a
+// named file unchanged; what it holds is the player's and must be tamed to show.
+TEST(LevelFile, NameIsReadWrittenAndShownPrintable) {
+    const LevelFile file = parse(empty_field + "name=Two = one\npenguinMax=8\n");
+    EXPECT_EQ(file.name, "Two = one");
+    EXPECT_EQ(file.penguinMax, 8);
+    EXPECT_EQ(parse(empty_field + "penguinMax=8\n").name, std::nullopt);
+
+    const std::string written = level_file_text(field_of(file), 8, 0, 0, "Bad\nline\tname");
+    const LevelFile reread = parse(written);
+    EXPECT_EQ(reread.name, "Bad line name");
+    EXPECT_EQ(reread.penguinMax, 8) << written;
+
+    EXPECT_EQ(printable_level_name("  Drop\x01\x7f in\r ", 40), "Drop in");
+    EXPECT_EQ(printable_level_name("caf\xc3\xa9 \xff\xc3", 40), "caf\xc3\xa9") << "whole UTF-8 kept, stray bytes not";
+    EXPECT_EQ(printable_level_name(std::string(500, 'a'), 24), std::string(24, 'a') + "...");
+    EXPECT_EQ(printable_level_name(std::string(24, 'a'), 24), std::string(24, 'a'));
+    EXPECT_EQ(printable_level_name("\x01\x02", 24), "");
+}
+
 TEST(LevelFile, AnyBytesGiveSomeLevel) {
     const LevelFile nothing = parse("");
     for (const auto& cell : nothing.cells) EXPECT_EQ(cell, std::nullopt);

@@ -13,6 +13,7 @@
 
 #include "level_generator.h"
 #include "playthrough.h"
+#include "puzzle/level_file.h"
 #include "puzzle/rules.h"
 
 using namespace floebound;
@@ -28,6 +29,7 @@ const CellKind kSquareKinds[] = {CellKind::empty, CellKind::penguin_square, Cell
 struct StrictLevel {
     Grid grid;
     std::map<std::string, int> settings;
+    std::string name;
 };
 
 // Strict on purpose: the game reads anything, but quietly skips what it does
@@ -58,6 +60,12 @@ StrictLevel read_level(const std::string& path) {
         std::size_t digits = 0;
         EXPECT_NE(equals, std::string::npos) << "\"" << line << '"';
         if (equals == std::string::npos) continue;
+        if (line.compare(0, equals, "name") == 0) {
+            EXPECT_TRUE(level.name.empty()) << "one name";
+            level.name = line.substr(equals + 1);
+            EXPECT_EQ(printable_level_name(level.name, 40), level.name) << "a short, printable name";
+            continue;
+        }
         const int value = std::stoi(line.substr(equals + 1), &digits);
         EXPECT_EQ(equals + 1 + digits, line.size()) << "\"" << line << '"';
         level.settings[line.substr(0, equals)] = value;
@@ -88,6 +96,7 @@ TEST(LevelFiles, AreEightRowsOfKnownSquaresAndTheThreeSupplies) {
         for (const char* key : {"penguinMax", "goatMax", "skateboardMax"})
             EXPECT_EQ(level.settings.count(key), 1u) << key;
         EXPECT_EQ(level.settings.size(), 3u);
+        EXPECT_FALSE(level.name.empty());
         const int cows = cows_on(level.grid);
         EXPECT_GT(cows, 0) << "a level without cows is won before it starts";
         EXPECT_GE(level.settings.count("penguinMax") ? level.settings.at("penguinMax") : 0, cow_tip_count * cows);
@@ -157,6 +166,7 @@ TEST(LevelFiles, TheirReadmeTableGivesTheCheckersFigures) {
         const std::vector<std::string>& row = table[path];
         const StrictLevel level = read_level(path);
         const Solution solution = solve_level(level.grid, level.settings.at("penguinMax"), level.settings.at("goatMax"));
+        EXPECT_EQ(row[1], level.name);
         EXPECT_EQ(row[3], std::to_string(solution.goats));
         EXPECT_EQ(row[4], std::to_string(solution.penguins));
         EXPECT_EQ(row[5], std::to_string(command_count(solution.commands)));

@@ -500,7 +500,8 @@ Solution search_from(const Position& start, int penguin_max, int goat_max, long 
 
 }  // namespace
 
-Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit) {
+Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit,
+                     const std::atomic<bool>* cancel) {
     const std::string hopeless = hopeless_field(field, penguin_max);
     if (!hopeless.empty()) {
         Solution solution;
@@ -511,7 +512,7 @@ Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work
     start.grid = field;
     for (CellKind kind : field.cells) start.cows_left += kind == CellKind::cow;
     start.goats_standing = goats_on(field);
-    return search_from(start, penguin_max, goat_max, work_limit, nullptr, unguided_walk(field));
+    return search_from(start, penguin_max, goat_max, work_limit, cancel, unguided_walk(field));
 }
 
 Solution solve_from(const PlayState& state, int penguin_max, int goat_max, long work_limit,

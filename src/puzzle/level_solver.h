@@ -44,8 +44,10 @@ constexpr long default_work_limit = 500'000'000;
 // Searches for commands that tip every cow within the supplies; see the
 // checker's --help for what it assumes. Tries 0 goats standing at once, then
 // 1, and so on, so a solution keeps the fewest goat squares standing at once
-// possible; gives up, undecided, when the bound runs out first.
-Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit = default_work_limit);
+// possible; gives up, undecided, when the bound runs out first. Setting
+// cancel makes it give up, undecided, at its next decision.
+Solution solve_level(const Grid& field, int penguin_max, int goat_max, long work_limit = default_work_limit,
+                     const std::atomic<bool>* cancel = nullptr);
 
 // A level part-way through, at a moment when no penguin walks: the field with
 // the goats the player placed and the cows still standing, the penguins

@@ -1,0 +1,65 @@
+#include "editor/live_verdict.h"
+#include "verdict_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace floebound;
+
+namespace {
+
+std::string verdict_for(const std::string& level, long work_limit = editor_work_limit) {
+    LiveVerdict verdict(work_limit);
+    verdict.check(document_from(level));
+    return verdict_line(wait_for_answer([&] { return verdict.answer(); }));
+}
+
+std::string field_of_rows(const std::string& rows) {
+    std::string text;
+    for (std::size_t row = 0; row < 8; ++row) text += rows.substr(row * 8, 8) + "\n";
+    return text + "penguinMax=8\ngoatMax=1\n";
+}
+
+// The verdict line in the generator's and the checker's figures, and a
+// hopeless field (no cow, no penguin square, a field of cows, a cow fenced
+// in) says why at once, without a search.
+TEST(LiveVerdict, SaysWhatTheCheckerFindsInOneLine) {
+    EXPECT_EQ(verdict_line(std::nullopt), "Searching...");
+    EXPECT_EQ(verdict_for(generated_level), "Solvable: 2 goats, 16 penguins, 26 commands, difficulty 85");
+    EXPECT_EQ(verdict_for(generated_level, 10), "No answer within the limit");
+    EXPECT_EQ(verdict_for(field_of_rows(std::string(63, '.') + "D")),
+              "Not solvable: no cow on the field, so there is no puzzle: the level is won before it starts");
+    EXPECT_EQ(verdict_for(field_of_rows(std::string(64, 'C'))), "Not solvable: no penguin square to drop penguins on");
+    EXPECT_EQ(verdict_for(field_of_rows("........"
+                                        "....x..."
+                                        "...xCx.."
+                                        "....x..." +
+                                        std::string(24, '.') + ".......D")),
+              "Not solvable: no penguin can reach the cow at (4,2)");
+}
+
+// A check while a search runs stops it: the search here would not end for
+// hours. Its answer, and an answer that came in before the field changed,
+// are never shown for the field that came after.
+TEST(LiveVerdict, ANewCheckCancelsTheSearchAndAStaleAnswerNeverShows) {
+    LiveVerdict verdict(std::numeric_limits<long>::max());
+    verdict.check(document_from(slow_level));
+    EXPECT_FALSE(verdict.answer());
+    const std::string no_cow = field_of_rows(std::string(63, '.') + "D");
+    verdict.check(document_from(no_cow));
+    const std::optional<Solution> answer = wait_for_answer([&] { return verdict.answer(); });
+    ASSERT_TRUE(answer) << "the slow search was not cancelled";
+    EXPECT_EQ(answer->verdict, Verdict::unsolvable);
+    EXPECT_NE(answer->reason.find("no cow"), std::string::npos) << answer->reason;
+
+    for (int round = 0; round < 20; ++round) {
+        verdict.check(document_from(round % 2 ? no_cow : generated_level));
+        ASSERT_FALSE(verdict.answer()) << "round " << round << " showed the last field's answer";
+        const std::optional<Solution> fresh = wait_for_answer([&] { return verdict.answer(); });
+        ASSERT_TRUE(fresh);
+        ASSERT_EQ(fresh->verdict, round % 2 ? Verdict::unsolvable : Verdict::solvable) << round;
+    }
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include "app/keys.h"
 #include "app/profile.h"
 #include "app/window.h"
+#include "editor/level_saving.h"
 #include "frontend/menu.h"
 #include "game/game_assets.h"
 #include "game/level.h"
@@ -63,24 +64,25 @@ bool check_level_file(const std::string& path, std::string& error) {
 }
 
 // Makes `folder` the game folder, unless it is the working directory ("").
-// The player's level file was named from where they stand, so it is made
-// absolute first; and the camera read the working directory's screensize
+// The player's level files were named from where they stand, so they are
+// made absolute first; and the camera read the working directory's screensize
 // file before start, so the game folder's is read instead.
-bool use_game_folder(const std::string& folder, std::string& level_file, std::string& error) {
+bool use_game_folder(const std::string& folder, CommandLine& options, std::string& error) {
     if (folder.empty()) return true;
     const std::string problem = game_folder_problem(folder);
     if (!problem.empty()) {
         error = folder + " is not a game folder: " + problem;
         return false;
     }
-    if (!level_file.empty()) {
+    for (std::string* player_file : {&options.level_file, &options.edit_file}) {
+        if (player_file->empty()) continue;
         std::error_code failure;
-        const std::filesystem::path absolute = std::filesystem::absolute(level_file, failure);
+        const std::filesystem::path absolute = std::filesystem::absolute(*player_file, failure);
         if (failure) {
             error = "cannot tell the current folder: " + failure.message();
             return false;
         }
-        level_file = absolute.string();
+        *player_file = absolute.string();
     }
     set_game_folder(folder);
     reread_screen_size(game_file("screensize.txt").c_str(), camera);
@@ -124,7 +126,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "floebound: %s\n", error.c_str());
         return 2;
     }
-    if (!use_game_folder(chosen_game_folder(options.data, std::getenv("FLOEBOUND_DATA")), options.level_file, error)) {
+    if (!options.edit_file.empty()) {
+        const std::string problem = edit_file_problem(options.edit_file);
+        if (!problem.empty()) {
+            std::fprintf(stderr, "floebound: cannot edit %s: %s\n", options.edit_file.c_str(), problem.c_str());
+            return 2;
+        }
+    }
+    if (!use_game_folder(chosen_game_folder(options.data, std::getenv("FLOEBOUND_DATA")), options, error)) {
         std::fprintf(stderr, "floebound: %s\n", error.c_str());
         return 2;
     }

@@ -6,7 +6,7 @@
 namespace floebound {
 
 const char* const usage_text =
-    "Usage: floebound [--windowed] [--data DIR] [--level N | FILE]\n"
+    "Usage: floebound [--windowed] [--data DIR] [--level N | FILE | --edit FILE]\n"
     "Penguins drop onto the field and walk on their own; steer them with goat\n"
     "squares until eight stand on the cow and tip it over.\n"
     "\n"
@@ -14,6 +14,8 @@ const char* const usage_text =
     "  --windowed   start in a window instead of full screen\n"
     "  --level N    start at level N (1 is the first)\n"
     "  FILE         play this one level file (for people who write levels)\n"
+    "  --edit FILE  make or change the level in FILE in the level editor (a new,\n"
+    "               empty field when FILE does not exist)\n"
     "  --data DIR   the game folder, holding data/ and models/ (else $FLOEBOUND_DATA,\n"
     "               else the current folder)\n"
     "  --help       show this text\n"
@@ -91,6 +93,16 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, 
                 return false;
             }
             parsed.data = value;
+        } else if (!options_ended && take_option("--edit", argc, argv, i, value)) {
+            if (!value || !value[0]) {
+                error = "--edit needs a level file";
+                return false;
+            }
+            if (!parsed.edit_file.empty()) {
+                error = "only one level file can be edited at a time";
+                return false;
+            }
+            parsed.edit_file = value;
         } else if (!options_ended && argument.size() > 1 && argument[0] == '-') {
             error = "unknown option " + argument;
             return false;
@@ -106,6 +118,10 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, 
     }
     if (parsed.level && !parsed.level_file.empty()) {
         error = "give either --level or a level file, not both";
+        return false;
+    }
+    if (!parsed.edit_file.empty() && (parsed.level || !parsed.level_file.empty())) {
+        error = "--edit opens the editor: give it without --level or a level file to play";
         return false;
     }
     return true;

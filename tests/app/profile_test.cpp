@@ -160,11 +160,17 @@ TEST(CommandLine, TakesTheOptionsAndRefusesWhatItCannotUse) {
     EXPECT_EQ(parsed.data, "/b");
     ASSERT_TRUE(parse({"--help"}, parsed, error));
     EXPECT_TRUE(parsed.help);
+    ASSERT_TRUE(parse({"--edit", "new.txt", "--windowed"}, parsed, error));
+    EXPECT_EQ(parsed.edit_file, "new.txt");
+    EXPECT_TRUE(parsed.level_file.empty());
+    ASSERT_TRUE(parse({"--edit=--odd.txt"}, parsed, error));
+    EXPECT_EQ(parsed.edit_file, "--odd.txt");
 
     for (std::vector<const char*> wrong : std::vector<std::vector<const char*>>{
              {"--level"}, {"--level", "0"}, {"--level", "-3"}, {"--level", "abc"}, {"--level", "4x"},
              {"--level", "99999999999"}, {"--level="}, {"--level", "2", "mine.txt"}, {"a.txt", "b.txt"},
-             {"--fullscreen"}, {""}, {"--data"}, {"--data="}, {"--levels", "2"}}) {
+             {"--fullscreen"}, {""}, {"--data"}, {"--data="}, {"--levels", "2"}, {"--edit"}, {"--edit="},
+             {"--edit", "a.txt", "b.txt"}, {"--edit", "a.txt", "--level", "2"}, {"--edit", "a.txt", "--edit", "b.txt"}}) {
         error.clear();
         EXPECT_FALSE(parse(wrong, parsed, error)) << wrong.size() << " arguments, first " << wrong[0];
         EXPECT_FALSE(error.empty());

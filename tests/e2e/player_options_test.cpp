@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -256,16 +258,21 @@ TEST(PlayerSettings, MuteIsRememberedAndF11LeavesTheWindow) {
 // parser refuses, and those only the game folder can tell.
 TEST(PlayerCommandLine, MistakesEndWithStatusTwo) {
     const ScratchDir home;
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--level", "0"}, {"--level", "999"}, {"missing.txt"}, {"data"},
-                                                   {"--data", home.path()}}) {
+    const std::string fifo = home.file("level.fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--level", "0"}, {"--level", "999"}, {"missing.txt"}, {"data"}, {"--data", home.path()},
+             {"--edit", "data"}, {"--edit", fifo}, {"--edit", "/dev/null"}, {"--edit", "data/level.txt/x"}}) {
         std::vector<std::string> argv = {FLOEBOUND_GAME_BINARY};
         argv.insert(argv.end(), args.begin(), args.end());
         ChildProcess game(argv, FLOEBOUND_GAME_DIR, {{"HOME", home.path()}, {"DISPLAY", ""}});
         EXPECT_EQ(game.wait(10s), 2) << args[0] << " " << (args.size() > 1 ? args[1] : "") << ": " << game.output();
-        EXPECT_NE(game.output().find("floebound: "), std::string::npos) << game.output();
+        EXPECT_NE(game.output().find(args[0] == "--edit" ? "floebound: cannot edit " + args[1] + ": " : "floebound: "),
+                  std::string::npos)
+            << game.output();
     }
     ChildProcess help({FLOEBOUND_GAME_BINARY, "--help"}, FLOEBOUND_GAME_DIR, {{"DISPLAY", ""}});
     EXPECT_EQ(help.wait(10s), 0);
     EXPECT_NE(help.output().find("--windowed"), std::string::npos) << help.output();
+    EXPECT_NE(help.output().find("--edit FILE"), std::string::npos) << help.output();
 }

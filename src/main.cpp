@@ -118,6 +118,17 @@ Records saved_records(const Profile& profile) {
     return records ? std::move(*records) : Records{};
 }
 
+// Records of levels the game does not have (a level set that changed) are
+// kept for when they come back, and said once.
+void note_records_elsewhere(const Records& records, const std::vector<CatalogueEntry>& catalogue) {
+    int elsewhere = 0;
+    for (const auto& record : records)
+        elsewhere += std::none_of(catalogue.begin(), catalogue.end(),
+                                  [&](const CatalogueEntry& entry) { return entry.path == record.first; });
+    if (elsewhere > 0)
+        std::printf("Keeping the records of %d level%s the game does not have\n", elsewhere, elsewhere == 1 ? "" : "s");
+}
+
 bool is_press_of(const SDL_Event& event, int key) {
     return event.type == SDL_KEYDOWN && event.key.keysym.sym == key;
 }
@@ -198,6 +209,7 @@ int main(int argc, char** argv) {
 
     const std::vector<CatalogueEntry> catalogue = read_catalogue(level_count);
     Records records = saved_records(profile);
+    note_records_elsewhere(records, catalogue);
 
     // Play at the bottom for the whole run, the intro over it until it ends;
     // the level select comes and goes over either.

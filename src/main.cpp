@@ -6,12 +6,18 @@
 #include "app/input.h"
 #include "app/keys.h"
 #include "app/profile.h"
+#include "app/records.h"
+#include "app/scene_stack.h"
 #include "app/window.h"
 #include "editor/level_saving.h"
 #include "frontend/menu.h"
 #include "game/game_assets.h"
 #include "game/level.h"
 #include "game/level_sequence.h"
+#include "scenes/intro_scene.h"
+#include "scenes/level_catalogue.h"
+#include "scenes/level_select_scene.h"
+#include "scenes/play_scene.h"
 #include "media/sound.h"
 #include "media/text.h"
 #include "media/texture.h"
@@ -102,6 +108,29 @@ int saved_furthest_level(const Profile& profile, int level_count) {
     return saved.value - 1;
 }
 
+// The player's records; none when the file is missing, and none, with one
+// console line, when it cannot be trusted.
+Records saved_records(const Profile& profile) {
+    if (profile.folder().empty()) return {};
+    const std::string path = profile.path_of(records_file);
+    std::string problem;
+    std::optional<std::string> text = read_small_file(path, max_records_bytes, problem);
+    std::optional<Records> records = text ? parse_records(*text, problem) : std::nullopt;
+    if (!records && !problem.empty()) std::printf("Ignoring %s: %s\n", path.c_str(), problem.c_str());
+    return records ? std::move(*records) : Records{};
+}
+
+// Records of levels the game does not have (a level set that changed) are
+// kept for when they come back, and said once.
+void note_records_elsewhere(const Records& records, const std::vector<CatalogueEntry>& catalogue) {
+    int elsewhere = 0;
+    for (const auto& record : records)
+        elsewhere += std::none_of(catalogue.begin(), catalogue.end(),
+                                  [&](const CatalogueEntry& entry) { return entry.path == record.first; });
+    if (elsewhere > 0)
+        std::printf("Keeping the records of %d level%s the game does not have\n", elsewhere, elsewhere == 1 ? "" : "s");
+}
+
 bool is_press_of(const SDL_Event& event, int key) {
     return event.type == SDL_KEYDOWN && event.key.keysym.sym == key;
 }
@@ -187,6 +216,30 @@ int main(int argc, char** argv) {
             level.go_to_level(first);
     }
 
+    const std::vector<CatalogueEntry> catalogue = read_catalogue(level_count);
+    Records records = saved_records(profile);
+    note_records_elsewhere(records, catalogue);
+
+    // Play at the bottom for the whole run, the intro over it until it ends;
+    // the level select comes and goes over either.
+    SceneStack scenes;
+    auto open_level_select = [&](bool over_intro) {
+        auto choose = [&, over_intro](int number) {
+            if (over_intro) menu.start_play();
+            // The level being played, chosen again, is taken up where it was.
+            const bool same = !level.plays_one_file() && number == level.level_number && !level.cows.empty();
+            if (!same) level.go_to_level(number);
+        };
+        const int current = level.plays_one_file() ? 0 : level.level_number;
+        scenes.push(std::make_unique<LevelSelectScene>(catalogue, records, level.progress.furthest, current,
+                                                       assets.fonts, choose));
+    };
+    PlayScene play(level, assets.fonts, profile, records, catalogue, furthest_saved,
+                   [&] { open_level_select(false); });
+    IntroScene intro(menu, [&] { open_level_select(true); });
+    scenes.push(play);
+    scenes.push(intro);
+
     InputState input;
     FpsReadout readout;
     Uint32 last_ticks = SDL_GetTicks();
@@ -195,12 +248,7 @@ int main(int argc, char** argv) {
     while (!input.quit) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         apply_camera(camera);
-        if (menu.is_active()) {
-            menu.draw();
-        } else {
-            level.draw();
-            level.end_frame();
-        }
+        scenes.top().draw();
 
         SDL_Delay(10);
         const Uint32 now = SDL_GetTicks();
@@ -210,19 +258,11 @@ int main(int argc, char** argv) {
         if (input.show_fps) draw_fps_readout(assets.fonts, readout, rate, elapsed);
 
         // Fast forward runs more of the same slices, so the rules see no difference.
-        const int game_time = menu.is_active() ? elapsed : elapsed * level.time_scale();
-        for (int slice : update_slices(game_time)) {
-            if (menu.is_active())
-                menu.update(slice);
-            else
-                level.update(slice);
+        for (int slice : update_slices(elapsed * scenes.top().time_scale())) {
+            scenes.pop_done();
+            scenes.top().update(slice);
         }
         SDL_GL_SwapBuffers();
-
-        if (level.progress.furthest > furthest_saved) {
-            furthest_saved = level.progress.furthest;
-            profile.save(progress_file, progress_key, furthest_saved + 1);
-        }
 
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
@@ -231,8 +271,10 @@ int main(int argc, char** argv) {
                 set_muted(muted);
                 profile.save(settings_file, mute_key, muted);
             }
-            dispatch_event(event, input, menu, level, level.quit_requested);
+            scenes.pop_done();
+            dispatch_event(event, input, scenes.top(), level);
         }
+        scenes.pop_done();
     }
 
     // The objects outlive the window; none of them needs a live context to die.

@@ -29,6 +29,7 @@ const char* const usage_text =
     "  h                 a hint: the next move of a way to win from here\n"
     "  f (hold)          fast forward: the penguins walk four times as fast\n"
     "  page up, down     previous level, next level reached\n"
+    "  l                 choose a level: every level, what you solved and the best possible\n"
     "  tab               skip the level\n"
     "  m                 sound on or off\n"
     "  F11               window or full screen\n"

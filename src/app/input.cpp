@@ -2,6 +2,7 @@
 
 #include "app/keys.h"
 #include "app/renderable.h"
+#include "app/scene.h"
 #include "app/window.h"
 
 #include <SDL/SDL.h>
@@ -54,22 +55,19 @@ std::vector<KeyCall> hat_key_calls(int previous_bits, int bits) {
     return calls;
 }
 
-void dispatch_event(const SDL_Event& event, InputState& state,
-                    Renderable& menu, Renderable& level, const bool& level_quit_requested) {
-    const bool menu_active = menu.is_active();
-    Renderable& active = menu_active ? menu : level;
+void dispatch_event(const SDL_Event& event, InputState& state, Scene& top, Renderable& level) {
     switch (event.type) {
     case SDL_KEYDOWN: {
         const int key = event.key.keysym.sym;
-        active.handle_key(key, false);
-        if (menu_active && key == key_escape) state.quit = true;
+        top.handle_key(key, false);
+        if (top.ends_game_on_press(key)) state.quit = true;
         if (key == key_f11) toggle_window_mode();
         break;
     }
     case SDL_KEYUP: {
         const int key = event.key.keysym.sym;
-        active.handle_key(key, true);
-        if (!menu_active && level_quit_requested) state.quit = true;
+        top.handle_key(key, true);
+        if (top.ends_game()) state.quit = true;
         if (key == key_f12) state.show_fps = !state.show_fps;
         break;
     }
@@ -89,10 +87,10 @@ void dispatch_event(const SDL_Event& event, InputState& state,
         state.previous_hat = event.jhat.value;
         break;
     case SDL_JOYBUTTONDOWN:
-        active.handle_key(key_space, false);
+        top.handle_key(key_space, false);
         break;
     case SDL_JOYBUTTONUP:
-        active.handle_key(key_space, true);
+        top.handle_key(key_space, true);
         break;
     case SDL_QUIT:
         state.quit = true;

@@ -7,6 +7,7 @@ union SDL_Event;
 namespace floebound {
 
 class Renderable;
+class Scene;
 
 // One handle_key call decided by the joystick rules; these always go to the level.
 struct KeyCall {
@@ -35,11 +36,10 @@ struct InputState {
 };
 
 // Translates one SDL event into handle_key calls: keys and joystick buttons go
-// to the menu while it is active, else to the level; stick and hat always go to
-// the level. Pressing F11 switches between full screen and a window. Sets quit
-// on escape during the intro, on the level's quit request after a key release,
-// and on the window system's quit.
-void dispatch_event(const SDL_Event& event, InputState& state,
-                    Renderable& menu, Renderable& level, const bool& level_quit_requested);
+// to the top scene; stick and hat always go to the level. Pressing F11
+// switches between full screen and a window. Sets quit on a press the top
+// scene ends the game with (escape in the intro), when it asks to end after
+// a key release (the level's quit popup), and on the window system's quit.
+void dispatch_event(const SDL_Event& event, InputState& state, Scene& top, Renderable& level);
 
 }  // namespace floebound

@@ -14,6 +14,7 @@ enum KeyCode : int {
     key_d = 100,
     key_f = 102,
     key_h = 104,
+    key_l = 108,
     key_m = 109,
     key_s = 115,
     key_w = 119,

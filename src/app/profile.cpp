@@ -36,43 +36,6 @@ ProfileNumber damaged(std::string problem) {
     return result;
 }
 
-// Reads the whole file, refusing anything but a small regular file (a FIFO
-// would block the game, a device never end).
-bool read_small_file(const std::string& path, std::string& contents, ProfileNumber& failure) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) {
-        if (errno != ENOENT) failure = damaged(std::strerror(errno));
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        failure = damaged("not a regular file");
-        return false;
-    }
-    if (static_cast<std::size_t>(info.st_size) > max_profile_bytes) {
-        failure = damaged("too large");
-        return false;
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        failure = damaged(std::strerror(errno));
-        return false;
-    }
-    char buffer[max_profile_bytes + 1];
-    const std::size_t length = std::fread(buffer, 1, sizeof buffer, file);
-    const bool failed = std::ferror(file);
-    std::fclose(file);
-    if (failed) {
-        failure = damaged("unreadable");
-        return false;
-    }
-    if (length > max_profile_bytes) {
-        failure = damaged("too large");
-        return false;
-    }
-    contents.assign(buffer, length);
-    return true;
-}
-
 bool make_folders(const std::string& folder, std::string& error) {
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const std::string part = folder.substr(0, slash);
@@ -86,6 +49,44 @@ bool make_folders(const std::string& folder, std::string& error) {
 
 }  // namespace
 
+std::optional<std::string> read_small_file(const std::string& path, std::size_t max_bytes, std::string& problem) {
+    problem.clear();
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) problem = std::strerror(errno);
+        return std::nullopt;
+    }
+    // A FIFO would block the game, a device never end.
+    if (!S_ISREG(info.st_mode)) {
+        problem = "not a regular file";
+        return std::nullopt;
+    }
+    if (static_cast<std::size_t>(info.st_size) > max_bytes) {
+        problem = "too large";
+        return std::nullopt;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        problem = std::strerror(errno);
+        return std::nullopt;
+    }
+    // One byte more than allowed tells a file that grew since the check.
+    std::string contents(max_bytes + 1, '\0');
+    const std::size_t length = std::fread(contents.data(), 1, contents.size(), file);
+    const bool failed = std::ferror(file);
+    std::fclose(file);
+    if (failed) {
+        problem = "unreadable";
+        return std::nullopt;
+    }
+    if (length > max_bytes) {
+        problem = "too large";
+        return std::nullopt;
+    }
+    contents.resize(length);
+    return contents;
+}
+
 std::string profile_folder(const char* xdg_data_home, const char* home) {
     if (set(xdg_data_home)) return std::string(xdg_data_home) + "/floebound";
     if (set(home)) return std::string(home) + "/.local/share/floebound";
@@ -94,8 +95,10 @@ std::string profile_folder(const char* xdg_data_home, const char* home) {
 
 ProfileNumber read_profile_number(const std::string& path, const char* key, int min, int max) {
     ProfileNumber result;
-    std::string contents;
-    if (!read_small_file(path, contents, result)) return result;
+    std::string problem;
+    const std::optional<std::string> read = read_small_file(path, max_profile_bytes, problem);
+    if (!read) return problem.empty() ? result : damaged(problem);
+    const std::string& contents = *read;
     if (contents.empty()) return damaged("empty");
     if (contents.find('\0') != std::string::npos) return damaged("not text");
 
@@ -170,8 +173,12 @@ ProfileNumber Profile::read(const char* name, const char* key, int min, int max)
 }
 
 void Profile::save(const char* name, const char* key, int value) {
+    save_text(name, std::string(key) + "=" + std::to_string(value) + "\n");
+}
+
+void Profile::save_text(const char* name, const std::string& text) {
     std::string error;
-    if (write_profile_number(folder_, name, key, value, error) || save_failure_reported_) return;
+    if (write_file_atomically(folder_, name, text, error) || save_failure_reported_) return;
     std::printf("Couldn't save %s: %s\n", name, error.c_str());
     save_failure_reported_ = true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 namespace floebound {
@@ -12,6 +14,11 @@ namespace floebound {
 // $XDG_DATA_HOME/floebound, else $HOME/.local/share/floebound; empty when
 // neither variable is set (or set but empty), and nothing is saved then.
 std::string profile_folder(const char* xdg_data_home, const char* home);
+
+// The whole of a small regular file. Nothing, with problem empty, when it
+// does not exist; nothing, with the reason in problem, when it is no regular
+// file, holds more than max_bytes or cannot be read.
+std::optional<std::string> read_small_file(const std::string& path, std::size_t max_bytes, std::string& problem);
 
 struct ProfileNumber {
     enum Status { missing, found, damaged } status = missing;
@@ -52,6 +59,8 @@ public:
     // Saves a number; the first failure is reported on the console, later
     // ones quietly, so a read-only home does not flood it.
     void save(const char* name, const char* key, int value);
+    // Saves a whole file's text, reporting as save does.
+    void save_text(const char* name, const std::string& text);
 
 private:
     std::string folder_;
@@ -63,5 +72,6 @@ constexpr const char* progress_file = "progress.txt";
 constexpr const char* progress_key = "furthest_level";
 constexpr const char* settings_file = "settings.txt";
 constexpr const char* mute_key = "mute";
+constexpr const char* records_file = "records.txt";
 
 }  // namespace floebound

@@ -110,16 +110,18 @@ bool Menu::handle_key(int key, bool released) {
     }
 }
 
+void Menu::start_play() {
+    active = false;
+    sounds_.play_music(SoundId::puzzle_theme);
+}
+
 void Menu::step() {
     sounds_.play(SoundId::select);
     switch (screen) {
     case IntroScreen::splash: screen = IntroScreen::title; break;
     case IntroScreen::title: screen = IntroScreen::credits; break;
     case IntroScreen::credits: screen = IntroScreen::instructions; break;
-    case IntroScreen::instructions:
-        active = false;
-        sounds_.play_music(SoundId::puzzle_theme);
-        break;
+    case IntroScreen::instructions: start_play(); break;
     default: break;
     }
 }

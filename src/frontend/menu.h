@@ -55,6 +55,9 @@ public:
     // game calls it once the splash is on screen, and drawing any other
     // screen does at the latest. Later calls do nothing.
     void load_other_pictures();
+    // Ends the intro as leaving its last screen does, the puzzle music on;
+    // for a level chosen from the level select.
+    void start_play();
 
     IntroScreen screen = IntroScreen::splash;
     bool active = true;

@@ -17,6 +17,18 @@ struct GameAssets;
 class HintSearch;
 class Terrain;
 
+// How the level being played has gone since it started, for the records.
+struct LevelRun {
+    int started = 0;       // counts the starts, so a watcher sees a new run
+    int time_ms = 0;       // on the level's own clock, until it is won
+    int most_goats = 0;    // standing at once
+    bool playable = false;  // the file opened and set cows to tip
+    bool skipped = false;   // won by tab, not by play
+    bool won = false;
+    int dropped = 0;  // penguins, once won
+    int lost = 0;     // penguins stuck for good, once won
+};
+
 // One puzzle being played: the state the rules change (the field, what stands
 // on it, the supplies), and around it the cursor and camera, the popup that
 // is open, the hints and the level sequence. Its view draws it.
@@ -32,10 +44,14 @@ public:
     void load_level(const char* path);
     void restart_level();
     void advance_level();
-    // Starts level n of the sequence afresh, the camera reset as on advancing.
+    // Starts level n of the sequence afresh, the camera reset as on
+    // advancing; a level file played on its own is left for the sequence.
     void go_to_level(int number);
     // From now on restarting and advancing both come back to this one file.
     void play_only(const char* path);
+    bool plays_one_file() const { return !only_file_.empty(); }
+    // The file being played, as the game names it ("data/level003.txt").
+    std::string current_path() const;
 
     // The walking rules, once per update.
     void walk_penguins(int elapsed_ms);
@@ -74,6 +90,8 @@ public:
     std::unique_ptr<Terrain> terrain;
     Orbit orbit{1.0f, 4.74f, 800, 0, 0, 0};
     int level_number = 0;
+    std::string level_name;  // as the level file gives it; empty without a name= line
+    LevelRun run;
     int hint_index = 0;
     bool fast_forward = false;
     // Winning a level reaches the next; Page Up and Page Down move within
@@ -86,6 +104,8 @@ private:
 
     void start_current_level();
     void note_won();
+    // Penguins standing where the rules keep them for good.
+    int penguins_stuck() const;
     void step_level(int step);
     void close_popup();
     // Replaces any popup left open with a new, empty one.

@@ -6,6 +6,7 @@
 #include "puzzle/rules.h"
 #include "world/terrain.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace floebound {
@@ -42,6 +43,7 @@ void Level::update(int elapsed_ms) {
         if (goat_clock <= 0) goat_clock += goat_cycle_ms;
     }
 
+    if (!cows.empty()) run.time_ms += elapsed_ms;
     walk_penguins(elapsed_ms);
     update_cows(elapsed_ms);
     follow_hint();
@@ -68,6 +70,7 @@ void Level::update(int elapsed_ms) {
     int row = 0;
     cursor_square(column, row);
     apply_command(command, column, row);
+    run.most_goats = std::max(run.most_goats, static_cast<int>(goats.size()));
 }
 
 void Level::apply_command(PopupCommand command, int column, int row) {
@@ -125,6 +128,7 @@ bool Level::handle_key(int key, bool released) {
 
     switch (key) {
     case key_tab:
+        if (!cows.empty()) run.skipped = true;
         cows.clear();
         return true;
     case key_f:
@@ -172,6 +176,11 @@ bool Level::handle_key(int key, bool released) {
 // The next level counts as reached once this one is won, whether played or
 // skipped; the last level's next is the first, already reached.
 void Level::note_won() {
+    if (!run.won) {
+        run.won = true;
+        run.dropped = length_of(penguins);
+        run.lost = penguins_stuck();
+    }
     if (only_file_.empty() && level_number + 1 < progress.count && level_number + 1 > progress.furthest)
         progress.furthest = level_number + 1;
 }

@@ -54,6 +54,8 @@ void Level::load_level(const char* path) {
     goatMax = 0;
     skateboardMax = 0;
     close_popup();
+    level_name.clear();
+    run = LevelRun{run.started + 1};
 
     // A level that does not open keeps the old field and, with no cows, is won.
     if (!file) return;
@@ -81,9 +83,11 @@ void Level::load_level(const char* path) {
         }
     }
 
+    if (file->name) level_name = *file->name;
     if (file->penguinMax) penguinMax = *file->penguinMax;
     if (file->goatMax) goatMax = *file->goatMax;
     if (file->skateboardMax) skateboardMax = *file->skateboardMax;
+    run.playable = !cows.empty();
 }
 
 void Level::restart_level() {
@@ -110,6 +114,7 @@ void Level::advance_level() {
 }
 
 void Level::go_to_level(int number) {
+    only_file_.clear();
     level_number = number;
     start_current_level();
 }
@@ -120,9 +125,11 @@ void Level::play_only(const char* path) {
     start_current_level();
 }
 
+std::string Level::current_path() const { return only_file_.empty() ? level_path(level_number).text : only_file_; }
+
 // Loads the current level fresh, with the camera back where a level starts.
 void Level::start_current_level() {
-    load_level(only_file_.empty() ? level_path(level_number).text : only_file_.c_str());
+    load_level(current_path().c_str());
     orbit.orbit_theta = 1.0f;
     orbit.orbit_phi = 4.74f;
     orbit.orbit_dist = 800;

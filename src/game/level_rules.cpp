@@ -77,6 +77,23 @@ void Level::walk_penguins(int elapsed_ms) {
     }
 }
 
+int Level::penguins_stuck() const {
+    int stuck = 0;
+    int crowd_count[grid_cells] = {};
+    for (const Actor& penguin : penguins) {
+        int column = 0;
+        int row = 0;
+        penguin.cell_of(column, row);
+        if (!is_on_field(column, row)) continue;
+        const int crowd = ++crowd_count[row * grid_side + column];
+        if (penguin.is_active()) continue;
+        const bool cow_here = cell_at(column, row) == CellKind::cow;
+        const RestingPenguin resting{column, row, penguin.facing_direction(), crowd, cow_here};
+        stuck += decide_resting_penguin(grid, resting).action == PenguinAction::stay;
+    }
+    return stuck;
+}
+
 void Level::update_cows(int elapsed_ms) {
     for (auto cow = cows.begin(); cow != cows.end(); ++cow) {
         cow->update(elapsed_ms);

@@ -172,6 +172,14 @@ void draw_outlined_text(FontTable& fonts, const char* text, int font_id, TextCol
     finish_text(texture, rect);
 }
 
+int text_width(FontTable& fonts, const char* text, int font_id) {
+    const auto found = fonts.find(font_id);
+    int width = 0;
+    if (found == fonts.end() || !found->second || !text[0] || TTF_SizeText(found->second, text, &width, nullptr) != 0)
+        return 0;
+    return width;
+}
+
 int texture_size_for(int n) {
     return static_cast<int>(std::pow(2.0, std::ceil(std::log(static_cast<double>(n)) / std::log(2.0))) + 0.5);
 }

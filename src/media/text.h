@@ -54,6 +54,9 @@ void draw_text(FontTable& fonts, const char* text, int font_id, TextColour colou
 // like draw_text, and leaves it so: (GL_ONE, GL_ONE), texturing on, colour white.
 void draw_outlined_text(FontTable& fonts, const char* text, int font_id, TextColour colour, TextRect* rect);
 
+// How wide draw_text would draw the text, in pixels; 0 when it would draw nothing.
+int text_width(FontTable& fonts, const char* text, int font_id);
+
 // The power of two a text side of n pixels is drawn on.
 int texture_size_for(int n);
 

@@ -145,9 +145,11 @@ namespace {
 // there (a stray continuation byte, an overlong lead, a cut-off sequence).
 std::size_t utf8_sequence_length(const std::string& text, std::size_t i) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xc2 && lead <= 0xdf ? 2 : lead >= 0xe0 && lead <= 0xef ? 3
-                               : lead >= 0xf0 && lead <= 0xf4                 ? 4
-                                                                              : 0;
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xc2 && lead <= 0xdf ? 2
+                               : lead >= 0xe0 && lead <= 0xef ? 3
+                               : lead >= 0xf0 && lead <= 0xf4 ? 4
+                                                              : 0;
     if (length == 0 || i + length > text.size()) return 0;
     for (std::size_t k = 1; k < length; ++k)
         if ((static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80) return 0;
@@ -158,28 +160,21 @@ std::size_t utf8_sequence_length(const std::string& text, std::size_t i) {
 
 std::string printable_level_name(const std::string& raw, std::size_t max_characters) {
     std::string name;
-    std::size_t characters = 0;
     bool space_pending = false;
     for (std::size_t i = 0; i < raw.size();) {
         const std::size_t length = utf8_sequence_length(raw, i);
         const unsigned char lead = static_cast<unsigned char>(raw[i]);
+        i += length ? length : 1;
         if (length == 0 || lead <= 0x20 || lead == 0x7f) {
             space_pending = !name.empty();
-            i += length ? length : 1;
             continue;
         }
-        if (characters + (space_pending ? 1 : 0) >= max_characters) {
-            name += "...";
-            return name;
-        }
-        if (space_pending) {
-            name += ' ';
-            ++characters;
-            space_pending = false;
-        }
-        name.append(raw, i, length);
-        ++characters;
-        i += length;
+        if (name.size() + (space_pending ? 1 : 0) >= max_characters) return name + "...";
+        if (space_pending) name += ' ';
+        space_pending = false;
+        // The game's text is drawn from single bytes, so a character beyond
+        // ASCII shows as one mark rather than as the bytes that make it.
+        name += length == 1 ? static_cast<char>(lead) : '?';
     }
     return name;
 }
@@ -205,7 +200,7 @@ std::FILE* open_level_file(const char* named) {
     return stream;
 }
 
-std::optional<LevelFile> read_level_file(const char* path) {
+std::optional<std::string> read_level_bytes(const char* path) {
     std::FILE* stream = open_level_file(path);
     if (!stream) return std::nullopt;
     std::string bytes;
@@ -217,7 +212,13 @@ std::optional<LevelFile> read_level_file(const char* path) {
         bytes.append(chunk, got);
     }
     std::fclose(stream);
-    return parse_level_file(bytes.data(), bytes.size());
+    return bytes;
+}
+
+std::optional<LevelFile> read_level_file(const char* path) {
+    const std::optional<std::string> bytes = read_level_bytes(path);
+    if (!bytes) return std::nullopt;
+    return parse_level_file(bytes->data(), bytes->size());
 }
 
 }  // namespace floebound

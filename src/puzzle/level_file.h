@@ -36,9 +36,10 @@ constexpr std::size_t max_level_file_size = 1 << 20;
 std::string level_file_text(const Grid& field, int penguin_max, int goat_max, int skateboard_max,
                             const std::string& name = {});
 
-// A name fit to show: control characters and bytes that are no UTF-8 become
-// spaces, runs of white space one space, the ends trimmed, and a name longer
-// than max_characters is cut there and ends in "...".
+// A name fit to show, in printable ASCII: control characters and bytes that
+// are no UTF-8 become spaces, runs of white space one space, the ends
+// trimmed, each other character beyond ASCII a "?", and a name longer than
+// max_characters is cut there and ends in "...".
 std::string printable_level_name(const std::string& raw, std::size_t max_characters);
 
 // The field the file draws onto a new game's field, which starts empty.
@@ -48,6 +49,10 @@ Grid field_of(const LevelFile& file);
 // regular file: a FIFO, a device or a folder is refused before it is opened,
 // since a FIFO without a writer would hold the game or the checker for good.
 std::FILE* open_level_file(const char* path);
+
+// The file's first max_level_file_size bytes, or nothing when
+// open_level_file refuses it.
+[[nodiscard]] std::optional<std::string> read_level_bytes(const char* path);
 
 // The parsed file, or nothing when open_level_file refuses it.
 [[nodiscard]] std::optional<LevelFile> read_level_file(const char* path);

@@ -36,13 +36,13 @@ SDL_Event hat_event(int bits) {
     return event;
 }
 
-struct Scene {
-    explicit Scene(bool menu_active) : menu(menu_active) {}
-    void send(const SDL_Event& event) { dispatch_event(event, state, menu, level, quit_requested); }
+// The intro or play on top; the level, which the stick and hat steer, beneath.
+struct Screens {
+    explicit Screens(bool intro_on_top) : top(intro_on_top) {}
+    void send(const SDL_Event& event) { dispatch_event(event, state, top, level); }
 
-    KeyRecorder menu;
+    RecordingScene top;
     KeyRecorder level{true};
-    bool quit_requested = false;
     InputState state;
 };
 
@@ -79,47 +79,42 @@ TEST(HatRule, PressesNewBitsThenReleasesClearedOnesInFixedOrder) {
 }
 
 TEST(Dispatch, EscapeEndsTheGameOnlyWhileTheIntroIsShown) {
-    Scene intro(true);
+    Screens intro(true);
     intro.send(key_event(SDL_KEYDOWN, key_escape));
     EXPECT_TRUE(intro.state.quit);
-    EXPECT_EQ(intro.menu.calls, (std::vector<Call>{{key_escape, false}}));
+    EXPECT_EQ(intro.top.calls, (std::vector<Call>{{key_escape, false}}));
 
-    Scene play(false);
+    Screens play(false);
     play.send(key_event(SDL_KEYDOWN, key_escape));
     play.send(key_event(SDL_KEYUP, key_escape));
     EXPECT_FALSE(play.state.quit);
-    EXPECT_EQ(play.level.calls, (std::vector<Call>{{key_escape, false}, {key_escape, true}}));
-    EXPECT_TRUE(play.menu.calls.empty());
+    EXPECT_EQ(play.top.calls, (std::vector<Call>{{key_escape, false}, {key_escape, true}}));
+    EXPECT_TRUE(play.level.calls.empty());
 }
 
-TEST(Dispatch, LevelQuitRequestIsHonouredAfterAKeyRelease) {
-    Scene play(false);
-    play.quit_requested = true;
+TEST(Dispatch, QuitAskedForIsHonouredAfterAKeyRelease) {
+    Screens play(false);
+    play.top.quit_asked = true;
     play.send(key_event(SDL_KEYDOWN, key_space));
     EXPECT_FALSE(play.state.quit);
     play.send(key_event(SDL_KEYUP, key_space));
     EXPECT_TRUE(play.state.quit);
-
-    Scene intro(true);  // the level's flag means nothing while the intro has the keys
-    intro.quit_requested = true;
-    intro.send(key_event(SDL_KEYUP, key_space));
-    EXPECT_FALSE(intro.state.quit);
 }
 
 TEST(Dispatch, ReleasingF12TogglesTheReadoutAndPressingDoesNot) {
-    for (bool menu_active : {true, false}) {
-        Scene scene(menu_active);
-        scene.send(key_event(SDL_KEYDOWN, key_f12));
-        EXPECT_FALSE(scene.state.show_fps);
-        scene.send(key_event(SDL_KEYUP, key_f12));
-        EXPECT_TRUE(scene.state.show_fps);
-        scene.send(key_event(SDL_KEYUP, key_f12));
-        EXPECT_FALSE(scene.state.show_fps);
+    for (bool intro_on_top : {true, false}) {
+        Screens screens(intro_on_top);
+        screens.send(key_event(SDL_KEYDOWN, key_f12));
+        EXPECT_FALSE(screens.state.show_fps);
+        screens.send(key_event(SDL_KEYUP, key_f12));
+        EXPECT_TRUE(screens.state.show_fps);
+        screens.send(key_event(SDL_KEYUP, key_f12));
+        EXPECT_FALSE(screens.state.show_fps);
     }
 }
 
-TEST(Dispatch, StickAndHatAlwaysGoToTheLevelAndButtonsToTheActiveObject) {
-    Scene intro(true);
+TEST(Dispatch, StickAndHatAlwaysGoToTheLevelAndButtonsToTheTopScene) {
+    Screens intro(true);
     intro.send(axis_event(1, -32768));
     intro.send(axis_event(1, 0));
     intro.send(axis_event(2, 32767));  // a third axis steers nothing
@@ -132,11 +127,11 @@ TEST(Dispatch, StickAndHatAlwaysGoToTheLevelAndButtonsToTheActiveObject) {
     intro.send(button);
 
     EXPECT_EQ(intro.level.calls, (std::vector<Call>{{key_up, true}, {key_up, false}, {key_left, false}, {key_left, true}}));
-    EXPECT_EQ(intro.menu.calls, (std::vector<Call>{{key_space, false}, {key_space, true}}));
+    EXPECT_EQ(intro.top.calls, (std::vector<Call>{{key_space, false}, {key_space, true}}));
 }
 
 TEST(Dispatch, EachAxisRemembersItsOwnPreviousValue) {
-    Scene play(false);
+    Screens play(false);
     play.send(axis_event(0, 30000));
     play.send(axis_event(1, 30000));
     play.send(axis_event(0, 0));
@@ -145,7 +140,7 @@ TEST(Dispatch, EachAxisRemembersItsOwnPreviousValue) {
 }
 
 TEST(Dispatch, QuitRequestAndBallMotion) {
-    Scene play(false);
+    Screens play(false);
     SDL_Event ball{};
     ball.type = SDL_JOYBALLMOTION;
     ball.jball.which = 0;

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/profile.h"
+#include "app/records.h"
 #include "process.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,33 @@ TEST(Profile, AnUnreadableFileOrAReadOnlyFolderIsReportedAndNothingElse) {
     EXPECT_EQ(failures & 1, 0) << "the unreadable file was not refused as damaged";
     EXPECT_EQ(failures & 2, 0) << "the write into the read-only folder was not refused with its reason";
     EXPECT_EQ(files_in(read_only), std::vector<std::string>{});
+}
+
+// A records file is refused whole when any line is off, so no figure from a
+// damaged file ever shows; written back it reads the same.
+TEST(Records, ReadBackWhatIsWrittenAndRefuseAnythingDamaged) {
+    std::string problem;
+    Records records;
+    EXPECT_FALSE(add_win(records, "data/level003.txt", {3, 16, 1, 52000})) << "a first win is no new best";
+    EXPECT_FALSE(add_win(records, "data/level003.txt", {4, 20, 2, 60000}));
+    EXPECT_TRUE(add_win(records, "data/level003.txt", {3, 18, 0, 58000})) << "none lost betters one lost";
+    EXPECT_FALSE(add_win(records, "data/a level = mine.txt", {2, 8, 0, 2'000'000'000}));
+    const LevelResult expected{3, 16, 0, 52000};
+    EXPECT_EQ(records["data/level003.txt"], expected) << "goats and lost from the cleanest win, the rest each least";
+    const std::optional<Records> reread = parse_records(records_text(records), problem);
+    ASSERT_TRUE(reread) << problem;
+    EXPECT_EQ(*reread, records) << records_text(records) << "a time past the cap is kept at the cap";
+
+    for (const std::string& damaged :
+         {std::string("goats=2 dropped=8 lost=0 time_ms=100 level=data/level.txt\nrubbish\n"),
+          std::string("goats=-1 dropped=8 lost=0 time_ms=100 level=data/level.txt\n"),
+          std::string("goats=2 dropped=8 lost=9 time_ms=100 level=data/level.txt\n"),
+          std::string("goats=2 dropped=99999999999 lost=0 time_ms=100 level=data/level.txt\n"),
+          std::string("goats=2 dropped=8 lost=0 time_ms=100 level=\n"), std::string("goats=2\0", 8)}) {
+        EXPECT_FALSE(parse_records(damaged, problem)) << damaged;
+        EXPECT_FALSE(problem.empty());
+    }
+    EXPECT_EQ(parse_records("\r\n\n", problem), Records{}) << "blank lines are no damage";
 }
 
 TEST(CommandLine, TakesTheOptionsAndRefusesWhatItCannotUse) {

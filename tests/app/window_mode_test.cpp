@@ -98,18 +98,17 @@ TEST(WindowMode, F11SwitchesModesAndTheContextKeepsTexturesAndLight) {
     glGetLightfv(GL_LIGHT0, GL_POSITION, light_before);
     EXPECT_EQ(draw_in_bottom_right_corner(texture)[0], 255);
 
-    KeyRecorder intro(true);
+    RecordingScene intro(true);
     KeyRecorder level(false);
     InputState input;
-    const bool quit_requested = false;
-    dispatch_event(key_event(SDL_KEYDOWN, key_f11), input, intro, level, quit_requested);
+    dispatch_event(key_event(SDL_KEYDOWN, key_f11), input, intro, level);
     expect_mode(false, windowed_size({640, 480}, full_screen));
     EXPECT_EQ(draw_in_bottom_right_corner(texture)[0], 255);
 
-    dispatch_event(key_event(SDL_KEYUP, key_f11), input, intro, level, quit_requested);
+    dispatch_event(key_event(SDL_KEYUP, key_f11), input, intro, level);
     expect_mode(false, windowed_size({640, 480}, full_screen));
 
-    dispatch_event(key_event(SDL_KEYDOWN, key_f11), input, intro, level, quit_requested);
+    dispatch_event(key_event(SDL_KEYDOWN, key_f11), input, intro, level);
     expect_mode(true, full_screen);
     EXPECT_EQ(draw_in_bottom_right_corner(texture)[0], 255);
     EXPECT_TRUE(glIsTexture(texture));

@@ -1,9 +1,12 @@
 #include "disk_audio.h"
 #include "game_session.h"
+#include "scenes/level_select.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -117,6 +120,114 @@ TEST(PlayerProgress, ContinuesWhereItWasLeftAndSurvivesADamagedFile) {
     EXPECT_NE(session.game().output().find("No home folder: progress and settings will not be saved\n"),
               std::string::npos)
         << session.game().output();
+}
+
+namespace {
+
+// The colour of the level select's tile for level index, inside its bottom
+// right corner where no text reaches.
+std::array<int, 3> tile_colour(GameSession& session, int index) {
+    std::this_thread::sleep_for(300ms);
+    const floebound::TileCorner corner = floebound::tile_corner(floebound::select_layout(width, height), index);
+    return session.screenshot().at(corner.x + floebound::tile_width - 3, corner.y + floebound::tile_height - 3);
+}
+
+std::array<int, 3> top_middle(GameSession& session) {
+    std::this_thread::sleep_for(300ms);
+    return session.screenshot().at(width / 2, 5);
+}
+
+// The supply rows at the top left: penguins and goats used and left.
+std::vector<std::uint8_t> supplies(GameSession& session) {
+    std::this_thread::sleep_for(300ms);
+    const GameSession::Screenshot shot = session.screenshot();
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < 110; ++y)
+        for (int x = 0; x < 140; ++x)
+            for (int c : shot.at(x, y)) pixels.push_back(static_cast<std::uint8_t>(c));
+    return pixels;
+}
+
+bool appears_within(const std::string& path, std::chrono::seconds timeout) {
+    for (auto waited = 0ms; waited < timeout; waited += 200ms) {
+        if (!read_file(path).empty()) return true;
+        std::this_thread::sleep_for(200ms);
+    }
+    return false;
+}
+
+}  // namespace
+
+// A level won by play is solved, at the best possible with no goats; one
+// skipped with tab is not; l shows it all and gives the level back as it
+// was; the records outlive the game, and a damaged records file costs only
+// the records.
+TEST(PlayerLevelSelect, ShowsWhatWasSolvedAndPlaysTheLevelChosen) {
+    const ScratchDir home;
+    const std::string profile = home.path() + "/.local/share/floebound";
+    std::array<int, 3> best_colour{}, skipped_colour{}, locked_colour{};
+    {
+        GameSession session(options_with(home.path()));
+        ASSERT_FALSE(session.find_window().empty()) << session.game().output();
+        ASSERT_TRUE(session.leave_intro());
+        const std::array<int, 3> sky = top_middle(session);
+        // Level 1's solution: eight penguins from (3,6), fast-forwarded.
+        ASSERT_TRUE(session.key_down("f"));
+        keys(session, {"Right", "Right", "Right"});
+        for (int penguin = 0; penguin < 8; ++penguin) keys(session, {"space", "space"});
+        ASSERT_TRUE(appears_within(profile + "/records.txt", 60s)) << session.game().output();
+        ASSERT_TRUE(session.key_up("f"));
+        EXPECT_EQ(read_file(profile + "/records.txt").rfind("goats=0 dropped=8 lost=0 time_ms=", 0), 0u)
+            << read_file(profile + "/records.txt");
+        keys(session, {"space"});
+        const std::vector<bool> level_two = level_number(session);
+        keys(session, {"Tab", "space"});
+        // A goat on level 3, to be found standing after the select.
+        keys(session, {"space", "space"});
+        const std::vector<std::uint8_t> before = supplies(session);
+
+        keys(session, {"l"});
+        EXPECT_NE(top_middle(session), sky) << "the select screen covers the level";
+        best_colour = tile_colour(session, 0);
+        skipped_colour = tile_colour(session, 1);
+        locked_colour = tile_colour(session, 3);
+        EXPECT_NE(best_colour, skipped_colour);
+        EXPECT_NE(skipped_colour, locked_colour);
+        EXPECT_NE(tile_colour(session, 2), skipped_colour) << "level 3 is reached, not skipped";
+        keys(session, {"Right", "space"});
+        EXPECT_NE(top_middle(session), sky) << "a level not reached cannot be chosen";
+        keys(session, {"Escape"});
+        EXPECT_EQ(top_middle(session), sky);
+        EXPECT_EQ(supplies(session), before) << "the level comes back with its goat standing";
+
+        keys(session, {"l", "Left", "space"});
+        EXPECT_EQ(top_middle(session), sky);
+        EXPECT_EQ(level_number(session), level_two);
+        quit(session);
+    }
+    {
+        GameSession session(options_with(home.path()));
+        ASSERT_FALSE(session.find_window().empty()) << session.game().output();
+        keys(session, {"l"});
+        EXPECT_EQ(tile_colour(session, 0), best_colour) << "solved after a restart";
+        EXPECT_EQ(tile_colour(session, 1), skipped_colour) << "a level skipped with tab is not solved";
+        keys(session, {"Escape"});
+        ASSERT_TRUE(session.key("Escape"));
+        EXPECT_EQ(session.game().wait(10s), 0) << "escape over the intro ends the game";
+    }
+    const std::string progress = read_file(profile + "/progress.txt");
+    write_file(profile + "/records.txt", std::string("\x7f" "ELF\0\0 goats=1", 14));
+    {
+        GameSession session(options_with(home.path()));
+        ASSERT_FALSE(session.find_window().empty()) << session.game().output();
+        keys(session, {"l"});
+        EXPECT_EQ(tile_colour(session, 0), skipped_colour) << "no records from a damaged file";
+        keys(session, {"Escape", "Escape"});
+        EXPECT_EQ(session.game().wait(10s), 0);
+        EXPECT_NE(session.game().output().find("Ignoring " + profile + "/records.txt: "), std::string::npos)
+            << session.game().output();
+    }
+    EXPECT_EQ(read_file(profile + "/progress.txt"), progress);
 }
 
 // With one goat, a goat cleared through its popup can stand elsewhere; a

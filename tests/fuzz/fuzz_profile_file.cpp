@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the profile reader as a progress or settings file,
-// through a memory file, and reads both keys with the ranges the game uses.
+// through a memory file, and reads both keys with the ranges the game uses;
+// and to the records reader, whose records must write back as they read.
 
 #include "app/profile.h"
+#include "app/records.h"
 
 #include "line_ends.h"
 #include "memory_file.h"
@@ -33,6 +35,14 @@ bool same(const ProfileNumber& a, const ProfileNumber& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string problem;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    if (const std::optional<Records> records = parse_records(text, problem)) {
+        const std::optional<Records> again = parse_records(records_text(*records), problem);
+        if (!again || *again != *records) std::abort();
+    } else if (problem.empty()) {
+        std::abort();
+    }
     const std::string lf_only = without_crs_before_lfs(data, size);
     for (const Key& key : keys) {
         const ProfileNumber read = read_profile_number(memory_file_holding(data, size), key.name, key.min, key.max);

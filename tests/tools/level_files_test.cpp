@@ -14,6 +14,7 @@
 #include "level_generator.h"
 #include "playthrough.h"
 #include "puzzle/level_file.h"
+#include "puzzle/proven_best.h"
 #include "puzzle/rules.h"
 
 using namespace floebound;
@@ -160,10 +161,20 @@ TEST(LevelFiles, TheirReadmeTableGivesTheCheckersFigures) {
     }
     const std::vector<std::string> paths = shipped_level_paths(".");
     EXPECT_EQ(table.size(), paths.size());
+    // The best the game shows was proven when it was built, for these bytes.
+    std::ifstream best_file(proven_best_path);
+    const ProvenBestTable best = parse_proven_best(
+        std::string{std::istreambuf_iterator<char>(best_file), std::istreambuf_iterator<char>()});
     for (const std::string& path : paths) {
         SCOPED_TRACE(path);
         ASSERT_EQ(table.count(path), 1u);
         const std::vector<std::string>& row = table[path];
+        std::ifstream level_file(path, std::ios::binary);
+        std::string bytes{std::istreambuf_iterator<char>(level_file), std::istreambuf_iterator<char>()};
+        const std::string name = path.substr(path.rfind('/') + 1);
+        EXPECT_EQ(std::to_string(proven_best_for(best, name, bytes).value_or(-1)), row[3]);
+        bytes += "\n";
+        EXPECT_EQ(proven_best_for(best, name, bytes), std::nullopt) << "a changed level has no best";
         const StrictLevel level = read_level(path);
         const Solution solution = solve_level(level.grid, level.settings.at("penguinMax"), level.settings.at("goatMax"));
         EXPECT_EQ(row[1], level.name);

@@ -79,7 +79,7 @@ Raster instructions() {
                 {"F (hold)", "fast forward"},
                 {"M  /  F11", "sound on or off  /  full screen"},
                 {"Page Up / Down", "previous / next level reached"},
-                {"Escape", "quit"}};
+                {"L  /  Escape", "choose a level  /  quit"}};
     top = 100;
     for (const auto& row : rows) {
         const TextStyle key = style(16, kGold, true), what = style(16, kWhite, false);

@@ -3,12 +3,14 @@
 
 #include "puzzle/level_file.h"
 #include "puzzle/level_solver.h"
+#include "puzzle/proven_best.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -18,7 +20,7 @@ using namespace floebound;
 
 namespace {
 
-constexpr const char* usage_text = R"(Usage: floebound-solve [--limit DECISIONS] LEVEL-FILE...
+constexpr const char* usage_text = R"(Usage: floebound-solve [--limit DECISIONS] [--proven-best OUT] LEVEL-FILE...
 
 Says of each Floebound level file whether a player can tip every cow on it
 within its supplies (penguinMax, goatMax), and prints one line per file:
@@ -61,6 +63,11 @@ cleared no more often than penguins are dropped; and the search gives up
 after --limit penguin decisions (default 500000000, ten seconds or so),
 reporting the level unsolvable with "gave up" in its reason.
 
+--proven-best OUT also writes, for each solvable file, its fewest goats and a
+hash of its bytes to OUT, for the game to show as the best possible (the game
+builds its data/best.txt so); the exit status is then 0 once OUT is written,
+unless a file cannot be read.
+
 Exit status: 0 when every level is solvable, 1 when any is not, 2 when a file
 cannot be read (a folder, FIFO or device is not read) or the command line is
 wrong.
@@ -76,8 +83,9 @@ const char* not_a_level_file(mode_t mode) {
     return "it is not a regular file";
 }
 
-// 0 solvable, 1 not, 2 unreadable.
-int check(const char* path, long work_limit) {
+// 0 solvable, 1 not, 2 unreadable. A solvable level's line for the proven
+// best file is added to best_lines.
+int check(const char* path, long work_limit, std::string& best_lines) {
     struct stat status {};
     if (stat(path, &status) != 0) {
         std::printf("unsolvable %s: cannot read it: %s\n", path, std::strerror(errno));
@@ -88,13 +96,14 @@ int check(const char* path, long work_limit) {
         return 2;
     }
     errno = 0;
-    const std::optional<LevelFile> file = read_level_file(path);
-    if (!file) {
+    const std::optional<std::string> bytes = read_level_bytes(path);
+    if (!bytes) {
         std::printf("unsolvable %s: cannot read it: %s\n", path, std::strerror(errno ? errno : EACCES));
         return 2;
     }
+    const LevelFile file = parse_level_file(bytes->data(), bytes->size());
     const Solution solution =
-        solve_level(field_of(*file), file->penguinMax.value_or(0), file->goatMax.value_or(0), work_limit);
+        solve_level(field_of(file), file.penguinMax.value_or(0), file.goatMax.value_or(0), work_limit);
     if (solution.verdict != Verdict::solvable) {
         std::printf("unsolvable %s: %s\n", path, solution.reason.c_str());
         return 1;
@@ -102,6 +111,8 @@ int check(const char* path, long work_limit) {
     std::printf("solvable %s: %d goat%s, %d penguins, %d commands: %s\n", path, solution.goats,
                 solution.goats == 1 ? "" : "s", solution.penguins, command_count(solution.commands),
                 describe_commands(solution.commands).c_str());
+    best_lines += proven_best_line(std::filesystem::path(path).filename().string(), solution.goats,
+                                   level_file_hash(*bytes));
     return 0;
 }
 
@@ -118,6 +129,7 @@ bool parse_limit(const char* text, long& limit) {
 
 int main(int argc, char** argv) {
     long work_limit = default_work_limit;
+    const char* best_path = nullptr;
     std::vector<const char*> paths;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -133,6 +145,14 @@ int main(int argc, char** argv) {
             ++i;
             continue;
         }
+        if (argument == "--proven-best") {
+            if (i + 1 == argc) {
+                std::fprintf(stderr, "floebound-solve: --proven-best takes the file to write\n");
+                return 2;
+            }
+            best_path = argv[++i];
+            continue;
+        }
         paths.push_back(argv[i]);
     }
     if (paths.empty()) {
@@ -140,9 +160,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     int status = 0;
+    std::string best_lines;
     for (const char* path : paths) {
-        status = std::max(status, check(path, work_limit));
+        status = std::max(status, check(path, work_limit, best_lines));
         std::fflush(stdout);
+    }
+    if (best_path) {
+        std::FILE* out = std::fopen(best_path, "w");
+        const bool written = out && std::fputs(best_lines.c_str(), out) >= 0;
+        if (!out || std::fclose(out) != 0 || !written) {
+            std::fprintf(stderr, "floebound-solve: cannot write %s: %s\n", best_path, std::strerror(errno));
+            return 2;
+        }
+        return status == 2 ? 2 : 0;
     }
     return status;
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "puzzle/grid.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace floebound {
+
+// What the level select shows of one level, read from its file once.
+struct CatalogueEntry {
+    int number = 0;              // in the sequence, from 0
+    std::string path;            // as the game names it: "data/level003.txt"
+    std::string name;            // printable, shortened; empty when the file has none
+    Grid field;                  // the squares the file draws
+    std::optional<int> best;     // the fewest goats proven for these very bytes
+};
+
+// The longest level name a caption or tile shows, in characters.
+constexpr std::size_t shown_name_length = 28;
+
+// Levels 0 to count - 1 of the sequence, with the proven best where the
+// game folder's best file holds one for the same bytes. A level that no
+// longer reads keeps its number, with an empty field and no name.
+std::vector<CatalogueEntry> read_catalogue(int count);
+
+// "Level 12: Fish market", or "Level 12" without a name.
+std::string level_title(int number, const std::string& name);
+
+}  // namespace floebound

@@ -67,7 +67,6 @@ TEST(LevelEditor, KeysMakeALevelWhoseVerdictFollowsEveryChangeAndWhoseFileIsWhat
 
     press(editor, 'u');
     EXPECT_EQ(editor.document().goatMax, 0);
-    EXPECT_EQ(editor.verdict_line(), "Searching...") << "the last field's verdict shown for this one";
     ASSERT_TRUE(answer_of(editor));
     EXPECT_EQ(editor.verdict_line().rfind("Not solvable: ", 0), 0u) << editor.verdict_line();
     press(editor, 'r');

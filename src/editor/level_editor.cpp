@@ -1,8 +1,8 @@
 #include "editor/level_editor.h"
 
 #include "app/keys.h"
+#include "editor/kind_picker.h"
 
-#include <iterator>
 #include <utility>
 
 namespace floebound {
@@ -14,12 +14,6 @@ constexpr int key_equals = '=';
 constexpr int key_plus = '+';
 constexpr int key_keypad_minus = 269;
 constexpr int key_keypad_plus = 270;
-
-// The square kinds in the order of the digit keys and the popup.
-constexpr CellKind digit_kinds[] = {
-    CellKind::empty,  CellKind::penguin_square, CellKind::tree, CellKind::target,   CellKind::cow,
-    CellKind::skateboard_square, CellKind::bucket, CellKind::fire, CellKind::tunafish,
-};
 
 bool same_puzzle(const LevelDocument& a, const LevelDocument& b) {
     return a.field == b.field && a.penguinMax == b.penguinMax && a.goatMax == b.goatMax;
@@ -37,14 +31,23 @@ EditorRequest LevelEditor::handle_key(int key, bool released) {
         type_name(key, released);
         return EditorRequest::none;
     }
+    // While the popup is open the field stays as it is: keys the popup does
+    // not take do nothing.
+    if (picker_) {
+        if (picker_->handle_key(key, released) && !picker_->is_open()) {
+            if (const std::optional<CellKind> kind = picker_->chosen()) set_kind(*kind);
+            picker_.reset();
+        }
+        return EditorRequest::none;
+    }
     // Escape acts on the release, as in play: the quit question there opens
     // on it, and the release of an escape that closed something else must
     // not leave as well.
     if (key == key_escape) return released ? EditorRequest::leave : EditorRequest::none;
     if (released) return EditorRequest::none;
     message_.clear();
-    if (key >= '0' && key < '0' + static_cast<int>(std::size(digit_kinds))) {
-        set_kind(digit_kinds[key - '0']);
+    if (const std::optional<CellKind> kind = kind_of_digit_key(key)) {
+        set_kind(*kind);
         return EditorRequest::none;
     }
     switch (key) {
@@ -62,6 +65,7 @@ EditorRequest LevelEditor::handle_key(int key, bool released) {
     case key_keypad_plus:
         if (history_.change_supply(supply_, +1)) changed();
         break;
+    case key_space: picker_.emplace(document().field.cell_at(column_, row_)); break;
     case 'n': name_field_.emplace(document().name); break;
     case 'u':
         if (history_.undo())

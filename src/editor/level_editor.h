@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/edit_history.h"
+#include "editor/kind_picker.h"
 #include "editor/level_saving.h"
 #include "editor/live_verdict.h"
 #include "editor/name_field.h"
@@ -37,6 +38,8 @@ public:
     Supply chosen_supply() const { return supply_; }
     // While the name is typed: the field.
     const NameField* name_field() const { return name_field_ ? &*name_field_ : nullptr; }
+    // While the square kinds' popup is open: the popup.
+    const KindPicker* picker() const { return picker_ ? &*picker_ : nullptr; }
 
     // The verdict for the level as it stands.
     std::string verdict_line() const { return floebound::verdict_line(verdict_.answer()); }
@@ -71,6 +74,7 @@ private:
     int row_ = 3;
     Supply supply_ = Supply::penguins;
     std::optional<NameField> name_field_;
+    std::optional<KindPicker> picker_;
     std::string message_;
     std::size_t solution_step_ = 0;
     unsigned long stepped_revision_ = 0;

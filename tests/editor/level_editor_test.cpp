@@ -121,4 +121,40 @@ TEST(LevelEditor, TheNameFieldRefusesWhatANameCannotHold) {
     EXPECT_TRUE(editor.history().can_undo());
 }
 
+// Space opens the kinds' popup on the square's own kind; the arrows walk
+// its 3 by 3 grid without going round the edges, space sets the kind, a
+// digit sets its kind at once, escape closes it leaving the square (and the
+// editor) as they were; other keys wait until it has closed.
+TEST(LevelEditor, TheKindPopupSetsTheChosenKindOrNothing) {
+    const ScratchDir home;
+    LevelEditor editor(new_document(), target_in_folder(home.path()));
+    press(editor, '4');
+    press(editor, key_space);
+    ASSERT_TRUE(editor.picker());
+    EXPECT_EQ(editor.picker()->selected(), 4) << "the cow, in the middle";
+    for (int key : {key_up, key_up, key_left, key_left}) press(editor, key);
+    EXPECT_EQ(editor.picker()->selected(), 0);
+    for (int key : {key_down, key_down, key_down, key_right, key_right, key_right}) press(editor, key);
+    EXPECT_EQ(editor.picker()->selected(), 8);
+    press(editor, 'u');
+    EXPECT_EQ(editor.document().field.cell_at(3, 3), CellKind::cow) << "undone under the open popup";
+    editor.handle_key(key_space, false);
+    EXPECT_FALSE(editor.picker());
+    EXPECT_EQ(editor.handle_key(key_space, true), EditorRequest::none);
+    EXPECT_EQ(editor.document().field.cell_at(3, 3), CellKind::tunafish);
+
+    press(editor, key_space);
+    press(editor, '7');
+    EXPECT_FALSE(editor.picker());
+    EXPECT_EQ(editor.document().field.cell_at(3, 3), CellKind::fire);
+
+    press(editor, key_space);
+    press(editor, key_left);
+    EXPECT_EQ(editor.handle_key(key_escape, false), EditorRequest::none);
+    EXPECT_EQ(editor.handle_key(key_escape, true), EditorRequest::none) << "the escape that closed the popup left";
+    EXPECT_FALSE(editor.picker());
+    EXPECT_EQ(editor.document().field.cell_at(3, 3), CellKind::fire);
+    EXPECT_EQ(editor.handle_key(key_escape, true), EditorRequest::leave);
+}
+
 }  // namespace

@@ -2,8 +2,8 @@
 
 // Every generated file the game opens from its folder (src/main.cpp,
 // src/media/sound.cpp, the level's actors, the particles, the terrain, the
-// popup, the field markers and HUD, the intro, the font and the scenery),
-// relative to the game folder. The levels are not generated; the
+// popup and the editor's square popup, the field markers and HUD, the intro,
+// the font and the scenery), relative to the game folder. The levels are not generated; the
 // build copies them in.
 inline constexpr const char* kGameAssetPaths[] = {
     "data/icon.bmp",
@@ -36,6 +36,24 @@ inline constexpr const char* kGameAssetPaths[] = {
     "data/menu/menuQuitYesS.png",
     "data/menu/menuQuitNoU.png",
     "data/menu/menuQuitNoS.png",
+    "data/menu/kindEmptyU.png",
+    "data/menu/kindEmptyS.png",
+    "data/menu/kindPenguinU.png",
+    "data/menu/kindPenguinS.png",
+    "data/menu/kindTreeU.png",
+    "data/menu/kindTreeS.png",
+    "data/menu/kindMarkedU.png",
+    "data/menu/kindMarkedS.png",
+    "data/menu/kindCowU.png",
+    "data/menu/kindCowS.png",
+    "data/menu/kindSkateboardU.png",
+    "data/menu/kindSkateboardS.png",
+    "data/menu/kindBucketU.png",
+    "data/menu/kindBucketS.png",
+    "data/menu/kindFireU.png",
+    "data/menu/kindFireS.png",
+    "data/menu/kindTunafishU.png",
+    "data/menu/kindTunafishS.png",
     "models/penguin/tris.md2",
     "models/penguin/penguin.png",
     "models/cow/tris.md2",

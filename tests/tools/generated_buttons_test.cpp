@@ -1,6 +1,7 @@
 // The command popup's eighteen button pictures as written into the game
 // folder: the game draws them 128 pixels apart in a row over the 3-D view,
-// blended by their alpha, the highlighted command with its "S" picture.
+// blended by their alpha, the highlighted command with its "S" picture; and
+// the editor's square popup's eighteen, drawn the same way in a grid.
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,13 @@
 namespace {
 
 constexpr int kSize = 128;
-const char* const kCommands[] = {"Close", "Clear", "Goat1", "Goat2", "Peng", "Skate", "Restart", "QuitYes", "QuitNo"};
+// Every button by the front of its file name.
+const char* const kButtons[] = {"menuClose",  "menuClear",   "menuGoat1",  "menuGoat2",          "menuPeng",
+                                "menuSkate",  "menuRestart", "menuQuitYes", "menuQuitNo",        "kindEmpty",
+                                "kindPenguin", "kindTree",   "kindMarked", "kindCow",            "kindSkateboard",
+                                "kindBucket", "kindFire",    "kindTunafish"};
 
-Picture read_button(const std::string& command, char state) {
-    return read_png("data/menu/menu" + command + state + ".png");
-}
+Picture read_button(const std::string& button, char state) { return read_png("data/menu/" + button + state + ".png"); }
 
 double luminance(const std::uint8_t* p) { return 0.2126 * p[0] + 0.7152 * p[1] + 0.0722 * p[2]; }
 
@@ -38,7 +41,7 @@ double border_light(const Picture& picture, int depth) {
 }  // namespace
 
 TEST(PopupButtons, EveryCommandHasTwo128PixelButtonsClearAroundTheirRoundedCorners) {
-    for (const char* command : kCommands) {
+    for (const char* command : kButtons) {
         for (char state : {'U', 'S'}) {
             SCOPED_TRACE(std::string(command) + state);
             const Picture button = read_button(command, state);
@@ -55,7 +58,7 @@ TEST(PopupButtons, EveryCommandHasTwo128PixelButtonsClearAroundTheirRoundedCorne
 }
 
 TEST(PopupButtons, TheSelectedButtonIsTheSameCommandLitUp) {
-    for (const char* command : kCommands) {
+    for (const char* command : kButtons) {
         SCOPED_TRACE(command);
         const Picture calm = read_button(command, 'U'), lit = read_button(command, 'S');
         ASSERT_NE(calm.rgba, lit.rgba);
@@ -66,7 +69,7 @@ TEST(PopupButtons, TheSelectedButtonIsTheSameCommandLitUp) {
 
 TEST(PopupButtons, EachShowsItsOwnPictureAndANameInLightLettersBelowIt) {
     std::vector<Picture> calm;
-    for (const char* command : kCommands) {
+    for (const char* command : kButtons) {
         for (char state : {'U', 'S'}) {
             SCOPED_TRACE(std::string(command) + state);
             const Picture button = read_button(command, state);
@@ -84,7 +87,7 @@ TEST(PopupButtons, EachShowsItsOwnPictureAndANameInLightLettersBelowIt) {
     }
     for (std::size_t i = 0; i < calm.size(); ++i)
         for (std::size_t j = i + 1; j < calm.size(); ++j)
-            EXPECT_NE(calm[i].rgba, calm[j].rgba) << kCommands[i] << " looks like " << kCommands[j];
+            EXPECT_NE(calm[i].rgba, calm[j].rgba) << kButtons[i] << " looks like " << kButtons[j];
 }
 
 // The goat buttons wear the field's goat colours, orange for clockwise and
@@ -95,7 +98,7 @@ TEST(PopupButtons, GoatButtonsShowTheirTurnInOrangeOrBlue) {
     for (char state : {'U', 'S'}) {
         SCOPED_TRACE(state);
         int cw_orange = 0, cw_blue = 0, ccw_orange = 0, ccw_blue = 0;
-        const Picture cw = read_button("Goat1", state), ccw = read_button("Goat2", state);
+        const Picture cw = read_button("menuGoat1", state), ccw = read_button("menuGoat2", state);
         for (int y = 0; y < kSize; ++y)
             for (int x = 0; x < kSize; ++x) {
                 cw_orange += orange(cw.at(x, y));

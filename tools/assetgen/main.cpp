@@ -16,6 +16,7 @@
 #include "hud_icons.h"
 #include "icon_art.h"
 #include "intro_pictures.h"
+#include "kind_buttons.h"
 #include "model_asset.h"
 #include "mp3_encoder.h"
 #include "music.h"
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
         write_particle_sheet(data);
         write_ground(data);
         write_pictures(data, draw_popup_buttons());
+        write_pictures(data, draw_kind_buttons());
         write_pictures(data, draw_intro_pictures());
         write_pictures(data, draw_field_markers());
         write_pictures(data, draw_goat_squares());

@@ -33,7 +33,7 @@ const ButtonLook kSelected{rgb(112, 172, 226), rgb(52, 104, 170), rgb(255, 216, 
 struct Command {
     const char* name;   // as in the file names
     const char* label;  // as shown on the button
-    void (*draw)(Canvas&, const PictogramBox&);
+    PictogramDrawing draw;
 };
 
 const Command kCommands[] = {
@@ -64,29 +64,32 @@ Colour button_face(Vec2 p, const ButtonLook& look) {
     return mix(face, look.border, smoothstep(-look.border_width - 0.8f, -look.border_width + 0.2f, d));
 }
 
-Raster draw_button(const Command& command, const ButtonLook& look) {
+}  // namespace
+
+Raster draw_popup_button(const char* label, PictogramDrawing drawing, bool selected) {
+    const ButtonLook& look = selected ? kSelected : kUnselected;
     Raster face = blank_picture(kButtonSize, kButtonSize);
     paint_region(face, {0, 0, 1, 1}, [&](Vec2 p) { return button_face(p, look); });
 
     Canvas canvas(std::move(face));
-    command.draw(canvas, {{0.5, 0.39}, look.pictogram_scale});
+    drawing(canvas, {{0.5, 0.39}, look.pictogram_scale});
     Raster button = canvas.image();
 
-    const TextStyle label = fit_text(command.label, {kLabelPointSize, {248, 251, 255, 255}, true}, kLabelMaxWidth);
-    TextStyle shadow = label;
+    const TextStyle lettering = fit_text(label, {kLabelPointSize, {248, 251, 255, 255}, true}, kLabelMaxWidth);
+    TextStyle shadow = lettering;
     shadow.colour = {8, 20, 38, 170};
-    draw_text_centred(button, command.label, shadow, kButtonSize / 2 + 1, kLabelTop + 1);
-    draw_text_centred(button, command.label, label, kButtonSize / 2, kLabelTop);
+    draw_text_centred(button, label, shadow, kButtonSize / 2 + 1, kLabelTop + 1);
+    draw_text_centred(button, label, lettering, kButtonSize / 2, kLabelTop);
     return button;
 }
-
-}  // namespace
 
 std::vector<NamedPicture> draw_popup_buttons() {
     std::vector<NamedPicture> buttons;
     for (const Command& command : kCommands) {
-        buttons.push_back({std::string("menu/menu") + command.name + "U.png", draw_button(command, kUnselected)});
-        buttons.push_back({std::string("menu/menu") + command.name + "S.png", draw_button(command, kSelected)});
+        buttons.push_back({std::string("menu/menu") + command.name + "U.png",
+                           draw_popup_button(command.label, command.draw, false)});
+        buttons.push_back({std::string("menu/menu") + command.name + "S.png",
+                           draw_popup_button(command.label, command.draw, true)});
     }
     return buttons;
 }

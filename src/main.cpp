@@ -39,6 +39,9 @@ using namespace floebound;
 
 namespace {
 
+// How long the loop sleeps each round while the window is hidden.
+constexpr Uint32 hidden_pause_ms = 50;
+
 // Bottom right of the screen, rimmed dark to read on snow. The text texture
 // carries no alpha, so it is drawn additively; the usual alpha blending is put
 // back for what follows.
@@ -237,23 +240,28 @@ int main(int argc, char** argv) {
     assets.sounds.play_music(SoundId::song);
 
     while (!input.quit) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        apply_camera(camera);
-        scenes.top().draw();
+        // A hidden window shows nothing, so it costs no drawing; the rules,
+        // the clocks and the music go on, in slices as ever, a few times a
+        // second.
+        if (!input.hidden) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            apply_camera(camera);
+            scenes.top().draw();
+        }
 
-        SDL_Delay(10);
+        SDL_Delay(input.hidden ? hidden_pause_ms : 10);
         const Uint32 now = SDL_GetTicks();
         const int elapsed = clamp_frame_time(static_cast<int>(now - last_ticks));
         last_ticks = now;
         const float rate = 1.0f / (elapsed / 1000.0f);
-        if (input.show_fps) draw_fps_readout(assets.fonts, readout, rate, elapsed);
+        if (input.show_fps && !input.hidden) draw_fps_readout(assets.fonts, readout, rate, elapsed);
 
         // Fast forward runs more of the same slices, so the rules see no difference.
         for (int slice : update_slices(elapsed * scenes.top().time_scale())) {
             scenes.pop_done();
             scenes.top().update(slice);
         }
-        SDL_GL_SwapBuffers();
+        if (!input.hidden) SDL_GL_SwapBuffers();
 
         SDL_Event event;
         while (SDL_PollEvent(&event)) {

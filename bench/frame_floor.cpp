@@ -31,6 +31,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 using namespace floebound;
@@ -145,7 +146,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     SDL_Init(SDL_INIT_VIDEO);
-    open_window(false);
+    std::string error;
+    if (!open_window(false, error)) {
+        std::fprintf(stderr, "frame floor: %s\n", error.c_str());
+        return 1;
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SDL_GL_SwapBuffers();
 

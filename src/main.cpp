@@ -8,6 +8,7 @@
 #include "app/profile.h"
 #include "app/records.h"
 #include "app/scene_stack.h"
+#include "app/sdl_start.h"
 #include "app/window.h"
 #include "frontend/menu.h"
 #include "game/game_assets.h"
@@ -168,7 +169,10 @@ int main(int argc, char** argv) {
     Profile profile(profile_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     if (profile.folder().empty()) std::printf("No home folder: progress and settings will not be saved\n");
 
-    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
+    if (!start_sdl(error)) {
+        std::fprintf(stderr, "floebound: %s\n", error.c_str());
+        return 1;
+    }
     if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) != 0) {
         std::printf("Unable to open audio!\n");
         std::exit(1);
@@ -176,8 +180,12 @@ int main(int argc, char** argv) {
     GameAssets assets;
     bool muted = profile.read(settings_file, mute_key, 0, 1).value == 1;
     set_muted(muted);
-    SDL_JoystickOpen(0);
-    open_window(options.windowed);
+    static_cast<void>(SDL_JoystickOpen(0));  // none is normal: its events never come
+    if (!open_window(options.windowed, error)) {
+        std::fprintf(stderr, "floebound: %s\n", error.c_str());
+        SDL_Quit();
+        return 1;
+    }
     set_view_state();
     init_texture_pool();
     set_light();

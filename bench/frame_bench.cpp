@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 using namespace floebound;
@@ -130,7 +131,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     GameAssets assets;
-    open_window(false);
+    std::string error;
+    if (!open_window(false, error)) {
+        std::fprintf(stderr, "frame bench: %s\n", error.c_str());
+        return 1;
+    }
     set_view_state();
     init_texture_pool();
     set_light();

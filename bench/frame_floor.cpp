@@ -6,9 +6,6 @@
 // its four text lines and the popup's two buttons, swap. Text is drawn as the
 // game must draw it (one texture uploaded, drawn with its dark rim, finished
 // and deleted per line), from pixels made once instead of by the font engine.
-// Its first frame, a clear and a swap right after the window opens, is the
-// minimal SDL + GL program whose start-up run-frame-bench times beside the
-// game's.
 // Run from the game folder under an X display of the size to measure:
 //   cd build/game && ../bench/floebound_frame_floor [frames]
 
@@ -31,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 using namespace floebound;
@@ -145,10 +143,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     SDL_Init(SDL_INIT_VIDEO);
-    open_window(false);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SDL_GL_SwapBuffers();
-
+    std::string error;
+    if (!open_window(false, error)) {
+        std::fprintf(stderr, "frame floor: %s\n", error.c_str());
+        return 1;
+    }
     set_view_state();
     init_texture_pool();
     set_light();

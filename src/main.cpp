@@ -8,6 +8,7 @@
 #include "app/profile.h"
 #include "app/records.h"
 #include "app/scene_stack.h"
+#include "app/sdl_start.h"
 #include "app/window.h"
 #include "editor/level_saving.h"
 #include "frontend/menu.h"
@@ -39,6 +40,9 @@
 using namespace floebound;
 
 namespace {
+
+// How long the loop sleeps each round while the window is hidden.
+constexpr Uint32 hidden_pause_ms = 50;
 
 // Bottom right of the screen, rimmed dark to read on snow. The text texture
 // carries no alpha, so it is drawn additively; the usual alpha blending is put
@@ -174,7 +178,10 @@ int main(int argc, char** argv) {
     Profile profile(profile_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     if (profile.folder().empty()) std::printf("No home folder: progress and settings will not be saved\n");
 
-    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
+    if (!start_sdl(error)) {
+        std::fprintf(stderr, "floebound: %s\n", error.c_str());
+        return 1;
+    }
     if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) != 0) {
         std::printf("Unable to open audio!\n");
         std::exit(1);
@@ -182,8 +189,12 @@ int main(int argc, char** argv) {
     GameAssets assets;
     bool muted = profile.read(settings_file, mute_key, 0, 1).value == 1;
     set_muted(muted);
-    SDL_JoystickOpen(0);
-    open_window(options.windowed);
+    static_cast<void>(SDL_JoystickOpen(0));  // none is normal: its events never come
+    if (!open_window(options.windowed, error)) {
+        std::fprintf(stderr, "floebound: %s\n", error.c_str());
+        SDL_Quit();
+        return 1;
+    }
     set_view_state();
     init_texture_pool();
     set_light();
@@ -246,23 +257,28 @@ int main(int argc, char** argv) {
     assets.sounds.play_music(SoundId::song);
 
     while (!input.quit) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        apply_camera(camera);
-        scenes.top().draw();
+        // A hidden window shows nothing, so it costs no drawing; the rules,
+        // the clocks and the music go on, in slices as ever, a few times a
+        // second.
+        if (!input.hidden) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            apply_camera(camera);
+            scenes.top().draw();
+        }
 
-        SDL_Delay(10);
+        SDL_Delay(input.hidden ? hidden_pause_ms : 10);
         const Uint32 now = SDL_GetTicks();
         const int elapsed = clamp_frame_time(static_cast<int>(now - last_ticks));
         last_ticks = now;
         const float rate = 1.0f / (elapsed / 1000.0f);
-        if (input.show_fps) draw_fps_readout(assets.fonts, readout, rate, elapsed);
+        if (input.show_fps && !input.hidden) draw_fps_readout(assets.fonts, readout, rate, elapsed);
 
         // Fast forward runs more of the same slices, so the rules see no difference.
         for (int slice : update_slices(elapsed * scenes.top().time_scale())) {
             scenes.pop_done();
             scenes.top().update(slice);
         }
-        SDL_GL_SwapBuffers();
+        if (!input.hidden) SDL_GL_SwapBuffers();
 
         SDL_Event event;
         while (SDL_PollEvent(&event)) {

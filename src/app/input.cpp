@@ -95,6 +95,9 @@ void dispatch_event(const SDL_Event& event, InputState& state, Scene& top, Rende
     case SDL_QUIT:
         state.quit = true;
         break;
+    case SDL_ACTIVEEVENT:
+        if (event.active.state & SDL_APPACTIVE) state.hidden = event.active.gain == 0;
+        break;
     default:
         break;
     }

@@ -33,6 +33,7 @@ struct InputState {
     int previous_hat = 0;
     bool show_fps = false;
     bool quit = false;
+    bool hidden = false;  // iconified or unmapped: nothing to draw for
 };
 
 // Translates one SDL event into handle_key calls: keys and joystick buttons go
@@ -40,6 +41,7 @@ struct InputState {
 // switches between full screen and a window. Sets quit on a press the top
 // scene ends the game with (escape in the intro), when it asks to end after
 // a key release (the level's quit popup), and on the window system's quit.
+// Notes when the window is hidden (iconified or unmapped) and shown again.
 void dispatch_event(const SDL_Event& event, InputState& state, Scene& top, Renderable& level);
 
 }  // namespace floebound

@@ -8,6 +8,8 @@
 #include <GL/glu.h>
 #include <SDL/SDL.h>
 
+#include <string>
+
 namespace floebound {
 
 namespace {
@@ -35,8 +37,10 @@ bool is_desktop_stand_in(WindowSize size) {
 
 // On X11 a new mode for an existing OpenGL window resizes and re-flags that
 // window and keeps its context.
+bool has_opengl(const SDL_Surface* screen) { return screen && (screen->flags & SDL_OPENGL); }
+
 bool set_mode(WindowSize size, bool windowed) {
-    return SDL_SetVideoMode(size.width, size.height, 0, windowed ? windowed_flags : full_screen_flags) != nullptr;
+    return has_opengl(SDL_SetVideoMode(size.width, size.height, 0, windowed ? windowed_flags : full_screen_flags));
 }
 
 void give_camera(WindowSize size) {
@@ -54,17 +58,33 @@ WindowSize windowed_size(WindowSize configured, WindowSize desktop) {
     return size;
 }
 
-void open_window(bool windowed) {
+bool open_window(bool windowed, std::string& error) {
     // Asked before any mode is set, so it still describes the desktop.
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (!info) {
+        error = std::string("cannot open an OpenGL window: ") + SDL_GetError();
+        return false;
+    }
     const WindowSize desktop = {info->current_w, info->current_h};
     const WindowSize configured = {camera.screen_width, camera.screen_height};
     modes.window = windowed_size(configured, desktop);
     modes.full_screen = is_desktop_stand_in(configured) ? desktop : configured;
-    modes.windowed = windowed && set_mode(modes.window, true);
-    if (!modes.windowed && !set_mode(modes.full_screen, false)) {
+    // Full screen falls back to the small size; the other mode is the last resort.
+    const auto open_full_screen = [] {
+        if (set_mode(modes.full_screen, false)) return true;
         modes.full_screen = fallback_full_screen;
-        set_mode(modes.full_screen, false);  // nothing is left to try if this fails too
+        return set_mode(modes.full_screen, false);
+    };
+    if (windowed && set_mode(modes.window, true)) {
+        modes.windowed = true;
+    } else if (open_full_screen()) {
+        modes.windowed = false;
+    } else if (!windowed && set_mode(modes.window, true)) {
+        modes.windowed = true;
+    } else {
+        const std::string reason = SDL_GetError();
+        error = "cannot open an OpenGL window: " + (reason.empty() ? std::string("no mode has OpenGL") : reason);
+        return false;
     }
     keep_driver_modules_loaded();
     give_camera(modes.windowed ? modes.window : modes.full_screen);
@@ -75,6 +95,7 @@ void open_window(bool windowed) {
         SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
     }
+    return true;
 }
 
 void toggle_window_mode() {

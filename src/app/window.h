@@ -1,10 +1,12 @@
 #pragma once
 
+#include <string>
+
 namespace floebound {
 
 // Start-up shared by the game and the frame benchmark. The texture pool lives
 // in media, which the shell does not depend on, so callers make it in between:
-//   open_window(windowed); set_view_state(); init_texture_pool(); set_light();
+//   open_window(windowed, error); set_view_state(); init_texture_pool(); set_light();
 
 struct WindowSize {
     int width, height;
@@ -17,9 +19,10 @@ WindowSize windowed_size(WindowSize configured, WindowSize desktop);
 
 // Full screen at the camera's size, where 640 by 480 stands for the desktop's
 // size, falling back to 640 by 480 when the mode is refused; when windowed, a
-// window of windowed_size instead, or full screen if that is refused. The
-// camera takes the size that was set.
-void open_window(bool windowed);
+// window of windowed_size instead. When the mode asked for cannot be had at
+// all, the other one. The camera takes the size that was set. False, with
+// the line to print, when SDL gives no OpenGL window in either mode.
+[[nodiscard]] bool open_window(bool windowed, std::string& error);
 
 // Between full screen and the window. The OpenGL context, and with it every
 // texture and the light, survives; the camera's size and the view state follow

@@ -75,19 +75,20 @@ void Level::update(int elapsed_ms) {
 
 void Level::apply_command(PopupCommand command, int column, int row) {
     const CellCentre centre = cell_centre(column, row);
+    const int square = row * grid_side + column;  // as goats names it
     switch (command) {
     case PopupCommand::clear:
         set_cell(column, row, CellKind::empty);
-        // The goat count is the number of goats in use, which cannot go below none.
-        if (!goats.empty()) goats.pop_front();
+        // That square's goat goes, wherever it stands in the list.
+        goats.erase(std::remove(goats.begin(), goats.end(), square), goats.end());
         break;
     case PopupCommand::goat_cw:
         // Reversing a goat keeps it the same goat.
-        if (cell_at(column, row) != CellKind::goat_ccw) goats.push_back(row * grid_side + column);
+        if (cell_at(column, row) != CellKind::goat_ccw) goats.push_back(square);
         set_cell(column, row, CellKind::goat_cw);
         break;
     case PopupCommand::goat_ccw:
-        if (cell_at(column, row) != CellKind::goat_cw) goats.push_back(row * grid_side + column);
+        if (cell_at(column, row) != CellKind::goat_cw) goats.push_back(square);
         set_cell(column, row, CellKind::goat_ccw);
         break;
     case PopupCommand::penguin: {

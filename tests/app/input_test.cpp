@@ -159,3 +159,23 @@ TEST(Dispatch, QuitRequestAndBallMotion) {
     EXPECT_TRUE(play.state.quit);
     EXPECT_TRUE(play.level.calls.empty());
 }
+
+// Iconified or unmapped, the window is hidden until it is shown again; losing
+// the keyboard's focus alone hides nothing.
+TEST(Dispatch, TheWindowHiddenAndShownAgain) {
+    Screens play(false);
+    SDL_Event active{};
+    active.type = SDL_ACTIVEEVENT;
+    active.active.gain = 0;
+    active.active.state = SDL_APPINPUTFOCUS;
+    play.send(active);
+    EXPECT_FALSE(play.state.hidden);
+    active.active.state = SDL_APPACTIVE | SDL_APPINPUTFOCUS;
+    play.send(active);
+    EXPECT_TRUE(play.state.hidden);
+    active.active.gain = 1;
+    active.active.state = SDL_APPACTIVE;
+    play.send(active);
+    EXPECT_FALSE(play.state.hidden);
+    EXPECT_TRUE(play.top.calls.empty());
+}

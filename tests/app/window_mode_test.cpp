@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -88,7 +89,8 @@ TEST(WindowMode, F11SwitchesModesAndTheContextKeepsTexturesAndLight) {
 
     camera.screen_width = 640;  // no screensize file: the desktop's size
     camera.screen_height = 480;
-    open_window(false);
+    std::string error;
+    ASSERT_TRUE(open_window(false, error)) << error;
     set_view_state();
     set_light();
     const WindowSize full_screen = {camera.screen_width, camera.screen_height};

@@ -33,7 +33,7 @@ void link_tree(const std::string& top, const std::string& to,
 }  // namespace
 
 GameSession::GameSession(const Options& options)
-    : key_pause_ms_(options.key_pause_ms), x_(options.screen_width, options.screen_height) {
+    : key_pause_ms_(options.key_pause_ms), x_(options.screen_width, options.screen_height, options.x_server_args) {
     const std::string game_dir = FLOEBOUND_GAME_DIR;
     if (!options.changed_files.empty()) {
         link_tree("models", dir_.path(), options.changed_files);

@@ -37,6 +37,8 @@ public:
         // Where the game starts, when not in the session's folder: it is then
         // told that folder with --data, as the installed launcher does.
         std::optional<std::string> working_dir;
+        // The private X server's arguments beyond its screen.
+        std::vector<std::string> x_server_args = {"-noreset"};
     };
 
     explicit GameSession(const Options& options);

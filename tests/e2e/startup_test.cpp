@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -19,6 +23,14 @@ void expect_sky(const GameSession::Screenshot& shot, int x, int y) {
     EXPECT_NEAR(pixel[0], 179, 1) << "at " << x << "," << y;
     EXPECT_NEAR(pixel[1], 230, 1) << "at " << x << "," << y;
     EXPECT_EQ(pixel[2], 255) << "at " << x << "," << y;
+}
+
+// A display number no server holds: its lock file is where every X server
+// on this machine leaves one.
+std::string display_without_server() {
+    int number = 500;
+    while (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) ++number;
+    return ":" + std::to_string(number);
 }
 
 }  // namespace
@@ -82,6 +94,57 @@ TEST(GameStartup, WithoutAnAudioDeviceTheGameSaysSoAndEnds) {
     ASSERT_TRUE(session.display_ok());
     EXPECT_EQ(session.game().wait(10s), 1);
     EXPECT_EQ(session.game().output(), "Unable to open audio!\n");
+}
+
+// Where no OpenGL window can open, one line says why, before anything loads.
+TEST(GameStartup, WithoutAnOpenGLDisplayTheGameSaysWhyAndEnds) {
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> env;
+        std::vector<std::string> x_server_args;
+        std::vector<std::string> args;
+    };
+    const std::vector<Case> cases = {
+        {"no server at DISPLAY", {{"DISPLAY", display_without_server()}}, {"-noreset"}, {}},
+        // SDL would fall back to a text console and take the terminal over.
+        {"DISPLAY unset", {{"DISPLAY", ""}}, {"-noreset"}, {}},
+        {"a server without GLX", {}, {"-noreset", "-extension", "GLX"}, {}},
+        {"a server without GLX, windowed", {}, {"-noreset", "-extension", "GLX"}, {"--windowed"}},
+    };
+    const std::string start = "floebound: cannot open an OpenGL window: ";
+    for (const Case& c : cases) {
+        GameSession::Options options;
+        options.env = c.env;
+        options.x_server_args = c.x_server_args;
+        options.args = c.args;
+        GameSession session(options);
+        ASSERT_TRUE(session.display_ok()) << c.what;
+        EXPECT_EQ(session.game().wait(5s), 1) << c.what << "\n" << session.game().output();
+        const std::string output = session.game().output();
+        EXPECT_EQ(output.compare(0, start.size(), start), 0) << c.what << "\n" << output;
+        EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << c.what << "\n" << output;
+        EXPECT_EQ(output.back(), '\n') << c.what;
+    }
+    GameSession::Options options;
+    options.x_server_args = {"-noreset", "-extension", "GLX"};
+    options.env = {{"SDL_AUDIODRIVER", "no-such-driver"}};
+    GameSession session(options);
+    EXPECT_EQ(session.game().wait(5s), 1);
+    EXPECT_EQ(session.game().output(), "Unable to open audio!\n") << "the audio device is opened first";
+}
+
+// SDL opens and closes a probe connection before its real one, which a
+// server that resets when its last client leaves would refuse.
+TEST(GameStartup, OpensItsWindowOnAServerThatResetsWhenItsLastClientLeaves) {
+    for (int start = 0; start < 3; ++start) {
+        GameSession::Options options;
+        options.x_server_args = {};
+        GameSession session(options);
+        ASSERT_TRUE(session.display_ok());
+        ASSERT_FALSE(session.find_window().empty()) << "start " << start << "\n" << session.game().output();
+        ASSERT_TRUE(session.key("Escape"));
+        EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
+    }
 }
 
 // Every kind of command once, then escape, which during play only opens the

@@ -9,7 +9,9 @@
 #include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -266,6 +268,46 @@ TEST_F(LevelPlay, SquarePopupsOfferWhatTheSquareAndSuppliesAllow) {
     step();
     EXPECT_EQ(level_->cell_at(4, 3), CellKind::goat_cw);
     EXPECT_EQ(level_->goats.size(), 2u);
+}
+
+// goats names the goat squares standing, oldest first, whichever is cleared.
+TEST_F(LevelPlay, GoatsListTheGoatSquaresStandingOldestFirst) {
+    load(practice_level(1, 3, 0));
+    const auto square = [](int column, int row) { return row * 8 + column; };
+    const auto expect_goats = [&](std::deque<int> expected) {
+        EXPECT_EQ(level_->goats, expected);
+        std::deque<int> on_field;
+        for (int cell = 0; cell < 64; ++cell)
+            if (level_->cell_at(cell % 8, cell / 8) == CellKind::goat_cw ||
+                level_->cell_at(cell % 8, cell / 8) == CellKind::goat_ccw)
+                on_field.push_back(cell);
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(on_field, expected);
+    };
+
+    for (int column : {3, 4, 5}) {
+        open_popup_at(column, 3);
+        choose(column % 2);
+    }
+    expect_goats({square(3, 3), square(4, 3), square(5, 3)});
+    open_popup_at(4, 3);
+    choose(1);  // clear the middle one
+    expect_goats({square(3, 3), square(5, 3)});
+    open_popup_at(3, 3);
+    choose(0);  // turned, it keeps its place
+    open_popup_at(2, 2);
+    choose(0);
+    expect_goats({square(3, 3), square(5, 3), square(2, 2)});
+    open_popup_at(5, 3);
+    choose(1);
+    open_popup_at(3, 3);
+    choose(1);
+    expect_goats({square(2, 2)});
+    open_popup_at(4, 4);
+    choose(1);
+    open_popup_at(4, 4);
+    choose(3);  // restart
+    expect_goats({});
 }
 
 TEST_F(LevelPlay, PenguinsDropOntoTheirSquareWithNamesAlternatingAcrossLoads) {
@@ -534,7 +576,7 @@ TEST_F(LevelPlay, HintLineJumpsWhenSuppliesRunOutOrTheLevelIsWon) {
     EXPECT_EQ(level_->hint_index, 6);
 }
 
-TEST(LevelCommand, ClearEmptiesTheSquareAndFreesTheOldestGoatButNeverMore) {
+TEST(LevelCommand, ClearEmptiesTheSquareAndFreesItsGoatButNeverMore) {
     const ScratchGameFolder dir;
     GameAssets assets;  // the folder holds none; nothing here plays
     Level level(assets);
@@ -544,7 +586,7 @@ TEST(LevelCommand, ClearEmptiesTheSquareAndFreesTheOldestGoatButNeverMore) {
 
     level.apply_command(Cmd::clear, 5, 7);
     EXPECT_EQ(level.cell_at(5, 7), CellKind::empty);
-    EXPECT_EQ(level.goats, (std::deque<int>{7 * 8 + 5}));
+    EXPECT_EQ(level.goats, (std::deque<int>{2}));
     level.apply_command(Cmd::clear, 2, 0);
     level.apply_command(Cmd::clear, 2, 0);
     EXPECT_TRUE(level.goats.empty());

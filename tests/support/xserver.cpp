@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -13,7 +14,7 @@ namespace {
 constexpr int start_timeout_ms = 10000;
 }
 
-XServer::XServer(int width, int height) {
+XServer::XServer(int width, int height, const std::vector<std::string>& args) {
     int pipe_fds[2];
     if (pipe(pipe_fds) != 0) return;
     pid_ = fork();
@@ -24,8 +25,10 @@ XServer::XServer(int width, int height) {
         dup2(quiet, STDERR_FILENO);
         const std::string fd = std::to_string(pipe_fds[1]);
         const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        std::vector<const char*> argv = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp"};
+        for (const std::string& arg : args) argv.push_back(arg.c_str());
+        argv.push_back(nullptr);
+        execvp("Xvfb", const_cast<char* const*>(argv.data()));
         _exit(127);
     }
     close(pipe_fds[1]);

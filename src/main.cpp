@@ -10,11 +10,13 @@
 #include "app/scene_stack.h"
 #include "app/sdl_start.h"
 #include "app/window.h"
+#include "editor/kind_picker_view.h"
 #include "editor/level_saving.h"
 #include "frontend/menu.h"
 #include "game/game_assets.h"
 #include "game/level.h"
 #include "game/level_sequence.h"
+#include "scenes/editor_scene.h"
 #include "scenes/intro_scene.h"
 #include "scenes/level_catalogue.h"
 #include "scenes/level_select_scene.h"
@@ -170,6 +172,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "floebound: %s\n", error.c_str());
         return 2;
     }
+    // The level to edit is read now, before the window: a file that fails
+    // here is a mistake on the command line like any other.
+    std::optional<LevelDocument> edit_document;
+    if (!options.edit_file.empty()) {
+        edit_document = open_document(options.edit_file);
+        if (!edit_document) {
+            std::fprintf(stderr, "floebound: cannot edit %s: %s\n", options.edit_file.c_str(), std::strerror(errno));
+            return 2;
+        }
+    }
     const int level_count = count_levels();
     if (options.level > level_count) {
         std::fprintf(stderr, "floebound: there is no level %d; the game has %d\n", options.level, level_count);
@@ -202,6 +214,7 @@ int main(int argc, char** argv) {
     // The intro's first picture is on screen before the other pictures, the
     // level and its models load, in the order they always did.
     IntroPictures intro_pictures;
+    KindPictures kind_pictures;  // loaded when an editor first opens
     Menu menu(assets.sounds, intro_pictures);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     apply_camera(camera);
@@ -227,29 +240,76 @@ int main(int argc, char** argv) {
             level.go_to_level(first);
     }
 
-    const std::vector<CatalogueEntry> catalogue = read_catalogue(level_count);
+    const std::string levels_folder = player_levels_folder(profile.folder());
+    std::vector<CatalogueEntry> catalogue = read_catalogue(level_count);
+    read_own_levels(catalogue, levels_folder);
     Records records = saved_records(profile);
     note_records_elsewhere(records, catalogue);
 
     // Play at the bottom for the whole run, the intro over it until it ends;
     // the level select comes and goes over either.
     SceneStack scenes;
+    EditorSurroundings editor_surroundings{level, assets, kind_pictures,
+                                           [&](std::unique_ptr<Scene> scene) { scenes.push(std::move(scene)); }};
+    // An editor opened from the level select goes back to it, which then
+    // lists what was saved.
+    auto open_editor = [&](LevelDocument document, SaveTarget target) {
+        scenes.push(std::make_unique<EditorScene>(std::move(document), std::move(target), editor_surroundings,
+                                                  [&] { read_own_levels(catalogue, levels_folder); }, false));
+    };
+    LevelSelectScene::Editing editing;
+    editing.new_level = [&] {
+        LevelDocument document = new_document();
+        document.name = unused_level_name(levels_folder, "New level");
+        open_editor(std::move(document), target_in_folder(levels_folder));
+    };
+    editing.edit_level = [&](int index) {
+        const CatalogueEntry& entry = catalogue[static_cast<std::size_t>(index)];
+        // The player's own level is theirs to change; a shipped one is copied.
+        std::optional<LevelDocument> document = open_document(entry.own ? entry.path : game_file(entry.path.c_str()));
+        if (!document) {
+            std::printf("Cannot edit %s: it no longer reads\n", entry.path.c_str());
+            return;
+        }
+        if (entry.own) {
+            open_editor(std::move(*document), target_for_file(entry.path));
+            return;
+        }
+        const std::string name = document->name.empty() ? level_title(entry.number, "") : document->name;
+        document->name = unused_level_name(levels_folder, name + " copy");
+        open_editor(std::move(*document), target_in_folder(levels_folder));
+    };
     auto open_level_select = [&](bool over_intro) {
         auto choose = [&, over_intro](int number) {
             if (over_intro) menu.start_play();
+            const CatalogueEntry& entry = catalogue[static_cast<std::size_t>(number)];
+            if (entry.own) {
+                std::printf("Playing your level %s\n", entry.path.c_str());
+                level.play_only(entry.path.c_str());
+                return;
+            }
             // The level being played, chosen again, is taken up where it was.
             const bool same = !level.plays_one_file() && number == level.level_number && !level.cows.empty();
             if (!same) level.go_to_level(number);
         };
-        const int current = level.plays_one_file() ? 0 : level.level_number;
+        int current = level.plays_one_file() ? 0 : level.level_number;
+        for (const CatalogueEntry& entry : catalogue)
+            if (entry.own && level.plays_one_file() && entry.path == level.current_path()) current = entry.number;
         scenes.push(std::make_unique<LevelSelectScene>(catalogue, records, level.progress.furthest, current,
-                                                       assets.fonts, choose));
+                                                       assets.fonts, choose, editing));
     };
     PlayScene play(level, assets.fonts, profile, records, catalogue, furthest_saved,
                    [&] { open_level_select(false); });
     IntroScene intro(menu, [&] { open_level_select(true); });
     scenes.push(play);
-    scenes.push(intro);
+    if (edit_document) {
+        // Started to edit: the editor instead of the intro, and leaving it ends the game.
+        scenes.push(std::make_unique<EditorScene>(
+            std::move(*edit_document), edit_target(options.edit_file, game_file("data"), levels_folder),
+            editor_surroundings, nullptr, true));
+    } else {
+        scenes.push(intro);
+    }
 
     InputState input;
     FpsReadout readout;
@@ -282,7 +342,7 @@ int main(int argc, char** argv) {
 
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
-            if (is_press_of(event, key_m)) {
+            if (is_press_of(event, key_m) && !scenes.top().takes_text()) {
                 muted = !muted;
                 set_muted(muted);
                 profile.save(settings_file, mute_key, muted);

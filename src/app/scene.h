@@ -24,6 +24,9 @@ public:
     virtual bool ends_game_on_press(int /*key*/) const { return false; }
     // Whether the game should end, asked after each key release (the quit popup's yes).
     virtual bool ends_game() const { return false; }
+    // Whether its keys are being typed as text (the editor's name field):
+    // then m is a letter, not the sound key.
+    virtual bool takes_text() const { return false; }
 };
 
 }  // namespace floebound

@@ -10,8 +10,8 @@ const CellKind placeable_kinds[placeable_kind_count] = {
 };
 
 std::optional<CellKind> kind_of_digit_key(int key) {
-    if (key < '0' || key >= '0' + placeable_kind_count) return std::nullopt;
-    return placeable_kinds[key - '0'];
+    if (key < key_zero || key >= key_zero + placeable_kind_count) return std::nullopt;
+    return placeable_kinds[key - key_zero];
 }
 
 KindPicker::KindPicker(CellKind current) {

@@ -9,12 +9,6 @@ namespace floebound {
 
 namespace {
 
-constexpr int key_minus = '-';
-constexpr int key_equals = '=';
-constexpr int key_plus = '+';
-constexpr int key_keypad_minus = 269;
-constexpr int key_keypad_plus = 270;
-
 bool same_puzzle(const LevelDocument& a, const LevelDocument& b) {
     return a.field == b.field && a.penguinMax == b.penguinMax && a.goatMax == b.goatMax;
 }
@@ -66,22 +60,22 @@ EditorRequest LevelEditor::handle_key(int key, bool released) {
         if (history_.change_supply(supply_, +1)) changed();
         break;
     case key_space: picker_.emplace(document().field.cell_at(column_, row_)); break;
-    case 'n': name_field_.emplace(document().name); break;
-    case 'u':
+    case key_n: name_field_.emplace(document().name); break;
+    case key_u:
         if (history_.undo())
             changed();
         else
             message_ = "Nothing to undo";
         break;
-    case 'r':
+    case key_r:
         if (history_.redo())
             changed();
         else
             message_ = "Nothing to redo";
         break;
-    case 'h': step_through_solution(); break;
-    case 's': save(); break;
-    case 'p': return EditorRequest::play;
+    case key_h: step_through_solution(); break;
+    case key_s: save(); break;
+    case key_p: return EditorRequest::play;
     default: break;
     }
     return EditorRequest::none;

@@ -44,6 +44,18 @@ SaveTarget edit_target(const std::string& path, const std::string& shipped_folde
     return target_for_file(path);
 }
 
+std::string unused_level_name(const std::string& levels_folder, const std::string& name) {
+    for (int number = 1;; ++number) {
+        const std::string suffix = number == 1 ? "" : " " + std::to_string(number);
+        std::string candidate = editable_name(name);
+        while (character_count(candidate + suffix) > max_name_characters) candidate.pop_back();
+        candidate = editable_name(candidate + suffix);
+        struct stat there {};
+        if (levels_folder.empty() || lstat((levels_folder + "/" + level_file_name(candidate)).c_str(), &there) != 0)
+            return candidate;
+    }
+}
+
 bool save_document(const LevelDocument& document, SaveTarget& target, std::string& error) {
     error = name_problem(document.name);
     if (!error.empty()) return false;
@@ -64,7 +76,13 @@ bool save_document(const LevelDocument& document, SaveTarget& target, std::strin
             return false;
         }
     }
+    // The temporary file is the owner's alone; the level keeps the modes its
+    // file had, and a new one gets a level file's usual modes.
+    const std::string path = target.folder + "/" + file;
+    struct stat old {};
+    const mode_t mode = stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : 0644;
     if (!write_file_atomically(target.folder, file, document_text(document), error)) return false;
+    static_cast<void>(chmod(path.c_str(), mode));  // the level is saved either way
     target.file = file;
     return true;
 }

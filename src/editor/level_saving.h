@@ -27,6 +27,10 @@ SaveTarget target_for_file(const std::string& path);
 // and the level goes into the levels folder instead, as a copy would.
 SaveTarget edit_target(const std::string& path, const std::string& shipped_folder, const std::string& levels_folder);
 
+// The name, or "name 2", "name 3" and so on: the first no level in the
+// levels folder has taken, cut to fit a name's length.
+std::string unused_level_name(const std::string& levels_folder, const std::string& name);
+
 // Writes the document's file through a temporary file and a rename. In the
 // levels folder the first save names the file after the level and refuses
 // a name whose file is already there (another level's). False with the

@@ -9,10 +9,6 @@ namespace floebound {
 
 namespace {
 
-constexpr int key_backspace = 8;
-constexpr int key_right_shift = 303;
-constexpr int key_left_shift = 304;
-
 // What a key types, unshifted and shifted, on a US keyboard; 0 for none.
 char typed_character(int key, bool shifted) {
     if (key >= 'a' && key <= 'z') return static_cast<char>(shifted ? key - 'a' + 'A' : key);

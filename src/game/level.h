@@ -67,6 +67,8 @@ public:
 
     // Draws the level as it is and changes nothing.
     void draw() override;
+    // What draws it, for another field on the same ground (the editor's).
+    const LevelView& view() const { return view_; }
     // Once per drawn frame, after the drawing, whatever the frame's length:
     // a won level circles the view and keeps no popup open.
     void end_frame();

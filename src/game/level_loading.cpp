@@ -39,54 +39,56 @@ void add_fire(std::deque<ParticleEmitter>& fires, EmitterParams* params, const I
 
 }  // namespace
 
+void set_up_level_state(LevelState& state, const LevelFile& file, GameAssets& assets) {
+    state.cows.clear();
+    state.penguins.clear();
+    state.skateboards.clear();
+    state.buckets.clear();
+    state.trees.clear();
+    state.tunafish_list.clear();
+    state.goats.clear();
+    state.fires.clear();
+    for (int row = 0; row < grid_side; ++row) {
+        for (int column = 0; column < grid_side; ++column) {
+            const std::optional<CellKind> kind = file.cells[row * grid_side + column];
+            if (!kind) continue;
+            switch (*kind) {
+            case CellKind::tree: add_actor(assets.models, state.trees, tree_look, column, row); break;
+            case CellKind::cow:
+                // The cow's model loads first, then the sheet, as they always did.
+                add_actor(assets.models, state.cows, cow_look, column, row)
+                    .start_emitter(&cow_params, assets.particle_sheet.get(), 0, 22, -18);
+                break;
+            case CellKind::tunafish: add_actor(assets.models, state.tunafish_list, tunafish_look, column, row); break;
+            case CellKind::bucket: add_actor(assets.models, state.buckets, bucket_look, column, row); break;
+            case CellKind::fire:
+                add_fire(state.fires, &fire_params_1, assets.particle_sheet.get(), column, row);
+                add_fire(state.fires, &fire_params_2, assets.particle_sheet.get(), column, row);
+                break;
+            default: break;
+            }
+            state.set_cell(column, row, *kind);
+        }
+    }
+    state.penguinMax = file.penguinMax.value_or(0);
+    state.goatMax = file.goatMax.value_or(0);
+    state.skateboardMax = file.skateboardMax.value_or(0);
+}
+
 void Level::load_level(const char* path) {
     const std::optional<LevelFile> file = read_level_file(path);
 
-    cows.clear();
-    penguins.clear();
-    skateboards.clear();
-    buckets.clear();
-    trees.clear();
-    tunafish_list.clear();
-    goats.clear();
-    fires.clear();
-    penguinMax = 0;
-    goatMax = 0;
-    skateboardMax = 0;
     close_popup();
     level_name.clear();
     run = LevelRun{run.started + 1};
 
     // A level that does not open keeps the old field and, with no cows, is won.
-    if (!file) return;
-
-    for (int row = 0; row < grid_side; ++row) {
-        for (int column = 0; column < grid_side; ++column) {
-            const std::optional<CellKind> kind = file->cells[row * grid_side + column];
-            if (!kind) continue;
-            switch (*kind) {
-            case CellKind::tree: add_actor(assets_.models, trees, tree_look, column, row); break;
-            case CellKind::cow:
-                // The cow's model loads first, then the sheet, as they always did.
-                add_actor(assets_.models, cows, cow_look, column, row)
-                    .start_emitter(&cow_params, assets_.particle_sheet.get(), 0, 22, -18);
-                break;
-            case CellKind::tunafish: add_actor(assets_.models, tunafish_list, tunafish_look, column, row); break;
-            case CellKind::bucket: add_actor(assets_.models, buckets, bucket_look, column, row); break;
-            case CellKind::fire:
-                add_fire(fires, &fire_params_1, assets_.particle_sheet.get(), column, row);
-                add_fire(fires, &fire_params_2, assets_.particle_sheet.get(), column, row);
-                break;
-            default: break;
-            }
-            set_cell(column, row, *kind);
-        }
+    if (!file) {
+        set_up_level_state(*this, LevelFile{}, assets_);
+        return;
     }
-
+    set_up_level_state(*this, *file, assets_);
     if (file->name) level_name = *file->name;
-    if (file->penguinMax) penguinMax = *file->penguinMax;
-    if (file->goatMax) goatMax = *file->goatMax;
-    if (file->skateboardMax) skateboardMax = *file->skateboardMax;
     run.playable = !cows.empty();
 }
 

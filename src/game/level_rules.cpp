@@ -114,13 +114,13 @@ void Level::update_actors(std::deque<Actor>& actors, int elapsed_ms) {
     for (Actor& actor : actors) actor.update(elapsed_ms);
 }
 
-void Level::update_fires(int elapsed_ms) {
-    // Fires burn for ever: a finished emitter starts again where it was.
+void keep_fires_burning(std::deque<ParticleEmitter>& fires, ParticleSheet& particle_sheet, int elapsed_ms) {
     for (ParticleEmitter& fire : fires) {
         if (emitter_update(fire, elapsed_ms))
-            emitter_start(fire, fire.params, assets_.particle_sheet.get(), fire.origin.x, fire.origin.y,
-                          fire.origin.z);
+            emitter_start(fire, fire.params, particle_sheet.get(), fire.origin.x, fire.origin.y, fire.origin.z);
     }
 }
+
+void Level::update_fires(int elapsed_ms) { keep_fires_burning(fires, assets_.particle_sheet, elapsed_ms); }
 
 }  // namespace floebound

@@ -30,4 +30,17 @@ struct LevelState {
     int goat_clock = 1500;
 };
 
+struct GameAssets;
+struct LevelFile;
+
+// Makes the state what a level file sets up before play: the squares it
+// draws (on the field as it was), the trees, cows, buckets and tunafish on
+// theirs and the fires burning, the supplies it gives (0 otherwise); nothing
+// walking or placed yet.
+void set_up_level_state(LevelState& state, const LevelFile& file, GameAssets& assets);
+
+// Fires burn for ever: a finished emitter starts again where it was, with
+// the sheet (loaded then, if it is not yet).
+void keep_fires_burning(std::deque<ParticleEmitter>& fires, ParticleSheet& particle_sheet, int elapsed_ms);
+
 }  // namespace floebound

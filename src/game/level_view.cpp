@@ -143,8 +143,7 @@ LevelView::LevelView() {
     for (int i : level_art_order) level_art_[i] = load_with_texture(level_art_paths[i]);
 }
 
-void LevelView::draw(const LevelState& state, Terrain& terrain, Popup* popup, FontTable& fonts, int level_number,
-                     const char* hint_line) const {
+void LevelView::draw_field(const LevelState& state, Terrain& terrain) const {
     glDisable(GL_CULL_FACE);
     terrain.draw();
     // The markers lie flat just above the ground and must win against it.
@@ -166,6 +165,11 @@ void LevelView::draw(const LevelState& state, Terrain& terrain, Popup* popup, Fo
     draw_actors(state.trees);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_CULL_FACE);
+}
+
+void LevelView::draw(const LevelState& state, Terrain& terrain, Popup* popup, FontTable& fonts, int level_number,
+                     const char* hint_line) const {
+    draw_field(state, terrain);
 
     begin_hud(camera);
     // The overlay shows pictures as they are. The actors' draw switches

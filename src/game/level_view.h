@@ -19,6 +19,10 @@ public:
 
     void draw(const LevelState& state, Terrain& terrain, Popup* popup, FontTable& fonts, int level_number,
               const char* hint_line) const;
+    // The field alone, without the HUD: the ground with its cursor, the
+    // square markers, the actors and fires. The level editor draws its
+    // field so, with its own lines over it.
+    void draw_field(const LevelState& state, Terrain& terrain) const;
 
 private:
     ImageHandle square_images_[5];

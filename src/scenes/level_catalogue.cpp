@@ -6,7 +6,9 @@
 #include "puzzle/level_file.h"
 #include "puzzle/proven_best.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <system_error>
 
 namespace floebound {
 
@@ -39,6 +41,38 @@ std::vector<CatalogueEntry> read_catalogue(int count) {
         entry.best = proven_best_for(best, std::filesystem::path(entry.path).filename().string(), *bytes);
     }
     return entries;
+}
+
+void read_own_levels(std::vector<CatalogueEntry>& catalogue, const std::string& folder) {
+    catalogue.erase(std::remove_if(catalogue.begin(), catalogue.end(), [](const CatalogueEntry& entry) { return entry.own; }),
+                    catalogue.end());
+    if (folder.empty()) return;
+    std::vector<std::filesystem::path> files;
+    std::error_code failure;
+    for (std::filesystem::directory_iterator entry(folder, failure), end; !failure && entry != end;
+         entry.increment(failure)) {
+        const std::filesystem::path& path = entry->path();
+        const std::string name = path.filename().string();
+        if (path.extension() == ".txt" && name[0] != '.') files.push_back(path);
+    }
+    std::sort(files.begin(), files.end());
+    if (files.size() > max_own_levels) files.resize(max_own_levels);
+    for (const std::filesystem::path& path : files) {
+        // A FIFO or a folder with a level's name is no level.
+        const std::optional<std::string> bytes = read_level_bytes(path.c_str());
+        if (!bytes) continue;
+        CatalogueEntry& entry = catalogue.emplace_back();
+        entry.number = static_cast<int>(catalogue.size()) - 1;
+        entry.path = path.string();
+        entry.own = true;
+        const LevelFile file = parse_level_file(bytes->data(), bytes->size());
+        entry.field = field_of(file);
+        entry.name = printable_level_name(file.name.value_or(path.stem().string()), shown_name_length);
+    }
+}
+
+std::string level_title(const CatalogueEntry& entry) {
+    return entry.own ? "Your level: " + entry.name : level_title(entry.number, entry.name);
 }
 
 std::string level_title(int number, const std::string& name) {

@@ -10,6 +10,8 @@ TileState tile_state(const CatalogueEntry& entry, int furthest, const Records& r
     const auto record = records.find(entry.path);
     if (record != records.end())
         return at_best_possible(record->second, entry.best) ? TileState::solved_at_best : TileState::solved;
+    // The player's own levels are theirs to play in any order.
+    if (entry.own) return TileState::reached;
     if (entry.number > furthest) return TileState::not_reached;
     return entry.number < furthest ? TileState::skipped : TileState::reached;
 }

@@ -81,15 +81,26 @@ std::string record_text(const LevelResult& result) {
 }  // namespace
 
 LevelSelectScene::LevelSelectScene(const std::vector<CatalogueEntry>& catalogue, const Records& records, int furthest,
-                                   int current, Fonts& fonts, std::function<void(int)> choose)
+                                   int current, Fonts& fonts, std::function<void(int)> choose, Editing editing)
     : catalogue_(catalogue),
       records_(records),
       furthest_(furthest),
       fonts_(fonts),
       choose_(std::move(choose)),
+      editing_(std::move(editing)),
       cursor_(std::clamp(current, 0, std::max(0, static_cast<int>(catalogue.size()) - 1))) {}
 
 void LevelSelectScene::handle_key(int key, bool released) {
+    // The player's levels are read again after an editor over this screen.
+    cursor_ = std::clamp(cursor_, 0, std::max(0, static_cast<int>(catalogue_.size()) - 1));
+    if (!released && key == key_n && editing_.new_level) {
+        editing_.new_level();
+        return;
+    }
+    if (!released && key == key_e && editing_.edit_level && !catalogue_.empty()) {
+        editing_.edit_level(cursor_);
+        return;
+    }
     if (!released) {
         pressed_.insert(key);
         const SelectLayout layout = select_layout(camera.screen_width, camera.screen_height);
@@ -107,6 +118,7 @@ void LevelSelectScene::handle_key(int key, bool released) {
 }
 
 void LevelSelectScene::draw() {
+    cursor_ = std::clamp(cursor_, 0, std::max(0, static_cast<int>(catalogue_.size()) - 1));
     begin_hud(camera);
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
@@ -137,7 +149,9 @@ void LevelSelectScene::draw_tile(const CatalogueEntry& entry, int x, int y, bool
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (under_cursor) fill_rect(x - 3, y - 3, tile_width + 6, tile_height + 6, {1, 1, 1}, 1);
-    fill_rect(x, y, tile_width, tile_height, tile_colour(state), 1);
+    // The player's own levels in a colour of their own.
+    const Colour face = entry.own && state == TileState::reached ? Colour{0.16f, 0.38f, 0.42f} : tile_colour(state);
+    fill_rect(x, y, tile_width, tile_height, face, 1);
     for (int row = 0; row < grid_side; ++row)
         for (int column = 0; column < grid_side; ++column)
             fill_rect(x + field_inset + column * cell_pixels, y + field_inset + row * cell_pixels, cell_pixels - 1,
@@ -147,7 +161,8 @@ void LevelSelectScene::draw_tile(const CatalogueEntry& entry, int x, int y, bool
     const std::uint8_t shade = state == TileState::not_reached ? 140 : 255;
     const TextColour text_colour{shade, shade, shade, 0};
     const int text_x = x + field_inset * 2 + grid_side * cell_pixels;
-    draw_overlay_text(fonts, std::to_string(entry.number + 1).c_str(), number_font, text_x, y + 4, text_colour);
+    const std::string number = entry.own ? "Yours" : std::to_string(entry.number + 1);
+    draw_overlay_text(fonts, number.c_str(), number_font, text_x, y + 4, text_colour);
     draw_overlay_text(fonts, state_text(state), small_font, text_x, y + 26, text_colour);
     const auto record = records_.find(entry.path);
     if (record != records_.end())
@@ -162,7 +177,7 @@ void LevelSelectScene::draw_footer() const {
     std::string detail;
     if (!catalogue_.empty()) {
         const CatalogueEntry& entry = catalogue_[static_cast<std::size_t>(cursor_)];
-        detail = level_title(entry.number, entry.name);
+        detail = level_title(entry);
         const auto record = records_.find(entry.path);
         if (record != records_.end()) {
             const LevelResult& best = record->second;
@@ -176,8 +191,11 @@ void LevelSelectScene::draw_footer() const {
     if (pages > 1)
         detail += "   (page " + std::to_string(cursor_ / layout.per_page() + 1) + " of " + std::to_string(pages) + ")";
     draw_centred_overlay_text(fonts, detail.c_str(), small_font, camera.screen_height - select_footer_height + 2);
-    draw_centred_overlay_text(fonts, "Arrow keys choose, space plays, Page Up / Page Down turn the page, escape or l goes back",
-                              small_font, camera.screen_height - select_footer_height + 20);
+    const char* keys = editing_.new_level ? "Arrow keys choose, space plays, Page Up / Page Down turn the page, n makes a "
+                                            "new level, e edits (a copy of a shipped one), escape or l goes back"
+                                          : "Arrow keys choose, space plays, Page Up / Page Down turn the page, escape or "
+                                            "l goes back";
+    draw_centred_overlay_text(fonts, keys, small_font, camera.screen_height - select_footer_height + 20);
 }
 
 }  // namespace floebound

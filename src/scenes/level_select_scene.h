@@ -13,12 +13,20 @@ namespace floebound {
 class Fonts;
 
 // Every level as a tile: its number, name, a small picture of its field and
-// how it stands. Arrows and Page Up / Page Down move the cursor, space or
-// return plays a level reached (through choose), escape or l goes back.
+// how it stands, the player's own levels after the shipped ones. Arrows and
+// Page Up / Page Down move the cursor, space or return plays a level reached
+// (through choose), escape or l goes back; n makes a new level and e edits
+// the level under the cursor (a copy of a shipped one), in the editor that
+// opens over this screen.
 class LevelSelectScene : public Scene {
 public:
+    struct Editing {
+        std::function<void()> new_level;
+        std::function<void(int)> edit_level;
+    };
+
     LevelSelectScene(const std::vector<CatalogueEntry>& catalogue, const Records& records, int furthest,
-                     int current, Fonts& fonts, std::function<void(int)> choose);
+                     int current, Fonts& fonts, std::function<void(int)> choose, Editing editing = {});
 
     void draw() override;
     void update(int) override {}
@@ -36,6 +44,7 @@ private:
     int furthest_;
     Fonts& fonts_;
     std::function<void(int)> choose_;
+    Editing editing_;
     int cursor_;
     bool done_ = false;
     // Keys pressed while this screen was up: the release of the l that

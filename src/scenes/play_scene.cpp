@@ -25,11 +25,17 @@ PlayScene::PlayScene(Level& level, Fonts& fonts, Profile& profile, Records& reco
                      std::function<void()> open_level_select)
     : level_(level),
       fonts_(fonts),
-      profile_(profile),
-      records_(records),
-      catalogue_(catalogue),
+      profile_(&profile),
+      records_(&records),
+      catalogue_(&catalogue),
       furthest_saved_(furthest_saved),
       open_level_select_(std::move(open_level_select)) {}
+
+PlayScene::PlayScene(Level& level, Fonts& fonts) : level_(level), fonts_(fonts), trial_(true) {}
+
+std::unique_ptr<PlayScene> PlayScene::trial(Level& level, Fonts& fonts) {
+    return std::unique_ptr<PlayScene>(new PlayScene(level, fonts));
+}
 
 void PlayScene::draw() {
     // A level started while another screen was on top is seen at once.
@@ -55,13 +61,21 @@ void PlayScene::update(int elapsed_ms) {
     level_.update(elapsed_ms);
     if (caption_left_ms_ > 0) caption_left_ms_ -= elapsed_ms;
     if (level_.run.won && !win_noted_) notice_win();
-    if (level_.progress.furthest > furthest_saved_) {
+    if (!trial_ && level_.progress.furthest > furthest_saved_) {
         furthest_saved_ = level_.progress.furthest;
-        profile_.save(progress_file, progress_key, furthest_saved_ + 1);
+        profile_->save(progress_file, progress_key, furthest_saved_ + 1);
     }
 }
 
 void PlayScene::handle_key(int key, bool released) {
+    if (trial_) {
+        if (key == key_escape && !level_.popup_open) {
+            if (released) done_ = true;
+            return;
+        }
+        level_.handle_key(key, released);
+        return;
+    }
     if (key == key_l && !level_.popup_open) {
         if (!released) open_level_select_();
         return;
@@ -76,7 +90,8 @@ bool PlayScene::ends_game() const { return level_.quit_requested; }
 void PlayScene::notice_start() {
     if (level_.run.started == seen_start_) return;
     seen_start_ = level_.run.started;
-    caption_ = level_title(level_.level_number, printable_level_name(level_.level_name, shown_name_length));
+    const std::string name = printable_level_name(level_.level_name, shown_name_length);
+    caption_ = trial_ ? (name.empty() ? "Trying the level" : "Trying " + name) : level_title(level_.level_number, name);
     caption_left_ms_ = caption_ms;
     win_noted_ = false;
     victory_line_.clear();
@@ -89,13 +104,15 @@ void PlayScene::notice_win() {
     if (level_.run.skipped || !level_.run.playable) return;
     const LevelResult win{level_.run.most_goats, level_.run.dropped, level_.run.lost, level_.run.time_ms};
     victory_line_ = victory_line(win.goats, win.lost, proven_best());
-    new_best_ = add_win(records_, level_.current_path(), win);
-    profile_.save_text(records_file, records_text(records_));
+    if (trial_) return;
+    new_best_ = add_win(*records_, level_.current_path(), win);
+    profile_->save_text(records_file, records_text(*records_));
 }
 
 std::optional<int> PlayScene::proven_best() const {
-    if (level_.plays_one_file() || level_.level_number >= static_cast<int>(catalogue_.size())) return std::nullopt;
-    return catalogue_[static_cast<std::size_t>(level_.level_number)].best;
+    if (trial_ || level_.plays_one_file() || level_.level_number >= static_cast<int>(catalogue_->size()))
+        return std::nullopt;
+    return (*catalogue_)[static_cast<std::size_t>(level_.level_number)].best;
 }
 
 }  // namespace floebound

@@ -5,6 +5,7 @@
 #include "scenes/level_catalogue.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,16 @@ public:
               const std::vector<CatalogueEntry>& catalogue, int furthest_saved,
               std::function<void()> open_level_select);
 
+    // A try of the level the editor makes, already loaded into the level:
+    // the same rules, HUD and hint key, but nothing goes into the records or
+    // the progress, and escape with no popup open ends it (on the release,
+    // as the quit question would open) instead of asking to quit.
+    static std::unique_ptr<PlayScene> trial(Level& level, Fonts& fonts);
+
     void draw() override;
     void update(int elapsed_ms) override;
     void handle_key(int key, bool released) override;
-    bool is_done() const override { return false; }
+    bool is_done() const override { return done_; }
     int time_scale() const override;
     bool ends_game() const override;
 
@@ -38,13 +45,18 @@ private:
     void notice_win();
     std::optional<int> proven_best() const;
 
+    PlayScene(Level& level, Fonts& fonts);
+
     Level& level_;
     Fonts& fonts_;
-    Profile& profile_;
-    Records& records_;
-    const std::vector<CatalogueEntry>& catalogue_;
-    int furthest_saved_;
+    // None in a trial.
+    Profile* profile_ = nullptr;
+    Records* records_ = nullptr;
+    const std::vector<CatalogueEntry>* catalogue_ = nullptr;
+    int furthest_saved_ = 0;
     std::function<void()> open_level_select_;
+    bool trial_ = false;
+    bool done_ = false;
 
     int seen_start_ = 0;
     int caption_left_ms_ = 0;

@@ -9,9 +9,6 @@ using namespace floebound;
 
 namespace {
 
-constexpr int key_left_shift = 304;
-constexpr int key_backspace = 8;
-
 void press(LevelEditor& editor, int key) {
     editor.handle_key(key, false);
     editor.handle_key(key, true);

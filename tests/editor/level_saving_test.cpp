@@ -65,9 +65,14 @@ TEST(LevelSaving, AFailedSaveKeepsTheChangesUnsavedAndTheOldFileWhole) {
     EXPECT_EQ(read_file(dir.file("mine.txt")), old_text);
     EXPECT_EQ(files_in(dir.path()), std::vector<std::string>{"mine.txt"});
 
+    // The save goes through, and the file keeps its modes.
+    chmod(dir.file("mine.txt").c_str(), 0640);
     EXPECT_TRUE(editor.save()) << editor.help_line();
     EXPECT_FALSE(editor.dirty());
     EXPECT_EQ(read_file(dir.file("mine.txt")), document_text(editor.document()));
+    struct stat saved {};
+    ASSERT_EQ(stat(dir.file("mine.txt").c_str(), &saved), 0);
+    EXPECT_EQ(saved.st_mode & 07777, 0640u);
 
     dir.write_file("blocked", "");
     LevelEditor blocked(*opened, target_in_folder(dir.file("blocked/levels")));

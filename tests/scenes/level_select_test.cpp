@@ -1,10 +1,15 @@
 // The level select and the victory line, worked out without a window.
 
 #include "app/keys.h"
+#include "process.h"
 #include "scenes/level_select.h"
 #include "scenes/play_outcome.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <sys/stat.h>
 
 using namespace floebound;
 
@@ -75,4 +80,38 @@ TEST(VictoryLine, SetsTheGoatsAgainstTheProvenBest) {
     EXPECT_EQ(victory_line(0, 0, 0), "Solved with no goats: the best possible");
     EXPECT_EQ(victory_line(3, 0, std::nullopt), "Solved with 3 goats");
     EXPECT_EQ(play_time_text(65'349), "1:05.3");
+}
+
+// The player's levels come after the shipped ones, by file name, each by the
+// name it gives or its file's; what is no level file is left out, and they
+// can all be played whatever has been reached. Reading again replaces them.
+TEST(LevelSelect, ThePlayersOwnLevelsFollowTheShippedOnesByFileName) {
+    const ScratchDir folder;
+    std::string seven_rows;
+    for (int row = 1; row < 8; ++row) seven_rows += "........\n";
+    folder.write_file("b.txt", "....C...\n" + seven_rows + "name=Bravo\n");
+    folder.write_file("a.txt", "D.......\n");
+    folder.write_file(".hidden.txt", "C\n");
+    folder.write_file("notes.md", "C\n");
+    ASSERT_EQ(mkfifo(folder.file("fifo.txt").c_str(), 0644), 0);
+    std::filesystem::create_directory(folder.file("folder.txt"));
+
+    std::vector<CatalogueEntry> catalogue = levels(3);
+    read_own_levels(catalogue, folder.path());
+    read_own_levels(catalogue, folder.path());
+    ASSERT_EQ(catalogue.size(), 5u);
+    const CatalogueEntry& a = catalogue[3];
+    const CatalogueEntry& b = catalogue[4];
+    EXPECT_TRUE(a.own && b.own);
+    EXPECT_FALSE(catalogue[2].own);
+    EXPECT_EQ(a.number, 3);
+    EXPECT_EQ(a.path, folder.file("a.txt"));
+    EXPECT_EQ(level_title(a), "Your level: a");
+    EXPECT_EQ(level_title(b), "Your level: Bravo");
+    EXPECT_EQ(a.field.cell_at(0, 0), CellKind::penguin_square);
+    EXPECT_EQ(b.field.cell_at(4, 0), CellKind::cow);
+    EXPECT_EQ(tile_state(b, 0, Records{}), TileState::reached);
+    Records solved;
+    solved[b.path] = {1, 8, 0, 4000};
+    EXPECT_EQ(tile_state(b, 0, solved), TileState::solved);
 }

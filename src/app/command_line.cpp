@@ -35,6 +35,13 @@ const char* const usage_text =
     "  F11               window or full screen\n"
     "  F12               show or hide the frame rate\n"
     "\n"
+    "In the level editor (--edit, or n and e in the level select):\n"
+    "  0 to 8, space     set the square's kind, or choose it from a menu\n"
+    "  tab, -, +         choose a supply, one less, one more\n"
+    "  n, u, r           name the level, undo, redo\n"
+    "  h, p, s           the solution's next square, play the level, save it\n"
+    "  x                 tilt the camera down (s saves)\n"
+    "\n"
     "Progress and settings are kept in $XDG_DATA_HOME/floebound/\n"
     "(~/.local/share/floebound/ when XDG_DATA_HOME is not set).\n";
 

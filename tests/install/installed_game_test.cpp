@@ -52,3 +52,17 @@ TEST(InstalledGame, LauncherShowsTheIntroFromAnUnrelatedDirectoryAndEscapeEndsIt
     ASSERT_TRUE(session.key("Escape"));
     EXPECT_EQ(session.game().wait(10s), 0) << session.game().output();
 }
+
+// In play the HUD text opens the fonts: the installed game folder's font is a
+// link to the font package's Vera, which must open from there.
+TEST(InstalledGame, PlaysWithTheFontFromTheFontPackage) {
+    GameSession session(GameSession::Options{});
+    ASSERT_TRUE(session.display_ok()) << "Xvfb did not start";
+    ASSERT_FALSE(session.find_window().empty()) << "no game window\n" << session.game().output();
+    ASSERT_TRUE(session.leave_intro());
+    for (const char* key : {"F12", "Escape"}) ASSERT_TRUE(session.key(key));
+    ASSERT_TRUE(session.key_down("space"));
+    ASSERT_TRUE(session.key_up("space"));
+    ASSERT_EQ(session.game().wait(10s), 0) << session.game().output();
+    EXPECT_EQ(session.game().output().find("Error loading font"), std::string::npos) << session.game().output();
+}

@@ -188,6 +188,8 @@ TEST(CommandLine, TakesTheOptionsAndRefusesWhatItCannotUse) {
     EXPECT_EQ(parsed.data, "/b");
     ASSERT_TRUE(parse({"--help"}, parsed, error));
     EXPECT_TRUE(parsed.help);
+    ASSERT_TRUE(parse({"--version"}, parsed, error));
+    EXPECT_TRUE(parsed.version && !parsed.help);
 
     for (std::vector<const char*> wrong : std::vector<std::vector<const char*>>{
              {"--level"}, {"--level", "0"}, {"--level", "-3"}, {"--level", "abc"}, {"--level", "4x"},

@@ -157,6 +157,10 @@ int main(int argc, char** argv) {
         std::fputs(usage_text, stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs(version_text.c_str(), stdout);
+        return 0;
+    }
     if (!options.level_file.empty() && !check_level_file(options.level_file, error)) {
         std::fprintf(stderr, "floebound: %s\n", error.c_str());
         return 2;

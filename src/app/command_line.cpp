@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/version.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -19,6 +21,7 @@ const char* const usage_text =
     "  --data DIR   the game folder, holding data/ and models/ (else $FLOEBOUND_DATA,\n"
     "               else the current folder)\n"
     "  --help       show this text\n"
+    "  --version    show the version\n"
     "\n"
     "Keys:\n"
     "  arrow keys        move the cursor over the field\n"
@@ -44,6 +47,8 @@ const char* const usage_text =
     "\n"
     "Progress and settings are kept in $XDG_DATA_HOME/floebound/\n"
     "(~/.local/share/floebound/ when XDG_DATA_HOME is not set).\n";
+
+const std::string version_text = std::string("floebound ") + version + "\n";
 
 namespace {
 
@@ -84,6 +89,8 @@ bool parse_command_line(int argc, const char* const* argv, CommandLine& parsed, 
             options_ended = true;
         } else if (!options_ended && argument == "--help") {
             parsed.help = true;
+        } else if (!options_ended && argument == "--version") {
+            parsed.version = true;
         } else if (!options_ended && argument == "--windowed") {
             parsed.windowed = true;
         } else if (!options_ended && take_option("--level", argc, argv, i, value)) {

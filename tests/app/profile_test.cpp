@@ -188,6 +188,8 @@ TEST(CommandLine, TakesTheOptionsAndRefusesWhatItCannotUse) {
     EXPECT_EQ(parsed.data, "/b");
     ASSERT_TRUE(parse({"--help"}, parsed, error));
     EXPECT_TRUE(parsed.help);
+    ASSERT_TRUE(parse({"--version"}, parsed, error));
+    EXPECT_TRUE(parsed.version && !parsed.help);
     ASSERT_TRUE(parse({"--edit", "new.txt", "--windowed"}, parsed, error));
     EXPECT_EQ(parsed.edit_file, "new.txt");
     EXPECT_TRUE(parsed.level_file.empty());

@@ -1,5 +1,6 @@
 // What the install puts where: the private binaries, the whole generated
-// game folder, the launchers and the desktop icons.
+// game folder (its font a link to the font package's), the launchers and the
+// desktop icons.
 
 #include "staged_install.h"
 
@@ -22,11 +23,12 @@ bool is_executable_file(const fs::path& path) {
     return fs::is_regular_file(path) && (fs::status(path).permissions() & fs::perms::owner_exec) != fs::perms::none;
 }
 
-// Every regular file below a folder, by its path relative to the folder.
+// Every regular file below a folder (or link to one), by its path relative to
+// the folder.
 std::set<std::string> files_below(const fs::path& folder) {
     std::set<std::string> files;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), folder).string());
+        if (entry.is_regular_file()) files.insert(entry.path().lexically_relative(folder).string());
     return files;
 }
 
@@ -74,6 +76,17 @@ TEST(InstalledTree, HoldsTheWholeGeneratedGameFolderByteForByte) {
     EXPECT_EQ(got.count("data/level.txt"), 1u) << "the first level";
     for (const std::string& file : got)
         EXPECT_EQ(read_text(game / file), read_text(built / file)) << file << " differs from the build's";
+}
+
+// The build's game folder holds a copy of the font; the installed one links,
+// relative to where it is installed, to the font package's own file.
+TEST(InstalledTree, TheFontIsALinkToTheFontPackagesVera) {
+    const fs::path link = installed("share/games/floebound/data/vera.ttf");
+    ASSERT_TRUE(fs::is_symlink(link)) << link;
+    const fs::path target = fs::read_symlink(link);
+    EXPECT_TRUE(target.is_relative()) << target;
+    EXPECT_EQ(("/usr/share/games/floebound/data" / target).lexically_normal(), FLOEBOUND_VERA_FONT);
+    EXPECT_TRUE(fs::is_regular_file(FLOEBOUND_VERA_FONT));
 }
 
 TEST(InstalledTree, DesktopIconsAreThePenguinEmblemAtEveryHicolorSize) {

@@ -18,6 +18,11 @@ public:
             run_command({CMAKE_COMMAND, "--install", FLOEBOUND_BUILD_DIR, "--prefix", "/usr", "--component", "game"},
                         {{"DESTDIR", FLOEBOUND_STAGE}}, std::chrono::minutes(2));
         ASSERT_EQ(install.status, 0) << install.output;
+        // A root the game is installed in has its font package too; the
+        // game folder's data/vera.ttf links to that package's file.
+        const std::filesystem::path font = FLOEBOUND_STAGE FLOEBOUND_VERA_FONT;
+        std::filesystem::create_directories(font.parent_path());
+        std::filesystem::create_symlink(FLOEBOUND_VERA_FONT, font);
     }
 };
 

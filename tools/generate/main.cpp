@@ -1,6 +1,7 @@
 // floebound-generate: makes new level files, each proven solvable by the
 // level checker's search with exactly the goats asked for.
 
+#include "app/version.h"
 #include "level_generator.h"
 #include "puzzle/level_file.h"
 
@@ -23,6 +24,7 @@ namespace {
 
 constexpr const char* usage_text = R"(Usage: floebound-generate --cows C --goats G [--seed S] [--count K] [--out DIR]
        floebound-generate --score LEVEL-FILE...
+       floebound-generate --help | --version
 
 Writes K new Floebound level files (default 1) with C cows (1 to 8) into DIR
 (default: where you stand; made when missing), each proven solvable by the
@@ -131,6 +133,10 @@ int main(int argc, char** argv) {
         const std::string option = argv[i];
         if (option == "--help" || option == "-h") {
             std::fputs(usage_text, stdout);
+            return 0;
+        }
+        if (option == "--version") {
+            std::printf("floebound-generate %s\n", version);
             return 0;
         }
         if (option != "--cows" && option != "--goats" && option != "--seed" && option != "--count" && option != "--out")

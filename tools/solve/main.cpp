@@ -1,6 +1,7 @@
 // floebound-solve: says of each level file whether its cows can all be tipped
 // within its supplies, and how.
 
+#include "app/version.h"
 #include "puzzle/level_file.h"
 #include "puzzle/level_solver.h"
 #include "puzzle/proven_best.h"
@@ -21,6 +22,7 @@ using namespace floebound;
 namespace {
 
 constexpr const char* usage_text = R"(Usage: floebound-solve [--limit DECISIONS] [--proven-best OUT] LEVEL-FILE...
+       floebound-solve --help | --version
 
 Says of each Floebound level file whether a player can tip every cow on it
 within its supplies (penguinMax, goatMax), and prints one line per file:
@@ -135,6 +137,10 @@ int main(int argc, char** argv) {
         const std::string argument = argv[i];
         if (argument == "--help" || argument == "-h") {
             std::fputs(usage_text, stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::printf("floebound-solve %s\n", version);
             return 0;
         }
         if (argument == "--limit") {

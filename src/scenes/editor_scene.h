@@ -49,8 +49,6 @@ public:
     bool ends_game() const override { return done_ && ends_game_when_left_; }
     bool takes_text() const override { return editor_.name_field() != nullptr; }
 
-    const LevelEditor& editor() const { return editor_; }
-
 private:
     void show_document();
     void say_what_is_new();

@@ -96,14 +96,18 @@ TEST(EditorSession, TheVerdictIsTheCheckersAndATryComesBackToTheSameField) {
     EXPECT_GT(changed_share(before, trying, 0, 60), 0.02) << "the try shows play's HUD, not the editor's lines";
     EXPECT_LT(changed_share(before, after, 0, height), 0.01) << "the field or its lines changed over the try";
 
-    keys(session, {"s"});
+    // Typed with shift, and m is a letter here, not the sound key.
+    keys(session, {"n", "S", "a", "m", "Return", "s"});
     EXPECT_EQ(editor_says(session, "Saved "), "Saved ./new.txt");
+    EXPECT_NE(read_file(session.folder() + "/new.txt").find("\nname=Sam\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(session.folder() + "/home/.local/share/floebound/settings.txt"));
     const CommandResult solvable = check(session.folder(), "new.txt");
     EXPECT_EQ(solvable.status, 0) << solvable.output;
     EXPECT_EQ(figures(solvable.output), figures(verdict)) << solvable.output;
 
-    // Two steps back: the goat, then the cow; the history outlived the try.
-    keys(session, {"u", "u"});
+    // Three steps back: the name, the goat, then the cow; the history
+    // outlived the try.
+    keys(session, {"u", "u", "u"});
     editor_says(session, "Not solvable: no cow on the field");
     keys(session, {"s"});
     session.game().wait_for_output("Editor: Saved ./new.txt\n", 10s);

@@ -11,6 +11,8 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace floebound;
 
@@ -132,6 +134,20 @@ TEST(LevelSaving, TheLevelsFolderNamesFilesAfterTheirLevelsAndShippedLevelsAreNe
 // with its reason, and a missing file is a new level.
 TEST(LevelSaving, StrangeFilesOpenByTheFormatsRulesAndNothingButALevelFileOpens) {
     const ScratchDir dir;
+    // A file its player may not read; modes never stop root, so the check
+    // runs as nobody, in a child forked while no search thread runs.
+    dir.write_file("secret.txt", "C\n");
+    chmod(dir.file("secret.txt").c_str(), 0);
+    chmod(dir.path().c_str(), 0755);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(100);
+        _exit(edit_file_problem(dir.file("secret.txt")) == "Permission denied" ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an unreadable file was not refused with its reason";
+
     const std::string strange = "..C\r\nD.#x....extra\r\n\r\n\r\n\r\n\r\n\r\n\r\nname=\x01" "Far\tout" +
                                 std::string(60, 'o') + "\npenguinMax=-5\ngoatMax=100000\n";
     dir.write_file("strange.txt", strange);

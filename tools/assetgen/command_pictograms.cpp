@@ -93,6 +93,15 @@ void draw_goat_head(Canvas& canvas, const PictogramBox& outer) {
     }
 }
 
+void draw_no_goat_sign(Canvas& canvas, const PictogramBox& box) {
+    const Rgba red{214, 40, 44, 255}, white{250, 250, 252, 255};
+    canvas.fill_circle(box.at(0, 0), box.length(0.97), kOutline);
+    canvas.fill_circle(box.at(0, 0), box.length(0.92), red);
+    canvas.fill_circle(box.at(0, 0), box.length(0.7), white);
+    draw_goat_head(canvas, {box.at(0, 0.02), box.length(0.66)});
+    canvas.draw_line(box.at(-0.52, -0.52), box.at(0.52, 0.52), box.length(0.17), red);
+}
+
 void draw_close_pictogram(Canvas& canvas, const PictogramBox& box) {
     for (const auto& [ink, width] : {std::pair{kOutline, 0.46}, std::pair{kCrossRed, 0.32}}) {
         canvas.draw_line(box.at(-0.62, -0.62), box.at(0.62, 0.62), box.length(width), ink);

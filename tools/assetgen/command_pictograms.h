@@ -40,5 +40,8 @@ void draw_arc_arrow(Canvas& canvas, const PictogramBox& box, Point centre, doubl
 // A goat's head looking out of the picture, horns up, with the sideways
 // pupils goats have.
 void draw_goat_head(Canvas& canvas, const PictogramBox& box);
+// "No goats": a goat's head in a red ring, struck through; the marked
+// square's sign on the field and in the editor.
+void draw_no_goat_sign(Canvas& canvas, const PictogramBox& box);
 
 }  // namespace floebound::tools

@@ -63,16 +63,10 @@ Raster skateboard_square() {
     return canvas.image();
 }
 
-// The marked square forbids goats, so it carries a "no goats" sign: a goat's
-// head in a red ring, struck through.
+// The marked square forbids goats, so it carries the "no goats" sign.
 Raster no_goat_square() {
     Canvas canvas(kSize, kSize);
-    const Rgba red{214, 40, 44, 255}, white{250, 250, 252, 255};
-    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.97), kOutline);
-    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.92), red);
-    canvas.fill_circle(kWhole.at(0, 0), kWhole.length(0.7), white);
-    draw_goat_head(canvas, {kWhole.at(0, 0.02), kWhole.length(0.66)});
-    canvas.draw_line(kWhole.at(-0.52, -0.52), kWhole.at(0.52, 0.52), kWhole.length(0.17), red);
+    draw_no_goat_sign(canvas, kWhole);
     return canvas.image();
 }
 

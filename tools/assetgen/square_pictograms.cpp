@@ -86,12 +86,7 @@ void draw_tree_pictogram(Canvas& canvas, const PictogramBox& box) {
 }
 
 void draw_marked_square_pictogram(Canvas& canvas, const PictogramBox& box) {
-    const Rgba red{214, 40, 44, 255}, white{250, 250, 252, 255};
-    canvas.fill_circle(box.at(0, 0), box.length(0.9), kOutline);
-    canvas.fill_circle(box.at(0, 0), box.length(0.84), red);
-    canvas.fill_circle(box.at(0, 0), box.length(0.64), white);
-    draw_goat_head(canvas, {box.at(0, 0.02), box.length(0.8)});
-    canvas.draw_line(box.at(-0.48, -0.48), box.at(0.48, 0.48), box.length(0.16), red);
+    draw_no_goat_sign(canvas, {box.at(0, 0), box.length(0.92)});
 }
 
 void draw_cow_pictogram(Canvas& canvas, const PictogramBox& box) {

@@ -194,18 +194,26 @@ private:
     }
 
     // Random keys without escape until four steps of space or return; then
-    // h, which only the intro answers with its own line, tells whether play
-    // has begun (a key can be lost while the window changes mode).
+    // h tells whether play has begun: the intro answers with its own hint
+    // line, play with another (a key can be lost while the window changes
+    // mode). No answer in time counts as the intro, which only costs keys.
     bool leave_intro() {
-        while (Clock::now() < started_ + 120s) {
+        while (Clock::now() < started_ + 180s) {
             send(random_chunk(false));
             if (!check()) return false;
             if (intro_steps_ < 4) continue;
-            const std::size_t before = count_of(session_.game().output(), intro_hint);
+            const std::string before = session_.game().output();
             send({"xdotool", "key", "h"});
             remember("h");
-            std::this_thread::sleep_for(1s);
-            if (count_of(session_.game().output(), intro_hint) == before) return true;
+            const auto until = Clock::now() + 10s;
+            std::string now = before;
+            while (count_of(now, "Hint: ") == count_of(before, "Hint: ") && Clock::now() < until) {
+                std::this_thread::sleep_for(100ms);
+                now = session_.game().output();
+            }
+            if (count_of(now, "Hint: ") > count_of(before, "Hint: ") &&
+                count_of(now, intro_hint) == count_of(before, intro_hint))
+                return true;
             intro_steps_ = 3;
         }
         return fail("the intro did not end");

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace floebound {
 
@@ -33,7 +34,8 @@ private:
 // The text-console drivers (libcaca, aalib) and the dummy one draw no OpenGL.
 bool driver_has_opengl(const char* name) { return std::strcmp(name, "x11") == 0; }
 
-bool start_video(std::string& error) {
+// Why SDL's video cannot draw the game, in SDL's words; empty when it can.
+std::string video_problem() {
     // Left to choose, SDL falls back from X11 to a text-console driver, which
     // takes the terminal over and has no OpenGL. A driver named in
     // SDL_VIDEODRIVER is still tried, and refused below.
@@ -48,25 +50,21 @@ bool start_video(std::string& error) {
     }
     if (!started) {
         const char* display = std::getenv("DISPLAY");
-        error = std::string(SDL_GetError()) +
-                (display && *display ? std::string(" (DISPLAY is ") + display + ")" : " (DISPLAY is not set)");
-        return false;
+        return std::string(SDL_GetError()) +
+               (display && *display ? std::string(" (DISPLAY is ") + display + ")" : " (DISPLAY is not set)");
     }
     char name[32] = "";
     SDL_VideoDriverName(name, sizeof name);
-    if (!driver_has_opengl(name)) {
-        error = std::string("the video driver \"") + name + "\" has no OpenGL";
-        return false;
-    }
-    return true;
+    if (!driver_has_opengl(name)) return std::string("the video driver \"") + name + "\" has no OpenGL";
+    return "";
 }
 
 }  // namespace
 
 bool start_sdl(std::string& error) {
-    if (SDL_Init(0) != 0 || !start_video(error)) {
-        if (error.empty()) error = SDL_GetError();
-        error = "cannot open an OpenGL window: " + error;
+    const std::string problem = SDL_Init(0) == 0 ? video_problem() : SDL_GetError();
+    if (!problem.empty()) {
+        error = "cannot open an OpenGL window: " + problem;
         SDL_Quit();
         return false;
     }

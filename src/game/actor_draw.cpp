@@ -13,6 +13,7 @@ namespace {
 
 constexpr float degrees_per_radian = static_cast<float>(180 / pi);
 constexpr float model_lift = 24;  // models stand with their origin this far above the ground
+static_assert(sizeof(Md2CornerVertex) == 5 * sizeof(float), "a corner is one GL_T2F_V3F vertex");
 
 }  // namespace
 
@@ -48,15 +49,21 @@ void draw_actor(const Actor& actor) {
     glRotatef(actor.heading * degrees_per_radian, 0, 1, 0);
     glFrontFace(GL_CW);
 
-    // The skin's picture fills only part of its power-of-two texture.
+    // The skin's picture fills only part of its power-of-two texture: the
+    // texture matrix scales the corners' coordinates to it. One array draw
+    // per model; vertex by vertex, the driver did far more work per frame.
     const float s_scale = skin ? static_cast<float>(skin->width) / static_cast<float>(skin->tex_width) : 0;
     const float t_scale = skin ? static_cast<float>(skin->height) / static_cast<float>(skin->tex_height) : 0;
-    glBegin(GL_TRIANGLES);
-    for (const Md2CornerVertex& corner : corners) {
-        glTexCoord2f(corner.s * s_scale, corner.t * t_scale);
-        glVertex3f(corner.x, corner.y, corner.z);
-    }
-    glEnd();
+    glMatrixMode(GL_TEXTURE);
+    glPushMatrix();
+    glLoadIdentity();
+    glScalef(s_scale, t_scale, 1);
+    glInterleavedArrays(GL_T2F_V3F, 0, corners.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners.size()));
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
 
     emitter_draw(actor.emitter);
     glPopMatrix();

@@ -51,21 +51,22 @@ void Level::update(int elapsed_ms) {
     update_actors(skateboards, elapsed_ms);
     update_fires(elapsed_ms);
 
-    // A won level takes no more commands: space moves on instead.
-    if (cows.empty()) {
+    // A won level takes no more commands: space moves on instead. A popup
+    // still closes when it is answered, or it would keep every later space,
+    // and the quit popup still quits.
+    const bool won = cows.empty();
+    if (won) {
         hint_index = hint_index > hint_out_of_goats ? hint_blank : hint_camera;
         note_won();
-        return;
     }
 
     if (!popup) return;
     popup->update(elapsed_ms);
     popup_open = popup->is_active();
-    PopupCommand command = PopupCommand::close;
-    if (!popup_open) {
-        command = popup->selected_command();
-        close_popup();
-    }
+    if (popup_open) return;
+    const PopupCommand command = popup->selected_command();
+    close_popup();
+    if (won && command != PopupCommand::quit_yes) return;
     int column = 0;
     int row = 0;
     cursor_square(column, row);

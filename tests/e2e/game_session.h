@@ -44,6 +44,7 @@ public:
     explicit GameSession(const Options& options);
 
     bool display_ok() const { return !x_.display().empty(); }
+    const std::string& display() const { return x_.display(); }
     ChildProcess& game() { return *game_; }
     // The game's working directory.
     const std::string& folder() const { return dir_.path(); }

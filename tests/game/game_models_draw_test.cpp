@@ -1,15 +1,21 @@
 #include "front_view.h"
 #include "game/actor.h"
+#include "game/animation.h"
 #include "game/model_cache.h"
 #include "gl_window.h"
+#include "media/image.h"
 #include "media/texture.h"
+#include "meshes/md2.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 using namespace floebound;
 
@@ -52,6 +58,35 @@ void save_screenshot(const std::string& name) {
     std::fclose(file);
 }
 
+// The actor as it was drawn before one array draw took over, corner by
+// corner with each texture coordinate scaled by hand: the picture the array
+// draw must keep.
+void draw_corner_by_corner(const Actor& actor) {
+    const Md2Model* model = actor.model;
+    std::vector<Md2CornerVertex> corners(static_cast<std::size_t>(model->triangle_count) * 3);
+    float box[6];
+    md2_build_vertices(model, actor.previous_frame, actor.frame,
+                       blend_factor(animation_range(actor.animation), actor.animation_time), corners.data(), box);
+    const Image* skin = model->skin.get();
+    glDisable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, skin->texture);
+    glPushMatrix();
+    glTranslatef(actor.position[0] + actor.draw_offset[0], actor.position[1] + 24 + actor.draw_offset[1],
+                 actor.position[2] + actor.draw_offset[2]);
+    glRotatef(actor.heading * 180 / pi, 0, 1, 0);
+    glFrontFace(GL_CW);
+    const float s_scale = static_cast<float>(skin->width) / static_cast<float>(skin->tex_width);
+    const float t_scale = static_cast<float>(skin->height) / static_cast<float>(skin->tex_height);
+    glBegin(GL_TRIANGLES);
+    for (const Md2CornerVertex& corner : corners) {
+        glTexCoord2f(corner.s * s_scale, corner.t * t_scale);
+        glVertex3f(corner.x, corner.y, corner.z);
+    }
+    glEnd();
+    glPopMatrix();
+}
+
 class GameModels : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -78,6 +113,38 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(GameModels, OneArrayDrawShowsWhatCornerByCornerDrawingShowed) {
+    ModelCache models;
+    for (const char* name : {"penguin", "cow"}) {
+        Actor actor;
+        ASSERT_TRUE(actor.load_model(models, name, (std::string("models/") + name + "/tris.md2").c_str(),
+                                     (std::string("models/") + name + "/" + name + ".png").c_str()));
+        ASSERT_NE(actor.model->skin, nullptr) << name;
+        actor.set_position(0, -20, 0);
+        actor.heading = pi - 0.6f;
+        std::vector<std::vector<std::array<std::uint8_t, 4>>> pictures;
+        for (void (*draw)(const Actor&) : {draw_actor, draw_corner_by_corner}) {
+            look_from_front(70, 0.25f);
+            glEnable(GL_CULL_FACE);
+            draw(actor);
+            glDisable(GL_CULL_FACE);
+            pictures.push_back(read_window());
+        }
+        int apart = 0;
+        int drawn = 0;
+        for (std::size_t i = 0; i < pictures[0].size(); ++i) {
+            drawn += pictures[0][i] != pictures[0][0];
+            for (int channel = 0; channel < 3; ++channel)
+                if (std::abs(pictures[0][i][channel] - pictures[1][i][channel]) > 1) {
+                    ++apart;
+                    break;
+                }
+        }
+        EXPECT_GT(drawn, width * height / 10) << name;
+        EXPECT_EQ(apart, 0) << name << ": pixels more than a grey level apart";
+    }
+}
 
 TEST_F(GameModels, PenguinIsBlackAndWhiteWithAnOrangeBeakAndFeet) {
     const ColourCounts penguin = draw_facing_camera("Penguin", "models/penguin/tris.md2", "models/penguin/penguin.png", 65, -0.5f);

@@ -406,13 +406,21 @@ TEST_F(LevelPlay, WonLevelDropsCommandsAndSpaceAdvancesWithTheCameraReset) {
     EXPECT_FLOAT_EQ(level_->orbit.orbit_phi, 4.74f);
     EXPECT_FLOAT_EQ(level_->orbit.orbit_dist, 800);
 
-    // A goat confirmed just before the cows go is never placed.
+    // A goat confirmed just before the cows go is never placed, but its
+    // popup closes, so space moves on again; the quit popup still quits.
     open_popup_at(3, 3);
     press(key_space);
     tap(key_tab);
     step();
     EXPECT_EQ(level_->cell_at(3, 3), CellKind::empty);
     EXPECT_TRUE(level_->goats.empty());
+    EXPECT_EQ(level_->popup, nullptr);
+    tap(key_escape);
+    tap(key_space);
+    step();
+    EXPECT_TRUE(level_->quit_requested);
+    tap(key_space);
+    EXPECT_EQ(level_->cows.size(), 1u) << "space moves on to the next level";
 }
 
 // Winning, or skipping with tab, reaches the next level; Page Up and Page

@@ -23,6 +23,7 @@ public:
     // 128 + signal when a signal ended it.
     int wait(std::chrono::milliseconds timeout);
     bool running();
+    pid_t pid() const { return pid_; }
     std::string output() const;
     // Waits until the output contains text; false on timeout or exit.
     bool wait_for_output(const std::string& text, std::chrono::milliseconds timeout);

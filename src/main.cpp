@@ -6,7 +6,6 @@
 #include "app/input.h"
 #include "app/keys.h"
 #include "app/profile.h"
-#include "app/records.h"
 #include "app/scene_stack.h"
 #include "app/sdl_start.h"
 #include "app/window.h"
@@ -16,11 +15,7 @@
 #include "game/game_assets.h"
 #include "game/level.h"
 #include "game/level_sequence.h"
-#include "scenes/editor_scene.h"
-#include "scenes/intro_scene.h"
-#include "scenes/level_catalogue.h"
-#include "scenes/level_select_scene.h"
-#include "scenes/play_scene.h"
+#include "scenes/screens.h"
 #include "media/sound.h"
 #include "media/text.h"
 #include "media/texture.h"
@@ -112,29 +107,6 @@ int saved_furthest_level(const Profile& profile, int level_count) {
         return level_count - 1;
     }
     return saved.value - 1;
-}
-
-// The player's records; none when the file is missing, and none, with one
-// console line, when it cannot be trusted.
-Records saved_records(const Profile& profile) {
-    if (profile.folder().empty()) return {};
-    const std::string path = profile.path_of(records_file);
-    std::string problem;
-    std::optional<std::string> text = read_small_file(path, max_records_bytes, problem);
-    std::optional<Records> records = text ? parse_records(*text, problem) : std::nullopt;
-    if (!records && !problem.empty()) std::printf("Ignoring %s: %s\n", path.c_str(), problem.c_str());
-    return records ? std::move(*records) : Records{};
-}
-
-// Records of levels the game does not have (a level set that changed) are
-// kept for when they come back, and said once.
-void note_records_elsewhere(const Records& records, const std::vector<CatalogueEntry>& catalogue) {
-    int elsewhere = 0;
-    for (const auto& record : records)
-        elsewhere += std::none_of(catalogue.begin(), catalogue.end(),
-                                  [&](const CatalogueEntry& entry) { return entry.path == record.first; });
-    if (elsewhere > 0)
-        std::printf("Keeping the records of %d level%s the game does not have\n", elsewhere, elsewhere == 1 ? "" : "s");
 }
 
 bool is_press_of(const SDL_Event& event, int key) {
@@ -244,76 +216,13 @@ int main(int argc, char** argv) {
             level.go_to_level(first);
     }
 
-    const std::string levels_folder = player_levels_folder(profile.folder());
-    std::vector<CatalogueEntry> catalogue = read_catalogue(level_count);
-    read_own_levels(catalogue, levels_folder);
-    Records records = saved_records(profile);
-    note_records_elsewhere(records, catalogue);
-
-    // Play at the bottom for the whole run, the intro over it until it ends;
-    // the level select comes and goes over either.
-    SceneStack scenes;
-    EditorSurroundings editor_surroundings{level, assets, kind_pictures,
-                                           [&](std::unique_ptr<Scene> scene) { scenes.push(std::move(scene)); }};
-    // An editor opened from the level select goes back to it, which then
-    // lists what was saved.
-    auto open_editor = [&](LevelDocument document, SaveTarget target) {
-        scenes.push(std::make_unique<EditorScene>(std::move(document), std::move(target), editor_surroundings,
-                                                  [&] { read_own_levels(catalogue, levels_folder); }, false));
-    };
-    LevelSelectScene::Editing editing;
-    editing.new_level = [&] {
-        LevelDocument document = new_document();
-        document.name = unused_level_name(levels_folder, "New level");
-        open_editor(std::move(document), target_in_folder(levels_folder));
-    };
-    editing.edit_level = [&](int index) {
-        const CatalogueEntry& entry = catalogue[static_cast<std::size_t>(index)];
-        // The player's own level is theirs to change; a shipped one is copied.
-        std::optional<LevelDocument> document = open_document(entry.own ? entry.path : game_file(entry.path.c_str()));
-        if (!document) {
-            std::printf("Cannot edit %s: it no longer reads\n", entry.path.c_str());
-            return;
-        }
-        if (entry.own) {
-            open_editor(std::move(*document), target_for_file(entry.path));
-            return;
-        }
-        const std::string name = document->name.empty() ? level_title(entry.number, "") : document->name;
-        document->name = unused_level_name(levels_folder, name + " copy");
-        open_editor(std::move(*document), target_in_folder(levels_folder));
-    };
-    auto open_level_select = [&](bool over_intro) {
-        auto choose = [&, over_intro](int number) {
-            if (over_intro) menu.start_play();
-            const CatalogueEntry& entry = catalogue[static_cast<std::size_t>(number)];
-            if (entry.own) {
-                std::printf("Playing your level %s\n", entry.path.c_str());
-                level.play_only(entry.path.c_str());
-                return;
-            }
-            // The level being played, chosen again, is taken up where it was.
-            const bool same = !level.plays_one_file() && number == level.level_number && !level.cows.empty();
-            if (!same) level.go_to_level(number);
-        };
-        int current = level.plays_one_file() ? 0 : level.level_number;
-        for (const CatalogueEntry& entry : catalogue)
-            if (entry.own && level.plays_one_file() && entry.path == level.current_path()) current = entry.number;
-        scenes.push(std::make_unique<LevelSelectScene>(catalogue, records, level.progress.furthest, current,
-                                                       assets.fonts, choose, editing));
-    };
-    PlayScene play(level, assets.fonts, profile, records, catalogue, furthest_saved,
-                   [&] { open_level_select(false); });
-    IntroScene intro(menu, [&] { open_level_select(true); });
-    scenes.push(play);
-    if (edit_document) {
-        // Started to edit: the editor instead of the intro, and leaving it ends the game.
-        scenes.push(std::make_unique<EditorScene>(
-            std::move(*edit_document), edit_target(options.edit_file, game_file("data"), levels_folder),
-            editor_surroundings, nullptr, true));
-    } else {
-        scenes.push(intro);
-    }
+    Screens screens(level, menu, assets, profile, kind_pictures, level_count, furthest_saved);
+    if (edit_document)
+        screens.start_editing(std::move(*edit_document),
+                              edit_target(options.edit_file, game_file("data"), player_levels_folder(profile.folder())));
+    else
+        screens.start_with_intro();
+    SceneStack& scenes = screens.stack();
 
     InputState input;
     FpsReadout readout;
@@ -342,6 +251,7 @@ int main(int argc, char** argv) {
             scenes.pop_done();
             scenes.top().update(slice);
         }
+        screens.save_progress();
         if (!input.hidden) SDL_GL_SwapBuffers();
 
         SDL_Event event;

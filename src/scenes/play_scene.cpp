@@ -61,10 +61,12 @@ void PlayScene::update(int elapsed_ms) {
     level_.update(elapsed_ms);
     if (caption_left_ms_ > 0) caption_left_ms_ -= elapsed_ms;
     if (level_.run.won && !win_noted_) notice_win();
-    if (!trial_ && level_.progress.furthest > furthest_saved_) {
-        furthest_saved_ = level_.progress.furthest;
-        profile_->save(progress_file, progress_key, furthest_saved_ + 1);
-    }
+}
+
+void PlayScene::save_progress() {
+    if (trial_ || level_.progress.furthest <= furthest_saved_) return;
+    furthest_saved_ = level_.progress.furthest;
+    profile_->save(progress_file, progress_key, furthest_saved_ + 1);
 }
 
 void PlayScene::handle_key(int key, bool released) {

@@ -37,6 +37,11 @@ public:
     int time_scale() const override;
     bool ends_game() const override;
 
+    // Saves the furthest level reached once it has moved on. Asked after
+    // every frame whatever is on top, so that a level asked for on the
+    // command line is saved while the intro still shows.
+    void save_progress();
+
     // How long a level's caption shows once it starts.
     static constexpr int caption_ms = 2000;
 

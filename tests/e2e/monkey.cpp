@@ -243,14 +243,23 @@ private:
         return true;
     }
 
-    // Escape then space quits from play once escape has closed whatever was
-    // open (a popup, the level select): the press answers "yes", and the game
-    // ends on a release after the frame that carries the answer out.
+    // Escape then space quits from play: the press answers "yes", and the
+    // game ends on a release after the frame that carries the answer out.
+    // What is open over play (a popup, the level select, the editor with its
+    // popups, a try of a level) closes with escape, and the editor's question
+    // on leaving takes the same space as "yes"; so the attempts alternate
+    // escape and space with escape alone, as often as screens can be stacked.
     bool quit() {
         ChildProcess& game = session_.game();
-        for (int attempt = 0; attempt < 6 && game.running(); ++attempt) {
-            send({"xdotool", "key", "Escape", "sleep", "0.4", "keydown", "space", "sleep", "0.4", "keyup", "space"});
-            remember("Escape space (to quit)");
+        for (int attempt = 0; attempt < 10 && game.running(); ++attempt) {
+            if (attempt % 2 == 0) {
+                send({"xdotool", "key", "Escape", "sleep", "0.4", "keydown", "space", "sleep", "0.4", "keyup",
+                      "space"});
+                remember("Escape space (to quit)");
+            } else {
+                send({"xdotool", "key", "Escape"});
+                remember("Escape (to close what is open)");
+            }
             const auto until = Clock::now() + 3s;
             while (game.running() && Clock::now() < until) std::this_thread::sleep_for(50ms);
         }

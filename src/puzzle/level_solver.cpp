@@ -59,20 +59,35 @@ std::string grid_key(const Grid& grid) {
     return key;
 }
 
-// Shared by the decisions the search takes, so that it always ends.
+// What a search may keep, positions met and routes found together. The
+// hardest shipped level keeps some 7,000; a hopeless field searched to the
+// default bound of decisions kept over a million, 400 MB, so the search
+// gives up first at about 90 MB.
+constexpr long max_kept = 250'000;
+
+// Shared by the decisions the search takes, so that it always ends, and
+// within a bound of memory.
 class WorkBudget {
 public:
     WorkBudget(long limit, const std::atomic<bool>* cancel) : limit_(limit), cancel_(cancel) {}
     void spend(long amount) { spent_ += amount; }
-    bool exhausted() const { return spent_ >= limit_ || (cancel_ && cancel_->load(std::memory_order_relaxed)); }
+    void keep(long items) { kept_ += items; }
+    bool out_of_memory() const { return kept_ >= max_kept; }
+    bool exhausted() const {
+        return spent_ >= limit_ || out_of_memory() || (cancel_ && cancel_->load(std::memory_order_relaxed));
+    }
     long spent() const { return spent_; }
-    void count_position() { ++positions_; }
+    void count_position() {
+        ++positions_;
+        keep(1);
+    }
     long positions() const { return positions_; }
 
 private:
     long limit_;
     const std::atomic<bool>* cancel_;
     long spent_ = 0;
+    long kept_ = 0;
     long positions_ = 0;
 };
 
@@ -282,8 +297,10 @@ private:
         key += static_cast<char>(drop.row * grid_side + drop.column);
         key += static_cast<char>(goats_left);
         const auto [entry, inserted] = routes_.try_emplace(std::move(key));
-        if (inserted)
+        if (inserted) {
             entry->second = RouteFinder(position.grid, position.stuck, goats_left, budget_).find(drop.column, drop.row);
+            budget_.keep(static_cast<long>(entry->second.size()));
+        }
         return entry->second;
     }
 
@@ -482,7 +499,11 @@ Solution search_from(const Position& start, int penguin_max, int goat_max, long 
     solution.work = budget.spent();
     solution.positions = budget.positions();
     if (solution.verdict != Verdict::solvable) {
-        if (budget.exhausted()) {
+        if (budget.out_of_memory()) {
+            solution.verdict = Verdict::undecided;
+            solution.reason = "gave up after keeping " + std::to_string(max_kept) +
+                              " positions and routes, the bound of the search's memory, without finding a solution";
+        } else if (budget.exhausted()) {
             solution.verdict = Verdict::undecided;
             solution.reason = "gave up after " + std::to_string(budget.spent()) +
                               " penguin decisions, the bound of the search, without finding a solution";

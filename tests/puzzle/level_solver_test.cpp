@@ -210,3 +210,15 @@ TEST(LevelSolver, GivesUpAtItsBoundInsteadOfRunningOn) {
     // Past the bound only the walks of the cascade under way finish.
     EXPECT_LT(solution.work, 1000 + cow_tip_count * grid_cells * direction_count);
 }
+
+// A crowded, hopeless field would keep a million positions (400 MB) before
+// the default bound of decisions; the hint search runs to that bound.
+TEST(LevelSolver, GivesUpBeforeItsMemoryRunsAway) {
+    const std::vector<std::string> crowded = {
+        "..Cx..C.", "D.....C.", "x..CC...", "C......C", "......CC", "CCx.x...", "C.CxD..C", "xD...D.C",
+    };
+    const Solution solution = solve_level(field(crowded), 60, 5);
+    EXPECT_EQ(solution.verdict, Verdict::undecided);
+    EXPECT_NE(solution.reason.find("the bound of the search's memory"), std::string::npos) << solution.reason;
+    EXPECT_LT(solution.work, default_work_limit / 2);
+}

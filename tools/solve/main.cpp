@@ -62,8 +62,9 @@ Skateboards, targets and the camera do not change the puzzle.
 The search ends: every walk stops at a cow, when stuck, or when it comes back
 to a square with the same heading; goats are placed only with a drop, so
 cleared no more often than penguins are dropped; and the search gives up
-after --limit penguin decisions (default 500000000, ten seconds or so),
-reporting the level unsolvable with "gave up" in its reason.
+after --limit penguin decisions (default 500000000, ten seconds or so), or
+once it keeps 250000 positions and routes (about 90 MB), reporting the level
+unsolvable with "gave up" in its reason.
 
 --proven-best OUT also writes, for each solvable file, its fewest goats and a
 hash of its bytes to OUT, for the game to show as the best possible (the game

@@ -159,9 +159,15 @@ bool write_file_atomically(const std::string& folder, const std::string& name, c
     return true;
 }
 
+namespace {
+
+std::string number_line(const char* key, int value) { return std::string(key) + "=" + std::to_string(value) + "\n"; }
+
+}  // namespace
+
 bool write_profile_number(const std::string& folder, const char* name, const char* key, int value,
                           std::string& error) {
-    return write_file_atomically(folder, name, std::string(key) + "=" + std::to_string(value) + "\n", error);
+    return write_file_atomically(folder, name, number_line(key, value), error);
 }
 
 ProfileNumber Profile::read(const char* name, const char* key, int min, int max) const {
@@ -172,8 +178,18 @@ ProfileNumber Profile::read(const char* name, const char* key, int min, int max)
     return number;
 }
 
+Records Profile::read_records() const {
+    if (folder_.empty()) return {};
+    const std::string path = path_of(records_file);
+    std::string problem;
+    const std::optional<std::string> text = read_small_file(path, max_records_bytes, problem);
+    std::optional<Records> records = text ? parse_records(*text, problem) : std::nullopt;
+    if (!records && !problem.empty()) std::printf("Ignoring %s: %s\n", path.c_str(), problem.c_str());
+    return records ? std::move(*records) : Records{};
+}
+
 void Profile::save(const char* name, const char* key, int value) {
-    save_text(name, std::string(key) + "=" + std::to_string(value) + "\n");
+    save_text(name, number_line(key, value));
 }
 
 void Profile::save_text(const char* name, const std::string& text) {

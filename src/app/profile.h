@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/records.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -56,6 +58,9 @@ public:
 
     // Reads a number, printing one console line when the file is damaged.
     ProfileNumber read(const char* name, const char* key, int min, int max) const;
+    // The records, none when there are none; a damaged file gives none
+    // too, with the same console line.
+    Records read_records() const;
     // Saves a number; the first failure is reported on the console, later
     // ones quietly, so a read-only home does not flood it.
     void save(const char* name, const char* key, int value);

@@ -48,7 +48,8 @@ std::string unused_level_name(const std::string& levels_folder, const std::strin
     for (int number = 1;; ++number) {
         const std::string suffix = number == 1 ? "" : " " + std::to_string(number);
         std::string candidate = editable_name(name);
-        while (character_count(candidate + suffix) > max_name_characters) candidate.pop_back();
+        if (candidate.size() + suffix.size() > max_name_characters)
+            candidate.resize(max_name_characters - suffix.size());
         candidate = editable_name(candidate + suffix);
         struct stat there {};
         if (levels_folder.empty() || lstat((levels_folder + "/" + level_file_name(candidate)).c_str(), &there) != 0)
@@ -90,10 +91,7 @@ bool save_document(const LevelDocument& document, SaveTarget& target, std::strin
 std::string edit_file_problem(const std::string& path) {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0) return errno == ENOENT ? "" : std::strerror(errno);
-    if (S_ISDIR(status.st_mode)) return "it is a folder";
-    if (S_ISFIFO(status.st_mode)) return "it is a FIFO";
-    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) return "it is a device";
-    if (!S_ISREG(status.st_mode)) return "it is not a regular file";
+    if (const char* reason = not_a_level_file(status.st_mode)) return reason;
     const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) return std::strerror(errno);
     close(descriptor);

@@ -37,7 +37,6 @@ NameField::Outcome NameField::handle_key(int key, bool released) {
     problem_.clear();
     if (key == key_return) return Outcome::done;
     if (key == key_backspace) {
-        while (!text_.empty() && (static_cast<unsigned char>(text_.back()) & 0xc0) == 0x80) text_.pop_back();
         if (!text_.empty()) text_.pop_back();
         return Outcome::typing;
     }

@@ -66,13 +66,17 @@ void brighten(SDL_Surface* surface, int gain) {
             }
 }
 
+// find, not [], so that an unknown id does not grow the table.
+TTF_Font* font_of(const FontTable& fonts, int font_id) {
+    const auto found = fonts.find(font_id);
+    return found == fonts.end() ? nullptr : found->second;
+}
+
 // Null font, empty text or a failed render: no texture, name 0. A gain above
 // 1 brightens the texture by that factor.
 TextTexture make_text_texture(FontTable& fonts, const char* text, int font_id, TextColour colour, int gain = 1) {
     TextTexture texture;
-    // find, not [], so that an unknown id does not grow the table.
-    const auto found = fonts.find(font_id);
-    TTF_Font* font = found == fonts.end() ? nullptr : found->second;
+    TTF_Font* font = font_of(fonts, font_id);
     if (!font || !text || !*text) return texture;
 
     const SDL_Color sdl_colour = {colour.r, colour.g, colour.b, colour.unused};
@@ -173,10 +177,9 @@ void draw_outlined_text(FontTable& fonts, const char* text, int font_id, TextCol
 }
 
 int text_width(FontTable& fonts, const char* text, int font_id) {
-    const auto found = fonts.find(font_id);
+    TTF_Font* font = font_of(fonts, font_id);
     int width = 0;
-    if (found == fonts.end() || !found->second || !text[0] || TTF_SizeText(found->second, text, &width, nullptr) != 0)
-        return 0;
+    if (!font || !text[0] || TTF_SizeText(font, text, &width, nullptr) != 0) return 0;
     return width;
 }
 

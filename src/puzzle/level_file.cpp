@@ -186,6 +186,14 @@ Grid field_of(const LevelFile& file) {
     return grid;
 }
 
+const char* not_a_level_file(mode_t mode) {
+    if (S_ISREG(mode)) return nullptr;
+    if (S_ISDIR(mode)) return "it is a folder";
+    if (S_ISFIFO(mode)) return "it is a FIFO";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device";
+    return "it is not a regular file";
+}
+
 std::FILE* open_level_file(const char* named) {
     const std::string path = game_file(named);
     struct stat status {};

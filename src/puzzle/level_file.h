@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include <sys/types.h>
+
 namespace floebound {
 
 // What a level file says. The first eight lines draw the field, one character
@@ -44,6 +46,11 @@ std::string printable_level_name(const std::string& raw, std::size_t max_charact
 
 // The field the file draws onto a new game's field, which starts empty.
 Grid field_of(const LevelFile& file);
+
+// Why something that exists, of this st_mode, is not read as a level, or
+// null for a regular file: "it is a folder", "it is a FIFO", "it is a
+// device" or "it is not a regular file".
+const char* not_a_level_file(mode_t mode);
 
 // The level file opened for reading, or null when it does not open or is no
 // regular file: a FIFO, a device or a folder is refused before it is opened,

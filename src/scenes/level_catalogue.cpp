@@ -23,6 +23,14 @@ ProvenBestTable read_best_table() {
     return text ? parse_proven_best(*text) : ProvenBestTable{};
 }
 
+// The parts of an entry its file gives: the field and the shown name.
+LevelFile fill_from_file(CatalogueEntry& entry, const std::string& bytes) {
+    LevelFile file = parse_level_file(bytes.data(), bytes.size());
+    entry.field = field_of(file);
+    if (file.name) entry.name = printable_level_name(*file.name, shown_name_length);
+    return file;
+}
+
 }  // namespace
 
 std::vector<CatalogueEntry> read_catalogue(int count) {
@@ -35,9 +43,7 @@ std::vector<CatalogueEntry> read_catalogue(int count) {
         entry.path = level_path(number).text;
         const std::optional<std::string> bytes = read_level_bytes(entry.path.c_str());
         if (!bytes) continue;
-        const LevelFile file = parse_level_file(bytes->data(), bytes->size());
-        entry.field = field_of(file);
-        if (file.name) entry.name = printable_level_name(*file.name, shown_name_length);
+        fill_from_file(entry, *bytes);
         entry.best = proven_best_for(best, std::filesystem::path(entry.path).filename().string(), *bytes);
     }
     return entries;
@@ -65,9 +71,7 @@ void read_own_levels(std::vector<CatalogueEntry>& catalogue, const std::string& 
         entry.number = static_cast<int>(catalogue.size()) - 1;
         entry.path = path.string();
         entry.own = true;
-        const LevelFile file = parse_level_file(bytes->data(), bytes->size());
-        entry.field = field_of(file);
-        entry.name = printable_level_name(file.name.value_or(path.stem().string()), shown_name_length);
+        if (!fill_from_file(entry, *bytes).name) entry.name = printable_level_name(path.stem().string(), shown_name_length);
     }
 }
 

@@ -88,11 +88,16 @@ LevelSelectScene::LevelSelectScene(const std::vector<CatalogueEntry>& catalogue,
       fonts_(fonts),
       choose_(std::move(choose)),
       editing_(std::move(editing)),
-      cursor_(std::clamp(current, 0, std::max(0, static_cast<int>(catalogue.size()) - 1))) {}
+      cursor_(current) {}
+
+// The player's levels are read again after an editor over this screen, so
+// the list may have shrunk under the cursor.
+int LevelSelectScene::on_list(int index) const {
+    return std::clamp(index, 0, std::max(0, static_cast<int>(catalogue_.size()) - 1));
+}
 
 void LevelSelectScene::handle_key(int key, bool released) {
-    // The player's levels are read again after an editor over this screen.
-    cursor_ = std::clamp(cursor_, 0, std::max(0, static_cast<int>(catalogue_.size()) - 1));
+    cursor_ = on_list(cursor_);
     if (!released && key == key_n && editing_.new_level) {
         editing_.new_level();
         return;
@@ -118,7 +123,7 @@ void LevelSelectScene::handle_key(int key, bool released) {
 }
 
 void LevelSelectScene::draw() {
-    cursor_ = std::clamp(cursor_, 0, std::max(0, static_cast<int>(catalogue_.size()) - 1));
+    cursor_ = on_list(cursor_);
     begin_hud(camera);
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);

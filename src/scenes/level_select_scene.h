@@ -33,9 +33,8 @@ public:
     void handle_key(int key, bool released) override;
     bool is_done() const override { return done_; }
 
-    int cursor() const { return cursor_; }
-
 private:
+    int on_list(int index) const;
     void draw_tile(const CatalogueEntry& entry, int x, int y, bool under_cursor) const;
     void draw_footer() const;
 

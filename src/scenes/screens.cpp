@@ -13,18 +13,6 @@ namespace floebound {
 
 namespace {
 
-// The player's records; none when the file is missing, and none, with one
-// console line, when it cannot be trusted.
-Records saved_records(const Profile& profile) {
-    if (profile.folder().empty()) return {};
-    const std::string path = profile.path_of(records_file);
-    std::string problem;
-    std::optional<std::string> text = read_small_file(path, max_records_bytes, problem);
-    std::optional<Records> records = text ? parse_records(*text, problem) : std::nullopt;
-    if (!records && !problem.empty()) std::printf("Ignoring %s: %s\n", path.c_str(), problem.c_str());
-    return records ? std::move(*records) : Records{};
-}
-
 // Records of levels the game does not have (a level set that changed) are
 // kept for when they come back, and said once.
 void note_records_elsewhere(const Records& records, const std::vector<CatalogueEntry>& catalogue) {
@@ -51,7 +39,7 @@ Screens::Screens(Level& level, Menu& menu, GameAssets& assets, Profile& profile,
       assets_(assets),
       levels_folder_(player_levels_folder(profile.folder())),
       catalogue_(read_all_levels(level_count, levels_folder_)),
-      records_(saved_records(profile)),
+      records_(profile.read_records()),
       editor_surroundings_{level, assets, kind_pictures,
                            [this](std::unique_ptr<Scene> scene) { stack_.push(std::move(scene)); }},
       play_(level, assets.fonts, profile, records_, catalogue_, furthest_saved, [this] { open_level_select(false); }),

@@ -39,16 +39,20 @@ TEST(LiveVerdict, SaysWhatTheCheckerFindsInOneLine) {
               "Not solvable: no penguin can reach the cow at (4,2)");
 }
 
-// A check while a search runs stops it: the search here would not end for
-// hours. Its answer, and an answer that came in before the field changed,
-// are never shown for the field that came after.
+// A check while a search runs stops it: the slow search takes seconds to
+// give up of itself, the cancelled one hands over at its next decision. Its
+// answer, and an answer that came in before the field changed, are never
+// shown for the field that came after.
 TEST(LiveVerdict, ANewCheckCancelsTheSearchAndAStaleAnswerNeverShows) {
     LiveVerdict verdict(std::numeric_limits<long>::max());
     verdict.check(document_from(slow_level));
+    // Long enough for the search to be under way, not to end: a check made
+    // at once would only take the slow field's place in the queue.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(verdict.answer());
     const std::string no_cow = field_of_rows(std::string(63, '.') + "D");
     verdict.check(document_from(no_cow));
-    std::optional<Solution> answer = wait_for_answer([&] { return verdict.answer(); });
+    std::optional<Solution> answer = wait_for_answer([&] { return verdict.answer(); }, std::chrono::seconds(2));
     ASSERT_TRUE(answer) << "the slow search was not cancelled";
     EXPECT_EQ(answer->verdict, Verdict::unsolvable);
     EXPECT_NE(answer->reason.find("no cow"), std::string::npos) << answer->reason;

@@ -76,16 +76,6 @@ cannot be read (a folder, FIFO or device is not read) or the command line is
 wrong.
 )";
 
-// Why something that exists is not read as a level, or null for a regular
-// file. A FIFO is never opened: without a writer the open would wait for good.
-const char* not_a_level_file(mode_t mode) {
-    if (S_ISREG(mode)) return nullptr;
-    if (S_ISDIR(mode)) return "it is a folder";
-    if (S_ISFIFO(mode)) return "it is a FIFO";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device";
-    return "it is not a regular file";
-}
-
 // 0 solvable, 1 not, 2 unreadable. A solvable level's line for the proven
 // best file is added to best_lines.
 int check(const char* path, long work_limit, std::string& best_lines) {

@@ -54,16 +54,14 @@ struct TextTexture {
     int text_width = 0, text_height = 0;  // the rendered line within it
 };
 
-// Scales every colour byte by `gain`, clamped: coverage rendered in white
-// grows by that much.
-void brighten(SDL_Surface* surface, int gain) {
-    auto* bytes = static_cast<Uint8*>(surface->pixels);
-    for (int y = 0; y < surface->h; ++y)
-        for (int x = 0; x < surface->w; ++x)
-            for (int channel = 0; channel < 3; ++channel) {
-                Uint8& byte = bytes[y * surface->pitch + x * 4 + channel];
-                byte = static_cast<Uint8>(std::min(255, byte * gain));
-            }
+// Scales every colour byte of the top-left width by height pixels by `gain`,
+// clamped: coverage rendered in white grows by that much. The blit leaves
+// alpha 0, which scales to 0, so each row is one run of bytes.
+void brighten(SDL_Surface* surface, int width, int height, int gain) {
+    for (int y = 0; y < height; ++y) {
+        Uint8* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
+        for (int i = 0; i < width * 4; ++i) row[i] = static_cast<Uint8>(std::min(255, row[i] * gain));
+    }
 }
 
 // find, not [], so that an unknown id does not grow the table.
@@ -96,7 +94,7 @@ TextTexture make_text_texture(FontTable& fonts, const char* text, int font_id, T
     }
     SDL_FillRect(padded, nullptr, 0);
     SDL_UpperBlit(rendered, nullptr, padded, nullptr);
-    if (gain != 1) brighten(padded, gain);
+    if (gain != 1) brighten(padded, rendered->w, rendered->h, gain);
 
     // A name of its own, not one of the pool's: the pool never takes names
     // back, and this texture lives for one call.

@@ -382,12 +382,28 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
         wb[i] = -to.scale[axis] * f;
         wo[i] = -(from.translate[axis] * w + to.translate[axis] * f);
     }
+    const auto blend = [&](int i, int j) {
+        return static_cast<float>(a[i]) * wa[j] + static_cast<float>(b[i]) * wb[j] + wo[j];
+    };
+    // The box grows in the same loop, twelve running minima and maxima, one
+    // per lane, folded to three axes at the end: min and max do not branch,
+    // and the numbers are read once.
+    float low[12], high[12];
+    for (int j = 0; j < 12; ++j) low[j] = high[j] = blend(j % 3, j);
     int i = 0;
     for (; i + 12 <= numbers; i += 12)
-        for (int j = 0; j < 12; ++j)
-            p[i + j] = static_cast<float>(a[i + j]) * wa[j] + static_cast<float>(b[i + j]) * wb[j] + wo[j];
-    for (; i < numbers; ++i)
-        p[i] = static_cast<float>(a[i]) * wa[i % 12] + static_cast<float>(b[i]) * wb[i % 12] + wo[i % 12];
+        for (int j = 0; j < 12; ++j) {
+            const float number = blend(i + j, j);
+            p[i + j] = number;
+            low[j] = std::min(low[j], number);
+            high[j] = std::max(high[j], number);
+        }
+    for (; i < numbers; ++i) {
+        const float number = blend(i, i % 12);
+        p[i] = number;
+        low[i % 3] = std::min(low[i % 3], number);
+        high[i % 3] = std::max(high[i % 3], number);
+    }
 
     const std::int16_t(*__restrict st)[2] = model->corner_texcoords.data();
     Md2CornerVertex* __restrict corner = out;
@@ -399,21 +415,9 @@ void md2_build_vertices(const Md2Model* model, int frame, int next_frame, float 
         corner[c].y = p[3 * c + 1];
         corner[c].z = p[3 * c];
     }
-    // The box in a second pass over what was just written: the blend loop
-    // stays free of comparisons.
-    float low[3] = {corner[0].x, corner[0].y, corner[0].z};
-    float high[3] = {corner[0].x, corner[0].y, corner[0].z};
-    for (int c = 1; c < corner_count; ++c) {
-        low[0] = std::min(low[0], corner[c].x);
-        low[1] = std::min(low[1], corner[c].y);
-        low[2] = std::min(low[2], corner[c].z);
-        high[0] = std::max(high[0], corner[c].x);
-        high[1] = std::max(high[1], corner[c].y);
-        high[2] = std::max(high[2], corner[c].z);
-    }
-    for (int k = 0; k < 3; ++k) {
-        box[k] = low[k];
-        box[k + 3] = high[k];
+    for (int axis = 0; axis < 3; ++axis) {
+        box[2 - axis] = std::min({low[axis], low[axis + 3], low[axis + 6], low[axis + 9]});
+        box[5 - axis] = std::max({high[axis], high[axis + 3], high[axis + 6], high[axis + 9]});
     }
 }
 

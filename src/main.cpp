@@ -218,8 +218,7 @@ int main(int argc, char** argv) {
 
     Screens screens(level, menu, assets, profile, kind_pictures, level_count, furthest_saved);
     if (edit_document)
-        screens.start_editing(std::move(*edit_document),
-                              edit_target(options.edit_file, game_file("data"), player_levels_folder(profile.folder())));
+        screens.start_editing(std::move(*edit_document), options.edit_file);
     else
         screens.start_with_intro();
     SceneStack& scenes = screens.stack();

@@ -50,15 +50,16 @@ Screens::Screens(Level& level, Menu& menu, GameAssets& assets, Profile& profile,
 
 void Screens::start_with_intro() { stack_.push(intro_); }
 
-void Screens::start_editing(LevelDocument document, SaveTarget target) {
-    stack_.push(std::make_unique<EditorScene>(std::move(document), std::move(target), editor_surroundings_, nullptr,
-                                              true));
+void Screens::start_editing(LevelDocument document, const std::string& path) {
+    stack_.push(std::make_unique<EditorScene>(std::move(document), edit_target(path, game_file("data"), levels_folder_),
+                                              editor_surroundings_, nullptr, true));
 }
 
 void Screens::open_level_select(bool over_intro) {
     int current = level_.plays_one_file() ? 0 : level_.level_number;
-    for (const CatalogueEntry& entry : catalogue_)
-        if (entry.own && level_.plays_one_file() && entry.path == level_.current_path()) current = entry.number;
+    if (level_.plays_one_file())
+        for (const CatalogueEntry& entry : catalogue_)
+            if (entry.own && entry.path == level_.current_path()) current = entry.number;
     LevelSelectScene::Editing editing;
     editing.new_level = [this] { new_level(); };
     editing.edit_level = [this](int index) { edit_level(index); };

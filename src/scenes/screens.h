@@ -33,8 +33,9 @@ public:
     Screens& operator=(const Screens&) = delete;
 
     void start_with_intro();
-    // Started to edit: the editor instead of the intro, and leaving it ends the game.
-    void start_editing(LevelDocument document, SaveTarget target);
+    // Started to edit the file at path: the editor instead of the intro, and
+    // leaving it ends the game.
+    void start_editing(LevelDocument document, const std::string& path);
 
     SceneStack& stack() { return stack_; }
     // After each frame's updates.

@@ -245,3 +245,32 @@ TEST_F(Text, OutlinedTextHasADarkRimOnAWhiteBackground) {
     EXPECT_EQ(light_rim, 0) << "a pixel next to a solid glyph pixel is dark";
     EXPECT_EQ(changed_far, 0);
 }
+
+// Over black the rim darkens nothing, so every pixel of the line shows the
+// glyphs' coverage doubled, to its last letter: a line brightened in part
+// shows its soft edges at half strength.
+TEST_F(Text, OutlinedTextShowsDoubledCoverageAcrossTheWholeLine) {
+    prepare_hud(0.0f);
+    const char* text = "Floe 57, a long line of ice";
+    TextRect rect = {4, 40, 0, 0};
+    draw_outlined_text(fonts_.table(), text, 1, {255, 255, 255, 0}, &rect);
+    SDL_Surface* coverage = TTF_RenderText_Blended(fonts_.table().at(1), text, {255, 255, 255, 0});
+    ASSERT_NE(coverage, nullptr);
+    ASSERT_LE(rect.x + coverage->w, gl_window_width());
+    const std::vector<GLubyte> pixels = read_window();
+    int soft = 0, wrong = 0;
+    for (int y = 0; y < coverage->h; ++y)
+        for (int x = 0; x < coverage->w; ++x) {
+            Uint32 value = 0;
+            std::memcpy(&value, static_cast<const Uint8*>(coverage->pixels) + y * coverage->pitch + 4 * x, 4);
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(value, coverage->format, &r, &g, &b, &a);
+            const int row = gl_window_height() - 1 - (rect.y + y);
+            const GLubyte drawn = pixels[std::size_t{4} * (row * gl_window_width() + rect.x + x)];
+            soft += a > 20 && a < 120;
+            wrong += std::abs(drawn - std::min(255, 2 * a)) > 4;
+        }
+    SDL_FreeSurface(coverage);
+    EXPECT_GT(soft, 50);
+    EXPECT_EQ(wrong, 0);
+}
